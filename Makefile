@@ -1,0 +1,34 @@
+# Orrelin: `make run` sets up, builds and starts the program; `make test` sets up,
+# builds and runs every test (plain, under AddressSanitizer + UBSan, and under a
+# comma-decimal locale).
+JOBS ?= 2
+BUILD := build
+ASAN_BUILD := build-asan
+
+.PHONY: setup build run test test-plain test-asan bench clean
+
+setup:
+	bash scripts/setup.sh
+
+build: setup
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORRELIN_BENCH=ON
+	cmake --build $(BUILD) -j$(JOBS)
+
+run: build
+	./$(BUILD)/src/cli/orrelin-cli --version
+
+test-plain: build
+	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+
+test-asan: setup
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DORRELIN_SANITIZE=ON -DORRELIN_BENCH=OFF
+	cmake --build $(ASAN_BUILD) -j$(JOBS)
+	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS)
+
+test: test-plain test-asan
+
+bench: build
+	./$(BUILD)/bench/orrelin-bench
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

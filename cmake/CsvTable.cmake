@@ -1,0 +1,16 @@
+# Turns a CSV file of numbers (first line a header) into a C++ include file of
+# brace-enclosed rows, so that reference tables are compiled in rather than retyped.
+function(orrelin_csv_table csv_file out_file)
+  file(STRINGS "${csv_file}" lines)
+  list(POP_FRONT lines)
+  set(body "// Generated from ${csv_file}; do not edit.\n")
+  foreach(line IN LISTS lines)
+    string(STRIP "${line}" line)
+    if(line STREQUAL "")
+      continue()
+    endif()
+    string(APPEND body "{${line}},\n")
+  endforeach()
+  file(CONFIGURE OUTPUT "${out_file}" CONTENT "${body}" @ONLY)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${csv_file}")
+endfunction()

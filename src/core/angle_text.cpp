@@ -1,0 +1,117 @@
+#include "core/angle_text.h"
+
+#include <cmath>
+#include <cstdlib>
+
+#include "core/angles.h"
+#include "core/numbers.h"
+
+namespace orrelin {
+
+namespace {
+
+// Whole degrees and minutes rounded to `decimals`, with a minute count that
+// prints as 60 carried into the degrees (61° 00.0', never 60° 60.0').
+struct DegMinRounded {
+  long long degrees = 0;  // without sign
+  double minutes = 0.0;
+};
+
+long long WrapFullCircle(long long degrees) { return degrees == 360 ? 0 : degrees; }
+
+DegMinRounded RoundDegMin(double x, int decimals) {
+  DegMinRounded r;
+  r.degrees = std::llabs(Trunc(x));
+  r.minutes = RoundToDecimals(std::fabs(Frac(x)) * 60.0, decimals);
+  if (r.minutes >= 60.0) {
+    r.minutes -= 60.0;
+    r.degrees += 1;
+  }
+  r.degrees = WrapFullCircle(r.degrees);
+  return r;
+}
+
+}  // namespace
+
+std::string DegMinText(double x) {
+  const DegMinRounded r = RoundDegMin(x, 1);
+  const std::string minutes = (r.minutes < 10.0 ? "0" : "") + FixedText(r.minutes, 1);
+  return WholeText(r.degrees) + kDegreeSign + " " + minutes + "'";
+}
+
+std::string DegMinSecText(double x) {
+  const double fraction = std::fabs(Frac(x));
+  long long degrees = std::llabs(Trunc(x));
+  long long minutes = Trunc(fraction * 60.0);
+  double seconds = RoundToDecimals(fraction * 3600.0 - static_cast<double>(minutes) * 60.0, 2);
+  if (seconds >= 60.0) {
+    seconds -= 60.0;
+    minutes += 1;
+  }
+  if (minutes >= 60) {
+    minutes -= 60;
+    degrees += 1;
+  }
+  degrees = WrapFullCircle(degrees);
+  const bool showsZero = degrees == 0 && minutes == 0 && seconds == 0.0;
+  const std::string sign = (x < 0 && !showsZero) ? "-" : "";
+  return sign + WholeText(degrees) + kDegreeSign + " " + TwoDigitText(minutes) + "' " +
+         FixedText(seconds, 2) + "''";
+}
+
+std::string HourMinSecText(double hours) {
+  double h = std::fmod(hours, 24.0);
+  if (h < 0) h += 24.0;
+  const double fraction = Frac(h);
+  long long whole = Trunc(h);
+  long long minutes = Trunc(fraction * 60.0);
+  double seconds = std::nearbyint(fraction * 3600.0 - static_cast<double>(minutes) * 60.0);
+  if (seconds >= 60.0) {
+    seconds -= 60.0;
+    minutes += 1;
+  }
+  if (minutes >= 60) {
+    minutes -= 60;
+    whole += 1;
+  }
+  if (whole > 23) whole -= 24;
+  return WholeText(whole) + " h " + TwoDigitText(minutes) + " m " +
+         TwoDigitText(static_cast<long long>(seconds)) + " s";
+}
+
+LocalHourMin LocalHourMinOf(double utcHours, double utcMinusLocal) {
+  double local = utcHours - utcMinusLocal;
+  if (local < 0) local += 24.0;
+  const double fraction = std::fabs(Frac(local));
+  long long hours = Trunc(local);
+  long long minutes = Trunc(fraction * 60.0);
+  const double seconds = fraction * 3600.0 - static_cast<double>(minutes) * 60.0;
+  if (seconds > 30.0) minutes += 1;  // exactly 30 seconds does not round up
+  if (minutes > 59) {
+    minutes -= 60;
+    hours += 1;
+  }
+  if (hours > 24) hours -= 24;
+  return {static_cast<int>(hours), static_cast<int>(minutes)};
+}
+
+std::string LocalHourMinText(double utcHours, double utcMinusLocal) {
+  LocalHourMin t = LocalHourMinOf(utcHours, utcMinusLocal);
+  if (t.hours == 24 && t.minutes > 0) t.hours = 0;  // past midnight is the next day
+  const std::string lead = t.hours < 10 ? " " : "";
+  return lead + WholeText(t.hours) + " h " + TwoDigitText(t.minutes) + " m";
+}
+
+std::string ShortAngleText(double x) {
+  if (x == 0.0) return "0";
+  // The bound is 0.2 in extended precision: the double nearest 0.2 lies above it.
+  if (static_cast<long double>(x) <= 0.2L) return FixedText(x, 2);
+  return FixedText(x, 1);
+}
+
+DegMinFieldTexts DegMinFields(double x) {
+  const DegMinRounded r = RoundDegMin(x, 1);
+  return {WholeText(r.degrees), FixedText(r.minutes, 1)};
+}
+
+}  // namespace orrelin

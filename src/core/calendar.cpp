@@ -1,0 +1,82 @@
+#include "core/calendar.h"
+
+#include <array>
+#include <cmath>
+
+#include "core/angles.h"
+#include "core/numbers.h"
+
+namespace orrelin {
+
+namespace {
+
+std::string PaddedText(int n, std::size_t width) {
+  std::string s = WholeText(n < 0 ? -n : n);
+  while (s.size() < width) s = "0" + s;
+  return n < 0 ? "-" + s : s;
+}
+
+// Meeus, Astronomical Algorithms, ch. 7, Gregorian form, and the correction B that
+// turns it into the Julian calendar.
+struct GregorianDay {
+  double jd = 0.0;
+  double b = 0.0;
+};
+
+GregorianDay GregorianJulianDay(int year, int month, int day) {
+  double y = year;
+  double m = month;
+  if (m < 3) {
+    y -= 1;
+    m += 12;
+  }
+  const double a = Int(y / 100.0);
+  const double b = 2.0 - a + Int(a / 4.0);
+  const double jd = FloorReal(365.25 * y) + Int(30.6001 * (m + 1)) + day + 1720994.5 + b;
+  return {jd, b};
+}
+
+double JulianDayAtZero(const TCalendarDate& date, bool beforeChrist) {
+  const GregorianDay g = GregorianJulianDay(AstronomicalYear(date.year, beforeChrist), date.month, date.day);
+  // Dates whose Gregorian day falls before 2299149 are reckoned in the Julian calendar.
+  return g.jd < 2299149.0 ? g.jd - g.b : g.jd;
+}
+
+}  // namespace
+
+TCalendarDate DateToRecord(const CivilDate& date, bool& valid) {
+  valid = true;
+  TCalendarDate record;
+  record.day = date.day;
+  record.month = date.month;
+  record.year = date.year;
+  record.dateText = PaddedText(date.year, 4) + "-" + PaddedText(date.month, 2) + "-" + PaddedText(date.day, 2);
+  if (record.dateText.size() > 10) record.dateText.resize(10);
+  return record;
+}
+
+int AstronomicalYear(int year, bool beforeChrist) { return beforeChrist ? 1 - year : year; }
+
+JulianDayResult JulianDay(const TCalendarDate& date, double hours, bool beforeChrist) {
+  const double jd = JulianDayAtZero(date, beforeChrist);
+  return {jd, (hours / 24.0 + jd - 2451545.0) / 36525.0};
+}
+
+JulianDayEpochs JulianDayTwoEpochs(const TCalendarDate& date, double hours, bool beforeChrist) {
+  const double jd = JulianDayAtZero(date, beforeChrist);
+  return {jd, (hours / 24.0 + jd - 2415020.0) / 36525.0, (jd - 2451545.0) / 36525.0};
+}
+
+std::string WeekdayName(const CivilDate& date, bool beforeChrist) {
+  static constexpr std::array<const char*, 7> kNames{"Sunday", "Monday", "Tuesday", "Wednesday",
+                                                      "Thursday", "Friday", "Saturday"};
+  const int year = AstronomicalYear(date.year, beforeChrist);
+  const GregorianDay g = GregorianJulianDay(year, date.month, date.day);
+  const bool julianCalendar =
+      year < 1582 || (year == 1582 && (date.month < 10 || (date.month == 10 && date.day < 15)));
+  const double jd = julianCalendar ? g.jd - g.b : g.jd;
+  const long long n = static_cast<long long>(std::floor(jd + 1.5));
+  return kNames[static_cast<std::size_t>(((n % 7) + 7) % 7)];
+}
+
+}  // namespace orrelin

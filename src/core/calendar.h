@@ -1,0 +1,44 @@
+#pragma once
+// The calendar date of a moment, its Julian day and Julian centuries.
+#include <string>
+
+namespace orrelin {
+
+// A date as the date picker holds it: a positive year number (the B.C. flag is apart).
+struct CivilDate {
+  int year = 2000;
+  int month = 1;
+  int day = 1;
+};
+
+struct TCalendarDate {
+  int day = 1;
+  int month = 1;
+  int year = 2000;
+  std::string dateText;  // at most 10 characters, "yyyy-mm-dd"
+};
+
+// Fills the record from the picker's date and sets the caller's validity flag to true.
+TCalendarDate DateToRecord(const CivilDate& date, bool& valid);
+
+// The astronomical year number: year Y B.C. is 1 - Y.
+int AstronomicalYear(int year, bool beforeChrist);
+
+struct JulianDayResult {
+  double jd = 0.0;  // at 0h UT of the date
+  double t = 0.0;   // Julian centuries from J2000.0, hours included
+};
+JulianDayResult JulianDay(const TCalendarDate& date, double hours, bool beforeChrist);
+
+struct JulianDayEpochs {
+  double jd = 0.0;     // at 0h UT of the date
+  double t1900 = 0.0;  // centuries from JD 2415020.0, hours included
+  double t2000 = 0.0;  // centuries from J2000.0 at 0h (hours not added)
+};
+JulianDayEpochs JulianDayTwoEpochs(const TCalendarDate& date, double hours, bool beforeChrist);
+
+// "Sunday" .. "Saturday", in the Julian calendar up to 1582 October 4 and the
+// Gregorian from October 15.
+std::string WeekdayName(const CivilDate& date, bool beforeChrist);
+
+}  // namespace orrelin

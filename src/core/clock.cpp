@@ -1,0 +1,98 @@
+#include "core/clock.h"
+
+#include <cmath>
+
+#include "core/angles.h"
+#include "core/fields.h"
+#include "core/numbers.h"
+
+namespace orrelin {
+
+namespace {
+
+std::string ClockText(long long secondsOfDay) {
+  const long long h = secondsOfDay / 3600;
+  const long long m = (secondsOfDay / 60) % 60;
+  const long long s = secondsOfDay % 60;
+  return TwoDigitText(h) + ":" + TwoDigitText(m) + ":" + TwoDigitText(s);
+}
+
+long long SecondsOfDay(long long instant) {
+  const long long s = instant % 86400;
+  return s < 0 ? s + 86400 : s;
+}
+
+}  // namespace
+
+TClockTime ParseClockTime(const std::string& text, bool& valid) {
+  std::string h = ExtractField(text, ":", 0);
+  std::string m = ExtractField(text, ":", 1);
+  std::string s = ExtractField(text, ":", 2);
+  if (m.empty()) m = "00";
+  if (s.empty()) s = "00";
+  const NumberRead hours = ReadWholeNumber(h);
+  const NumberRead minutes = ReadWholeNumber(m);
+  const NumberRead seconds = ReadDecimal(s);
+  if (!hours.ok || !minutes.ok || !seconds.ok) valid = false;
+
+  TClockTime record;
+  record.hours = static_cast<int>(Trunc(hours.value));
+  record.minutes = static_cast<int>(Trunc(minutes.value));
+  record.seconds = seconds.value;
+  record.timeText = text.substr(0, 10);
+  if (record.hours < 0 || record.hours > 24) valid = false;
+  if (record.minutes < 0 || record.minutes > 60) valid = false;
+  if (!(record.seconds >= 0) || record.seconds > 60) valid = false;
+  return record;
+}
+
+double HmsToHours(const std::string& text) {
+  const double d = ReadDecimal(ExtractField(text, ":", 0)).value;
+  const double m = ReadDecimal(ExtractField(text, ":", 1)).value;
+  const double s = ReadDecimal(ExtractField(text, ":", 2)).value;
+  return d + (m > 0 ? m / 60.0 : 0.0) + (s > 0 ? s / 3600.0 : 0.0);
+}
+
+std::string ShiftClockText(const std::string& text, double offsetHours) {
+  const double h = ReadWholeNumber(ExtractFields(text, ":", 0, 0)).value;
+  const double m = ReadWholeNumber(ExtractFields(text, ":", 1, 0)).value;
+  std::string seconds = ExtractFields(text, ":", 2, 0);
+  double v = h + m / 60.0 - offsetHours;
+  if (v > 24.0) {
+    v -= 24.0;
+  } else if (v < 0.0) {
+    v += 24.0;
+  }
+  long long hours = Trunc(v);
+  long long minutes = static_cast<long long>(std::nearbyint((v - static_cast<double>(hours)) * 60.0));
+  if (minutes >= 60) {  // a fraction of an hour just below 1 rounds to the next hour
+    minutes -= 60;
+    hours += 1;
+  }
+  if (seconds.size() == 1) seconds = "0" + seconds;
+  return TwoDigitText(hours) + ":" + TwoDigitText(minutes) + ":" + seconds;
+}
+
+std::string OffsetText(double utcMinusLocalHours) {
+  const double rounded = RoundToDecimals(utcMinusLocalHours, 2);
+  const std::string text = ShortestText(rounded);
+  return rounded > 0 ? "+" + text : text;
+}
+
+PcClock ClockTextsAt(std::time_t instant, long secondsEastOfUtc) {
+  const auto utc = static_cast<long long>(instant);
+  PcClock clock;
+  clock.utcTime = ClockText(SecondsOfDay(utc));
+  clock.localTime = ClockText(SecondsOfDay(utc + secondsEastOfUtc));
+  clock.offset = OffsetText(-static_cast<double>(secondsEastOfUtc) / 3600.0);
+  return clock;
+}
+
+PcClock ReadPcClock() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return ClockTextsAt(now, local.tm_gmtoff);
+}
+
+}  // namespace orrelin

@@ -1,0 +1,39 @@
+#pragma once
+// Times of day as typed and as read from the computer clock.
+#include <ctime>
+#include <string>
+
+namespace orrelin {
+
+struct TClockTime {
+  int hours = 0;
+  int minutes = 0;
+  double seconds = 0.0;
+  std::string timeText;  // as typed, at most 10 characters
+};
+
+// Reads "hh:mm:ss" (missing minutes or seconds read as "00"). Clears `valid` on a
+// field that does not read or a value out of range; never sets it.
+TClockTime ParseClockTime(const std::string& text, bool& valid);
+
+// "h:m:s" as decimal hours; the sign of the hours is not carried to m and s.
+double HmsToHours(const std::string& text);
+
+// The clock text minus an offset in hours, "hh:mm:ss" (exactly 24 stays 24).
+std::string ShiftClockText(const std::string& text, double offsetHours);
+
+struct PcClock {
+  std::string utcTime;    // "hh:mm:ss"
+  std::string localTime;  // "hh:mm:ss"
+  std::string offset;     // UTC minus local in hours: "-2", "+3.5", "0"
+};
+
+// The texts for an instant and the zone's offset east of UTC in seconds.
+PcClock ClockTextsAt(std::time_t instant, long secondsEastOfUtc);
+// The computer clock now, in the computer's time zone.
+PcClock ReadPcClock();
+
+// UTC minus local in hours, written with "+" before a positive value.
+std::string OffsetText(double utcMinusLocalHours);
+
+}  // namespace orrelin
