@@ -1,0 +1,71 @@
+#include "earth/observer.h"
+
+#include <cmath>
+
+#include "core/angles.h"
+#include "earth/nutation.h"
+
+namespace orrelin {
+
+double HourAngle(double rightAscension, double siderealHours) {
+  double d = siderealHours - rightAscension / 15.0;
+  if (d < 0) d += 24.0;
+  return ReduceAngle(15.0 * d);
+}
+
+HorizontalResult HorizontalCoordinates(double latitude, double longitude, double temperature, double pressure,
+                                       double declination, double greenwichHourAngle) {
+  HorizontalResult r;
+  r.localHourAngle = ReduceAngle(greenwichHourAngle - longitude);
+  if (r.localHourAngle < 0) r.localHourAngle += 360.0;
+  const double h = r.localHourAngle;
+  r.altitude = ArcSinDeg(SinDeg(latitude) * SinDeg(declination) +
+                         CosDeg(latitude) * CosDeg(declination) * CosDeg(h));
+  r.azimuth = ArcCosDeg((SinDeg(declination) - SinDeg(r.altitude) * SinDeg(latitude)) /
+                        (CosDeg(latitude) * CosDeg(r.altitude)));
+  if (SinDeg(h) > 0) r.azimuth = 360.0 - r.azimuth;  // west of the meridian
+  r.refraction = Refraction(r.altitude, pressure, temperature) / 60.0;
+  return r;
+}
+
+double Refraction(double altitude, double pressure, double temperature) {
+  return (1.02 / TanDeg(altitude + 10.3 / (altitude + 5.11))) * (pressure / 1010.0) * (283.0 / (273.0 + temperature));
+}
+
+GeocentricPosition ObserverGeocentric(double latitude, double height) {
+  const double u = ArcTanDeg(kEarthAxisRatio * TanDeg(latitude));
+  const double h = height / kEarthEquatorialRadius;
+  return {kEarthAxisRatio * SinDeg(u) + h * SinDeg(latitude), CosDeg(u) + h * CosDeg(latitude)};
+}
+
+EquatorialPlace TopocentricCorrection(const EquatorialPlace& place, double parallax, double longitude,
+                                      double latitude, double height, double utHours, double jd0) {
+  const double theta = SiderealTime(utHours, jd0).apparent;
+  const GeocentricPosition g = ObserverGeocentric(latitude, height);
+  const double h = 15.0 * theta - longitude - place.rightAscension;  // only its sine and cosine are used
+  const double sinPi = SinDeg(parallax);
+  const double denominator = CosDeg(place.declination) - g.rhoCosPhi * sinPi * CosDeg(h);
+  const double deltaAlpha = ArcTanDeg(-g.rhoCosPhi * sinPi * SinDeg(h) / denominator);
+  EquatorialPlace topocentric;
+  topocentric.rightAscension = place.rightAscension + deltaAlpha;
+  topocentric.declination =
+      ArcTanDeg((SinDeg(place.declination) - g.rhoSinPhi * sinPi) * CosDeg(deltaAlpha) / denominator);
+  return topocentric;
+}
+
+double PlanetParallax(double distance) { return ArcSinDeg(SinDeg(8.794 / 3600.0) / distance); }
+
+double DipOfHorizon(double height) { return 0.97 * std::sqrt(3.28084 * height); }
+
+SextantCorrection SextantCorrections(double height, double temperature, double pressure) {
+  SextantCorrection c;
+  c.dip = -DipOfHorizon(height) / 60.0;
+  c.refractionFactor = (temperature == 10.0 && pressure == 1010.0) ? 1.0 : 0.28 * pressure / (temperature + 273.0);
+  return c;
+}
+
+double ObservedRefraction(double apparentAltitude, double refractionFactor) {
+  return refractionFactor * 0.0167 / TanDeg(apparentAltitude + 7.31 / (apparentAltitude + 4.4));
+}
+
+}  // namespace orrelin
