@@ -1,0 +1,236 @@
+#include "report/body_report.h"
+
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "core/angle_text.h"
+#include "core/angles.h"
+#include "core/calendar.h"
+#include "core/clock.h"
+#include "core/degmin.h"
+#include "core/delta_t.h"
+#include "core/numbers.h"
+#include "earth/nutation.h"
+#include "earth/observer.h"
+#include "earth/rise_set.h"
+#include "earth/semidiameters.h"
+#include "report/body_place.h"
+
+namespace orrelin {
+
+namespace {
+
+struct DeltaTRow {
+  int year;
+  double firstHalf;
+  double secondHalf;
+};
+constexpr std::array<DeltaTRow, 12> kDeltaTTable{{{2001, 64.09, 64.2}, {2002, 64.3, 64.41}, {2003, 64.47, 64.55},
+                                                  {2004, 64.57, 64.65}, {2005, 64.65, 64.8}, {2006, 64.85, 64.99},
+                                                  {2007, 65.15, 65.34}, {2008, 65.45, 65.63}, {2009, 65.7, 65.7},
+                                                  {2010, 66.5, 66.5}, {2011, 67.1, 67.1}, {2012, 68.0, 68.0}}};
+
+// Reads one hemisphere's degrees and minutes boxes; an empty minutes box becomes "0.0".
+double ReadAngleBoxes(const std::string& degrees, std::string& minutes, bool& valid) {
+  if (degrees.empty()) valid = false;
+  if (minutes.empty()) minutes = "0.0";
+  return DegMinTextToDegrees(degrees, minutes);
+}
+
+double ReadDecimalBox(const std::string& text, bool& valid) {
+  const NumberRead r = ReadDecimal(text);
+  if (!r.ok) valid = false;
+  return r.value;
+}
+
+// The time arguments of one instant: J2000 centuries for the Sun, the Moon and
+// stars; 1900 centuries for the planets (with Delta T from J2000 at 0h).
+struct TimeArguments {
+  double jd = 0.0;
+  double t = 0.0;
+  double deltaT = 0.0;
+};
+
+TimeArguments TimeArgumentsOf(const std::string& bodyCode, const TCalendarDate& date, double hours, bool bc) {
+  if (IsPlanet(bodyCode)) {
+    const JulianDayEpochs e = JulianDayTwoEpochs(date, hours, bc);
+    return {e.jd, e.t1900, DeltaT(e.t2000)};
+  }
+  const JulianDayResult r = JulianDay(date, hours, bc);
+  return {r.jd, r.t, DeltaT(r.t)};
+}
+
+std::string DeclinationText(double declination) {
+  return DegMinSecText(declination) + (declination > 0 ? "  N" : "  S");
+}
+
+std::string AltitudeText(double altitude) {
+  const std::string text = DegMinText(altitude);
+  const bool showsZero = text == DegMinText(0.0);
+  return (altitude < 0 && !showsZero) ? "-" + text : text;
+}
+
+struct Levels {
+  std::array<double, 4> altitudes{};
+  std::size_t count = 0;
+};
+
+Levels StandardAltitudes(const std::string& bodyCode) {
+  if (bodyCode == kSun) {
+    return {{kSunRiseAltitude, kCivilTwilightAltitude, kNauticalTwilightAltitude, kAstronomicalTwilightAltitude}, 4};
+  }
+  if (bodyCode == kMoon) return {{kMoonRiseAltitude}, 1};
+  return {{kStarRiseAltitude}, 1};
+}
+
+// Places of the day before, the day and the day after at 0h TD, then the events of
+// every standard altitude of the body, written in local time.
+void WriteRisingAndSetting(const std::string& bodyCode, const TCalendarDate& date, bool bc, double deltaT,
+                           const Observer& observer, ReportWindowRecord& report) {
+  const TimeArguments at0h = TimeArgumentsOf(bodyCode, date, deltaT / 3600.0, bc);
+  RiseTransitSetInput in;
+  for (int d = -1; d <= 1; ++d) {
+    const ApparentPlace p = BodyPlace(bodyCode, at0h.t + d / 36525.0, at0h.jd + d, nullptr).place;
+    in.rightAscension[static_cast<std::size_t>(d + 1)] = p.rightAscension;
+    in.declination[static_cast<std::size_t>(d + 1)] = p.declination;
+  }
+  in.deltaT = deltaT;
+  in.longitude = observer.longitude;
+  in.latitude = observer.latitude;
+  in.jd0 = at0h.jd;
+  in.utcMinusLocal = observer.utcMinusLocal;
+
+  const Levels levels = StandardAltitudes(bodyCode);
+  std::array<RiseTransitSetResult, 4> events{};
+  for (std::size_t k = 0; k < levels.count; ++k) {
+    in.standardAltitude = levels.altitudes[k];
+    events[k] = RiseTransitSet(in);
+  }
+  const double offset = observer.utcMinusLocal;
+  const RiseTransitSetResult& first = events[0];
+  report.rising = first.status;
+  if (first.rising != 0) {
+    report.rising = LocalHourMinText(24 * first.rising, offset);
+    report.transit = LocalHourMinText(24 * first.transit, offset);
+    report.setting = LocalHourMinText(24 * first.setting, offset);
+  }
+  if (bodyCode != kSun) return;
+  const std::array<std::pair<std::string*, std::string*>, 3> twilightBoxes{
+      {{&report.civilBegins, &report.civilEnds},
+       {&report.nauticalBegins, &report.nauticalEnds},
+       {&report.astronomicalBegins, &report.astronomicalEnds}}};
+  for (std::size_t k = 1; k < 4; ++k) {
+    if (events[k].rising > 0) {
+      *twilightBoxes[k - 1].first = LocalHourMinText(24 * events[k].rising, offset);
+      *twilightBoxes[k - 1].second = LocalHourMinText(24 * events[k].setting, offset);
+    }
+  }
+}
+
+}  // namespace
+
+std::optional<double> DeltaTTable(int year, int month) {
+  for (const auto& row : kDeltaTTable) {
+    if (row.year == year) return month <= 6 ? row.firstHalf : row.secondHalf;
+  }
+  return std::nullopt;
+}
+
+void BodyReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink& sink) {
+  const std::string bodyCode = main.bodyCode;
+  if (!IsComputedBody(bodyCode)) {
+    sink.ShowMessage("The report of " + bodyCode + " is not available in this version");
+    return;
+  }
+  ClearReport(report);
+  report.spareVisible = false;
+  report.shown = true;
+  report.phaseVisible = false;
+  report.lines = {};
+  report.title = bodyCode;
+  ShowPartsOfBody(bodyCode, report);
+
+  bool valid = true;
+  Observer observer;
+  observer.latitude = ReadAngleBoxes(main.latDeg, main.latMin, valid);
+  if (!main.north) observer.latitude = -observer.latitude;
+  observer.longitude = ReadAngleBoxes(main.lonDeg, main.lonMin, valid);
+  if (!main.west) observer.longitude = -observer.longitude;
+  observer.height = ReadDecimalBox(main.height, valid);
+  observer.pressure = ReadDecimalBox(main.pressure, valid);
+  observer.temperature = ReadDecimalBox(main.temperature, valid);
+  observer.utcMinusLocal = ReadDecimal(main.utcMinusLocal).value;
+  if (!valid) {
+    sink.ShowMessage(kMessageBadLocation);
+    sink.BringMainWindowForward();
+    return;
+  }
+  ExplanationLines* lines = &report.lines;
+  ReportLine(lines, "Observer Latitude:", DegMinSecText(observer.latitude));
+  ReportLine(lines, "Observer Longitude:", DegMinSecText(observer.longitude));
+
+  const TCalendarDate date = DateToRecord(main.date, valid);
+  ReportLine(lines, "Date:", date.dateText);
+  ParseClockTime(main.time, valid);
+  ReportLine(lines, "Time Utc:", main.time.substr(0, 15));
+  ReportLine(lines, "", "");
+  if (!valid) {
+    sink.ShowMessage(kMessageBadTime);
+    return;
+  }
+  const double hours = HmsToHours(main.time);
+  const bool bc = main.beforeChrist;
+  TimeArguments now = TimeArgumentsOf(bodyCode, date, hours, bc);
+
+  if (date.year > 2000 && !bc) {
+    // The kept half-year values where there are any; otherwise the measured Delta T of the moment.
+    if (const auto kept = DeltaTTable(date.year, date.month)) now.deltaT = *kept;
+    if (!main.delta.empty()) {
+      const NumberRead typed = ReadDecimal(main.delta);
+      if (!typed.ok) sink.ShowMessage(kMessageUsePoint);
+      now.deltaT = typed.value;
+    } else {
+      main.delta = FixedText(now.deltaT, 1);
+    }
+  }
+  ReportLine(lines, "T diff (Julian centuries):", FixedText(now.t, 12));
+
+  const BodyPlaceResult body = BodyPlace(bodyCode, now.t, now.jd, lines);
+  if (!body.magnitude.empty()) report.magnitude = body.magnitude;
+  const EquatorialPlace topocentric =
+      TopocentricCorrection({body.place.rightAscension, body.place.declination}, body.place.parallax,
+                            observer.longitude, observer.latitude, observer.height, hours, now.jd);
+  // Brought into 0..360 first, so that 44 s east of 0h reads 23 h 59 m 16 s.
+  const double alpha = NormalizeAngle(topocentric.rightAscension);
+  const double delta = topocentric.declination;
+
+  report.julianDays = FixedText(now.jd, 1);
+  report.deltaTime = FixedText(now.deltaT, 1) + " sec";
+  report.rightAscension = HourMinSecText(alpha / 15.0);
+  report.declination = DeclinationText(delta);
+
+  const double theta = SiderealTime(hours, now.jd).apparent;
+  ExplainSiderealTime(theta, lines);
+  const double gha = HourAngle(alpha, theta);
+  report.greenwichHourAngle = DegMinSecText(gha);
+  const HorizontalResult horizontal = HorizontalCoordinates(observer.latitude, observer.longitude,
+                                                            observer.temperature, observer.pressure, delta, gha);
+  report.localHourAngle = DegMinText(horizontal.localHourAngle);
+  ReportLine(lines, "Height", FixedText(horizontal.altitude, 5) + kDegreeSign);
+  ReportLine(lines, "Azimuth", FixedText(horizontal.azimuth, 5) + kDegreeSign);
+  report.altitude = AltitudeText(horizontal.altitude);
+  report.azimuth = FixedText(horizontal.azimuth, 1) + kDegreeSign;
+  const double refracted = horizontal.altitude + horizontal.refraction;
+  report.refractionVisible = refracted >= 0;
+  report.refractedAltitude = report.refractionVisible ? DegMinText(refracted) : "";
+  if (bodyCode == kMoon) {
+    ExplainMoonSemidiameter(body.moonDistanceKm, horizontal.altitude, body.place.parallax, lines);
+  }
+
+  report.transit.clear();
+  report.setting.clear();
+  WriteRisingAndSetting(bodyCode, date, bc, now.deltaT, observer, report);
+}
+
+}  // namespace orrelin

@@ -1,0 +1,24 @@
+#pragma once
+// The body report: everything known about one body for the main window's place
+// and moment, written into the report window's record.
+#include <optional>
+
+#include "core/messages.h"
+#include "report/main_window_record.h"
+#include "report/report_record.h"
+
+namespace orrelin {
+
+// Delta T in seconds kept for the years 2001..2012 by half year; none for other years.
+std::optional<double> DeltaTTable(int year, int month);
+
+// Reads the body code, place and moment from `main`, fills `report`, and writes back
+// into `main` where the run says so (empty minutes boxes, the Delta box).
+void BodyReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink& sink);
+
+inline constexpr const char* kMessageBadLocation =
+    "Give the location in degrees and minutes; height, pressure and temperature in integers";
+inline constexpr const char* kMessageBadTime = "Give the time as hh:mm:ss";
+inline constexpr const char* kMessageUsePoint = "Use point";
+
+}  // namespace orrelin

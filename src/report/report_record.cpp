@@ -1,0 +1,22 @@
+#include "report/report_record.h"
+
+#include "report/body_place.h"
+
+namespace orrelin {
+
+void ClearReport(ReportWindowRecord& report) {
+  for (std::string* box : {&report.rising, &report.transit, &report.setting, &report.magnitude,
+                           &report.civilBegins, &report.civilEnds, &report.nauticalBegins, &report.nauticalEnds,
+                           &report.astronomicalBegins, &report.astronomicalEnds, &report.spare}) {
+    box->clear();
+  }
+}
+
+void ShowPartsOfBody(const std::string& bodyCode, ReportWindowRecord& report) {
+  report.phaseVisible = bodyCode == kMoon;
+  report.twilightVisible = bodyCode == kSun;
+  report.satellitesVisible = bodyCode == kJupiter;
+  report.magnitudeVisible = bodyCode != kMoon && bodyCode != kSun;
+}
+
+}  // namespace orrelin

@@ -1,0 +1,241 @@
+#include "report/body_report.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/numbers.h"
+
+namespace orrelin {
+namespace {
+
+MainWindowRecord Helsinki(int year, int month, int day, const std::string& time) {
+  MainWindowRecord m;
+  m.place = "Helsinki";
+  m.latDeg = "60";
+  m.latMin = "9.7";
+  m.north = true;
+  m.lonDeg = "24";
+  m.lonMin = "57.3";
+  m.west = false;
+  m.height = "0";
+  m.pressure = "1010";
+  m.temperature = "10";
+  m.date = {year, month, day};
+  m.utcMinusLocal = "-2";
+  m.time = time;
+  m.bodyCode = "SUN";
+  return m;
+}
+
+struct ReportRun {
+  ReportWindowRecord report;
+  RecordingMessageSink sink;
+};
+
+ReportRun RunReport(MainWindowRecord& main) {
+  ReportRun r;
+  BodyReport(main, r.report, r.sink);
+  return r;
+}
+
+std::string ValueOf(const ReportWindowRecord& report, const std::string& label) {
+  for (std::size_t i = 0; i < report.lines.labels.size(); ++i) {
+    if (report.lines.labels[i] == label) return report.lines.values[i];
+  }
+  return "<missing " + label + ">";
+}
+
+TEST(BodyReport, SunReportLinesComeInTheirOrder) {
+  MainWindowRecord main = Helsinki(1992, 10, 13, "00:00:00");
+  const ReportRun r = RunReport(main);
+  EXPECT_TRUE(r.sink.messages.empty());
+  const std::vector<std::string> labels = {
+      "Observer Latitude:", "Observer Longitude:", "Date:", "Time Utc:", "", "T diff (Julian centuries):",
+      "Geom mean long of Sun:", "True longitude of Sun:", "", "Radius vector of Sun:", "Semidiameter of Sun:",
+      "Omega:", "Obliquity of ecliptic:", "Apparent longitude of Sun:", "", "Apparent Right Ascension:",
+      "Apparent Declination:", "Apparent Sidereal Time:", "Height", "Azimuth"};
+  EXPECT_EQ(r.report.lines.labels, labels);
+  EXPECT_EQ(r.report.lines.labels.size(), r.report.lines.values.size());
+  EXPECT_EQ(r.report.title, "SUN");
+  EXPECT_TRUE(r.report.shown);
+  EXPECT_EQ(ValueOf(r.report, "Date:"), "1992-10-13");
+  EXPECT_EQ(ValueOf(r.report, "Time Utc:"), "00:00:00");
+  EXPECT_EQ(ValueOf(r.report, "T diff (Julian centuries):"), "-0.072183436003");
+  EXPECT_EQ(r.report.julianDays, "2448908.5");
+  EXPECT_EQ(ValueOf(r.report, "Apparent Right Ascension:"), "13 h 13 m 31 s");
+  // The Sun's visible parts: twilight, no phase, no magnitude, no satellites.
+  EXPECT_TRUE(r.report.twilightVisible);
+  EXPECT_FALSE(r.report.phaseVisible);
+  EXPECT_FALSE(r.report.magnitudeVisible);
+  EXPECT_FALSE(r.report.satellitesVisible);
+}
+
+TEST(BodyReport, HemispheresGiveTheSigns) {
+  struct Case {
+    std::string latDeg, latMin;
+    bool north;
+    std::string lonDeg, lonMin;
+    bool west;
+    std::string latitude, longitude;
+  };
+  const std::vector<Case> cases = {
+      {"0", "30", true, "24", "57.3", false, "0° 30' 0.00''", "-24° 57' 18.00''"},
+      {"0", "30", false, "24", "57.3", true, "-0° 30' 0.00''", "24° 57' 18.00''"},
+      {"33", "52.2", false, "151", "12.6", false, "-33° 52' 12.00''", "-151° 12' 36.00''"},
+  };
+  for (const auto& c : cases) {
+    MainWindowRecord main = Helsinki(2026, 6, 1, "12:00:00");
+    main.latDeg = c.latDeg;
+    main.latMin = c.latMin;
+    main.north = c.north;
+    main.lonDeg = c.lonDeg;
+    main.lonMin = c.lonMin;
+    main.west = c.west;
+    const ReportRun r = RunReport(main);
+    EXPECT_EQ(ValueOf(r.report, "Observer Latitude:"), c.latitude);
+    EXPECT_EQ(ValueOf(r.report, "Observer Longitude:"), c.longitude);
+  }
+}
+
+TEST(BodyReport, EmptyMinutesBoxesBecomeZero) {
+  MainWindowRecord main = Helsinki(2026, 6, 1, "12:00:00");
+  main.latMin = "";
+  main.lonMin = "";
+  const ReportRun r = RunReport(main);
+  EXPECT_EQ(main.latMin, "0.0");
+  EXPECT_EQ(main.lonMin, "0.0");
+  EXPECT_TRUE(r.sink.messages.empty());
+  EXPECT_EQ(ValueOf(r.report, "Observer Latitude:"), "60° 00' 0.00''");
+}
+
+TEST(BodyReport, FailuresStopWithTheirMessages) {
+  struct Case {
+    std::string name;
+    void (*spoil)(MainWindowRecord&);
+    std::string message;
+    std::size_t linesLeft;
+  };
+  const std::vector<Case> cases = {
+      {"latitude degrees empty", [](MainWindowRecord& m) { m.latDeg = ""; }, kMessageBadLocation, 0},
+      {"longitude degrees empty", [](MainWindowRecord& m) { m.lonDeg = ""; }, kMessageBadLocation, 0},
+      {"height not a number", [](MainWindowRecord& m) { m.height = "2,5"; }, kMessageBadLocation, 0},
+      {"pressure not a number", [](MainWindowRecord& m) { m.pressure = "x"; }, kMessageBadLocation, 0},
+      {"temperature empty", [](MainWindowRecord& m) { m.temperature = ""; }, kMessageBadLocation, 0},
+      {"time out of range", [](MainWindowRecord& m) { m.time = "25:00:00"; }, kMessageBadTime, 5},
+      {"time not a number", [](MainWindowRecord& m) { m.time = "  :  :  "; }, kMessageBadTime, 5},
+  };
+  for (const auto& c : cases) {
+    MainWindowRecord main = Helsinki(2026, 6, 1, "12:00:00");
+    c.spoil(main);
+    const ReportRun r = RunReport(main);
+    ASSERT_EQ(r.sink.messages.size(), 1u) << c.name;
+    EXPECT_EQ(r.sink.messages[0], c.message) << c.name;
+    EXPECT_EQ(r.report.lines.labels.size(), c.linesLeft) << c.name;
+    EXPECT_TRUE(r.report.shown) << c.name;
+    EXPECT_EQ(r.report.julianDays, "") << c.name;
+  }
+}
+
+TEST(BodyReport, DeltaBoxForRecentYears) {
+  struct Case {
+    std::string name;
+    int year;
+    bool bc;
+    std::string typed;
+    std::string boxAfter;
+    std::string shown;
+    std::vector<std::string> messages;
+  };
+  const std::vector<Case> cases = {
+      {"2010 from the kept table", 2010, false, "", "66.5", "66.5 sec", {}},
+      {"2010 from the box", 2010, false, "66.5", "66.5", "66.5 sec", {}},
+      {"typed with a comma", 2026, false, "67,2", "67,2", "67.0 sec", {"Use point"}},
+      {"typed value wins", 2026, false, "70.3", "70.3", "70.3 sec", {}},
+      // Years the table does not hold take the measured value of the moment, not 0.
+      {"2026 measured", 2026, false, "", "70.2", "70.2 sec", {}},
+      {"1999 leaves the box alone", 1999, false, "", "", "63.6 sec", {}},
+      {"B.C. leaves the box alone", 2026, true, "", "", "", {}},
+  };
+  for (const auto& c : cases) {
+    MainWindowRecord main = Helsinki(c.year, 6, 1, "12:00:00");
+    main.beforeChrist = c.bc;
+    main.delta = c.typed;
+    const ReportRun r = RunReport(main);
+    EXPECT_EQ(main.delta, c.boxAfter) << c.name;
+    if (!c.shown.empty()) {
+      EXPECT_EQ(r.report.deltaTime, c.shown) << c.name;
+    }
+    EXPECT_EQ(r.sink.messages, c.messages) << c.name;
+  }
+}
+
+TEST(BodyReport, SunAtSeventyNorthInJuneIsAlwaysUp) {
+  MainWindowRecord main = Helsinki(2026, 6, 21, "12:00:00");
+  main.latDeg = "70";
+  main.latMin = "0";
+  const ReportRun r = RunReport(main);
+  EXPECT_EQ(r.report.rising, "Always");
+  EXPECT_EQ(r.report.transit, "");
+  EXPECT_EQ(r.report.setting, "");
+  for (const std::string* box : {&r.report.civilBegins, &r.report.civilEnds, &r.report.nauticalBegins,
+                                 &r.report.nauticalEnds, &r.report.astronomicalBegins, &r.report.astronomicalEnds}) {
+    EXPECT_EQ(*box, "");
+  }
+  MainWindowRecord winter = Helsinki(2026, 12, 21, "12:00:00");
+  winter.latDeg = "70";
+  winter.latMin = "0";
+  const ReportRun w = RunReport(winter);
+  EXPECT_EQ(w.report.rising, "Never");
+  EXPECT_NE(w.report.civilBegins, "");  // twilight still comes at 70 N at midwinter
+}
+
+TEST(BodyReport, HelsinkiSunriseAndTwilightsInLocalTime) {
+  // 2026 March 21 at Helsinki (UTC+2): sunrise about 6 h 15, sunset about 18 h 30
+  // local time, noon near 12 h 20; the twilights come in order.
+  MainWindowRecord main = Helsinki(2026, 3, 21, "10:00:00");
+  const ReportRun r = RunReport(main);
+  EXPECT_EQ(r.report.rising.substr(0, 5), " 6 h ");
+  EXPECT_EQ(r.report.transit.substr(0, 5), "12 h ");
+  EXPECT_EQ(r.report.setting.substr(0, 5), "18 h ");
+  EXPECT_LT(r.report.astronomicalBegins, r.report.nauticalBegins);
+  EXPECT_LT(r.report.nauticalBegins, r.report.civilBegins);
+  EXPECT_LT(r.report.civilEnds, r.report.nauticalEnds);
+  EXPECT_LT(r.report.nauticalEnds, r.report.astronomicalEnds);
+  // Near noon a day after the equinox: about 30 degrees high, a little east of south.
+  const double height = ReadDecimal(ValueOf(r.report, "Height").substr(0, 8)).value;
+  EXPECT_NEAR(height, 30.0, 0.5);
+  EXPECT_EQ(r.report.altitude.substr(0, 4), "29°");
+  EXPECT_EQ(r.report.declination.substr(r.report.declination.size() - 3), "  N");
+  EXPECT_TRUE(r.report.refractionVisible);
+}
+
+TEST(BodyReport, SunBelowTheHorizonHidesTheRefractionPanel) {
+  MainWindowRecord main = Helsinki(2026, 3, 20, "22:00:00");
+  const ReportRun r = RunReport(main);
+  EXPECT_EQ(r.report.altitude.substr(0, 1), "-");
+  EXPECT_FALSE(r.report.refractionVisible);
+  EXPECT_EQ(r.report.refractedAltitude, "");
+}
+
+TEST(BodyReport, BodiesNotYetComputedAreRefusedWithAMessage) {
+  MainWindowRecord main = Helsinki(2026, 3, 20, "22:00:00");
+  main.bodyCode = "MOON";
+  const ReportRun r = RunReport(main);
+  ASSERT_EQ(r.sink.messages.size(), 1u);
+  EXPECT_EQ(r.sink.messages[0], "The report of MOON is not available in this version");
+  EXPECT_FALSE(r.report.shown);
+  EXPECT_TRUE(r.report.lines.labels.empty());
+}
+
+TEST(BodyReport, KeptDeltaTTable) {
+  EXPECT_EQ(DeltaTTable(2010, 3), 66.5);
+  EXPECT_EQ(DeltaTTable(2001, 7), 64.2);
+  EXPECT_EQ(DeltaTTable(2001, 6), 64.09);
+  EXPECT_FALSE(DeltaTTable(2013, 1).has_value());
+  EXPECT_FALSE(DeltaTTable(2000, 1).has_value());
+}
+
+}  // namespace
+}  // namespace orrelin
