@@ -88,11 +88,31 @@ PcClock ClockTextsAt(std::time_t instant, long secondsEastOfUtc) {
   return clock;
 }
 
+long ComputerZoneOffset(std::time_t instant) {
+  std::tm local{};
+  localtime_r(&instant, &local);
+  return local.tm_gmtoff;
+}
+
 PcClock ReadPcClock() {
   const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return ClockTextsAt(now, local.tm_gmtoff);
+  return ClockTextsAt(now, ComputerZoneOffset(now));
+}
+
+CivilDate DateOfInstant(std::time_t instant, long secondsEastOfUtc) {
+  // Days since 1970-01-01 to the proleptic Gregorian date (H. Hinnant's algorithm).
+  long long days = (static_cast<long long>(instant) + secondsEastOfUtc) / 86400;
+  if ((static_cast<long long>(instant) + secondsEastOfUtc) % 86400 < 0) --days;
+  days += 719468;
+  const long long era = (days >= 0 ? days : days - 146096) / 146097;
+  const long long doe = days - era * 146097;
+  const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const long long mp = (5 * doy + 2) / 153;
+  const long long day = doy - (153 * mp + 2) / 5 + 1;
+  const long long month = mp < 10 ? mp + 3 : mp - 9;
+  const long long year = yoe + era * 400 + (month <= 2 ? 1 : 0);
+  return {static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)};
 }
 
 }  // namespace orrelin

@@ -3,6 +3,8 @@
 #include <ctime>
 #include <string>
 
+#include "core/calendar.h"
+
 namespace orrelin {
 
 struct TClockTime {
@@ -25,13 +27,23 @@ std::string ShiftClockText(const std::string& text, double offsetHours);
 struct PcClock {
   std::string utcTime;    // "hh:mm:ss"
   std::string localTime;  // "hh:mm:ss"
-  std::string offset;     // UTC minus local in hours: "-2", "+3.5", "0"
+  std::string offset;     // The calendar date of an instant in a zone the given seconds east of UTC.
+CivilDate DateOfInstant(std::time_t instant, long secondsEastOfUtc);
+// Seconds east of UTC of the computer's time zone now.
+long ComputerZoneOffset(std::time_t instant);
+
+// UTC minus local in hours: "-2", "+3.5", "0"
 };
 
 // The texts for an instant and the zone's offset east of UTC in seconds.
 PcClock ClockTextsAt(std::time_t instant, long secondsEastOfUtc);
 // The computer clock now, in the computer's time zone.
 PcClock ReadPcClock();
+
+// The calendar date of an instant in a zone the given seconds east of UTC.
+CivilDate DateOfInstant(std::time_t instant, long secondsEastOfUtc);
+// Seconds east of UTC of the computer's time zone now.
+long ComputerZoneOffset(std::time_t instant);
 
 // UTC minus local in hours, written with "+" before a positive value.
 std::string OffsetText(double utcMinusLocalHours);

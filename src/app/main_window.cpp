@@ -1,0 +1,121 @@
+#include "app/main_window.h"
+
+#include "app/settings_folder.h"
+#include "core/clock.h"
+#include "core/numbers.h"
+
+namespace orrelin {
+
+namespace {
+
+void RestorePlace(const SettingsFile& settings, const std::string& latDeg, MainWindowRecord& main) {
+  // A file written by the program always holds these keys; a missing one takes LatDeg.
+  main.latDeg = latDeg;
+  main.latMin = settings.Read("LatMin").value_or(latDeg);
+  main.lonDeg = settings.Read("LonDeg").value_or(latDeg);
+  main.lonMin = settings.Read("LonMin").value_or(latDeg);
+  main.height = settings.Read("Height").value_or(latDeg);
+  if (const auto place = settings.Read("Place")) main.place = *place;
+  // A missing weather key takes the text of the key read just before it.
+  main.temperature = settings.Read("Temp").value_or(main.height);
+  main.pressure = settings.Read("Pressure").value_or(main.temperature);
+  if (const auto delta = settings.Read("Delta")) main.delta = *delta;
+  main.north = settings.Read("LatPos").value_or("") == "N";
+  main.west = settings.Read("LonPos").value_or("") == "W";
+  if (settings.Read("PcTime").value_or("") == "0") {
+    main.pcTime = false;
+    if (const auto dif = settings.Read("Dif")) {
+      main.utcMinusLocal = *dif;
+      UpdateLocalTime(main);
+    }
+  }
+}
+
+void ApplyPresetsWhenNeeded(const SettingsFile& settings, int screenClass) {
+  const auto resFonts = settings.Read("ResFonts");
+  if (!resFonts || *resFonts != WholeText(screenClass)) {
+    ApplyPlacementPresets(settings, screenClass);
+  } else if (!settings.Read("NewSet")) {
+    ApplyPlacementPresets(settings, screenClass);
+    settings.Write("NewSet", "1");
+  }
+}
+
+}  // namespace
+
+void PutFirstStartDefaults(MainWindowRecord& main) {
+  main.latDeg = "60";
+  main.latMin = "9.7";
+  main.north = true;
+  main.lonDeg = "24";
+  main.lonMin = "57.3";
+  main.west = false;
+  main.height = "0";
+  main.pressure = "1010";
+  main.temperature = "10";
+  main.place = "Helsinki";
+}
+
+StartResult StartMainWindow(const StartEnvironment& env, MainWindowRecord& main, MessageSink& sink) {
+  StartResult result;
+  if (CreateSettingsFolder(env.settingsFolder) && !InstallStarFile(env.settingsFolder, env.starFileSources)) {
+    sink.ShowMessage(kMessageStarFileNotInUse);
+  }
+  const SettingsFile settings(env.settingsFolder / kSettingsFileName);
+  TakePcTime(main, env.now, env.secondsEastOfUtc);
+
+  result.mainWindowPosition = RestoreWindowPlacement(settings, "fOrrelin");
+  const auto latDeg = settings.Read("LatDeg");
+  result.firstStart = !latDeg;
+  if (!latDeg) {
+    PutFirstStartDefaults(main);
+  } else {
+    RestorePlace(settings, *latDeg, main);
+    ApplyPresetsWhenNeeded(settings, ScreenClass(env.screenDotsPerInch, env.screenWidth));
+  }
+  main.date = DateOfInstant(env.now, env.secondsEastOfUtc);
+  main.beforeChrist = false;
+  result.deltaPanelVisible = DeltaPanelVisible(main.date);
+  result.weekday = WeekdayName(main.date, main.beforeChrist);
+  return result;
+}
+
+void TakePcTime(MainWindowRecord& main, std::time_t now, long secondsEastOfUtc) {
+  const PcClock clock = ClockTextsAt(now, secondsEastOfUtc);
+  main.time = clock.utcTime;
+  main.localTime = clock.localTime;
+  main.utcMinusLocal = clock.offset;
+}
+
+void UpdateLocalTime(MainWindowRecord& main) {
+  main.localTime = ShiftClockText(main.time, ReadDecimal(main.utcMinusLocal).value);
+}
+
+bool DeltaPanelVisible(const CivilDate& date) { return date.year >= 2011; }
+
+void ClockButtonClicked(MainWindowRecord& main, std::time_t now) {
+  main.date = DateOfInstant(now, 0);
+  main.beforeChrist = false;
+  main.time = ClockCaption(now);
+  UpdateLocalTime(main);
+}
+
+std::string ClockCaption(std::time_t now) { return ClockTextsAt(now, 0).utcTime; }
+
+void SaveMainSettings(const SettingsFile& settings, const MainWindowRecord& main,
+                      const std::optional<WindowPosition>& normalPosition) {
+  std::vector<std::pair<std::string, std::string>> values{
+      {"LatDeg", main.latDeg},     {"LatMin", main.latMin},
+      {"LonDeg", main.lonDeg},     {"LonMin", main.lonMin},
+      {"Height", main.height},     {"Temp", main.temperature},
+      {"Pressure", main.pressure}, {"Place", main.place},
+      {"Dif", main.utcMinusLocal}, {"Delta", main.delta},
+      {"LatPos", main.north ? "N" : "S"}, {"LonPos", main.west ? "W" : "E"},
+  };
+  if (normalPosition) {
+    values.emplace_back("fOrrelin", PlacementValue(*normalPosition, true));
+  }
+  settings.WriteAll(values);
+}
+
+}  // namespace orrelin

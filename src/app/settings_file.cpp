@@ -1,0 +1,151 @@
+#include "app/settings_file.h"
+
+#include <fstream>
+#include <system_error>
+
+#include "core/encoding.h"
+#include "core/fields.h"
+
+namespace orrelin {
+
+namespace {
+
+std::string Trim(const std::string& s) {
+  const auto first = s.find_first_not_of(" \t\r");
+  if (first == std::string::npos) return "";
+  const auto last = s.find_last_not_of(" \t\r");
+  return s.substr(first, last - first + 1);
+}
+
+bool SameName(const std::string& a, const std::string& b) { return LowerCaseText(a) == LowerCaseText(b); }
+
+std::optional<std::string> SectionName(const std::string& line) {
+  const std::string t = Trim(line);
+  if (t.size() >= 2 && t.front() == '[' && t.back() == ']') return t.substr(1, t.size() - 2);
+  return std::nullopt;
+}
+
+struct KeyValue {
+  std::string key;
+  std::string value;
+};
+
+std::optional<KeyValue> KeyValueOf(const std::string& line) {
+  const std::string t = Trim(line);
+  if (t.empty() || t[0] == ';' || t[0] == '#') return std::nullopt;
+  const auto eq = t.find('=');
+  if (eq == std::string::npos || eq == 0) return std::nullopt;
+  return KeyValue{Trim(t.substr(0, eq)), Trim(t.substr(eq + 1))};
+}
+
+// Sets the keys in the section's lines, adding the section and keys that are missing.
+std::vector<std::string> WithValues(std::vector<std::string> lines, const std::string& section,
+                                    const std::vector<std::pair<std::string, std::string>>& values) {
+  std::vector<bool> done(values.size(), false);
+  bool inSection = false;
+  std::size_t sectionEnd = std::string::npos;  // index after the section's last line
+  bool sectionSeen = false;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (const auto name = SectionName(lines[i])) {
+      inSection = SameName(*name, section);
+      if (inSection) sectionSeen = true;
+      continue;
+    }
+    if (!inSection) continue;
+    sectionEnd = i + 1;
+    const auto kv = KeyValueOf(lines[i]);
+    if (!kv) continue;
+    for (std::size_t k = 0; k < values.size(); ++k) {
+      if (SameName(kv->key, values[k].first)) {
+        lines[i] = values[k].first + "=" + values[k].second;
+        done[k] = true;
+      }
+    }
+  }
+  std::vector<std::string> added;
+  for (std::size_t k = 0; k < values.size(); ++k) {
+    if (!done[k]) added.push_back(values[k].first + "=" + values[k].second);
+  }
+  if (!sectionSeen) {
+    lines.push_back("[" + section + "]");
+    lines.insert(lines.end(), added.begin(), added.end());
+    return lines;
+  }
+  if (sectionEnd == std::string::npos) {
+    // The section header has no lines yet: add right after it.
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const auto name = SectionName(lines[i]);
+      if (name && SameName(*name, section)) {
+        sectionEnd = i + 1;
+        break;
+      }
+    }
+  }
+  lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(sectionEnd), added.begin(), added.end());
+  return lines;
+}
+
+}  // namespace
+
+std::vector<std::string> ReadTextLines(const std::filesystem::path& path) {
+  std::vector<std::string> lines;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return lines;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(AsUtf8(line));
+  }
+  if (!lines.empty() && lines.front().rfind("\xEF\xBB\xBF", 0) == 0) lines.front().erase(0, 3);
+  return lines;
+}
+
+bool WriteTextFileAtomically(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+  std::filesystem::path temporary = path;
+  temporary += ".tmp";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    for (const auto& line : lines) out << line << '\n';
+    out.flush();
+    if (!out) {
+      std::error_code ignored;
+      std::filesystem::remove(temporary, ignored);
+      return false;
+    }
+  }
+  std::error_code ec;
+  std::filesystem::rename(temporary, path, ec);
+  if (ec) {
+    std::filesystem::remove(temporary, ec);
+    return false;
+  }
+  return true;
+}
+
+SettingsFile::SettingsFile(std::filesystem::path path, std::string section)
+    : path_(std::move(path)), section_(std::move(section)) {}
+
+std::optional<std::string> SettingsFile::Read(const std::string& key) const {
+  bool inSection = false;
+  for (const auto& line : ReadTextLines(path_)) {
+    if (const auto name = SectionName(line)) {
+      inSection = SameName(*name, section_);
+      continue;
+    }
+    if (!inSection) continue;
+    const auto kv = KeyValueOf(line);
+    if (kv && SameName(kv->key, key)) return kv->value;
+  }
+  return std::nullopt;
+}
+
+bool SettingsFile::Write(const std::string& key, const std::string& value) const {
+  return WriteAll({{key, value}});
+}
+
+bool SettingsFile::WriteAll(const std::vector<std::pair<std::string, std::string>>& values) const {
+  return WriteTextFileAtomically(path_, WithValues(ReadTextLines(path_), section_, values));
+}
+
+}  // namespace orrelin

@@ -1,0 +1,25 @@
+#pragma once
+// The per-user folder that holds "settings.ini" and the user's "Mstars.dat".
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace orrelin {
+
+// $XDG_CONFIG_HOME (default ~/.config) followed by Tarvek/Orrelin/.
+std::filesystem::path SettingsFolder();
+// The same from given environment values (either may be empty).
+std::filesystem::path SettingsFolderFrom(const std::string& xdgConfigHome, const std::string& home);
+
+// Creates the folder with its parents when it is missing. True when it was created now.
+bool CreateSettingsFolder(const std::filesystem::path& folder);
+
+inline constexpr const char* kStarFileName = "Mstars.dat";
+inline constexpr const char* kMessageStarFileNotInUse = "Star file not in use";
+inline constexpr const char* kMessageFileCopyError = "File copy error";
+
+// Copies "Mstars.dat" from the first of `sources` that holds it into the folder,
+// never overwriting. True only when a copy was made.
+bool InstallStarFile(const std::filesystem::path& folder, const std::vector<std::filesystem::path>& sources);
+
+}  // namespace orrelin

@@ -1,0 +1,30 @@
+#include "core/encoding.h"
+
+#include <gtest/gtest.h>
+
+namespace orrelin {
+namespace {
+
+TEST(Encoding, Utf8Validity) {
+  EXPECT_TRUE(IsValidUtf8("Åbo 60°"));
+  EXPECT_FALSE(IsValidUtf8("\xC5" "bo"));
+  EXPECT_FALSE(IsValidUtf8("ab\xC3"));            // truncated at the end
+  EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));          // overlong
+  EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));      // surrogate
+  EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x8C\x95"));   // a four-byte character
+}
+
+TEST(Encoding, Windows1252) {
+  EXPECT_EQ(Windows1252ToUtf8("\xC5" "bo \xB0 \x80 \x81"), "Åbo ° € \xEF\xBF\xBD");
+  EXPECT_EQ(AsUtf8("Åbo"), "Åbo");
+  EXPECT_EQ(AsUtf8("\xE4"), "ä");
+}
+
+TEST(Encoding, CutCountsCharacters) {
+  EXPECT_EQ(CutToCharacters("Åländska öarna", 7), "Åländsk");
+  EXPECT_EQ(CutToCharacters("abc", 10), "abc");
+  EXPECT_EQ(CutToCharacters("abc", 0), "");
+}
+
+}  // namespace
+}  // namespace orrelin
