@@ -1,0 +1,44 @@
+// Orrelin, the windowed program.
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <ctime>
+
+#include "app/main_window.h"
+#include "app/settings_folder.h"
+#include "core/clock.h"
+#include "ui/orrelin_form.h"
+#include "ui/qt_message_sink.h"
+
+namespace {
+
+// Where a shipped "Mstars.dat" may be: beside the program, the installed data
+// folder, and the current folder.
+std::vector<std::filesystem::path> StarFileSources() {
+  const QString programFolder = QCoreApplication::applicationDirPath();
+  return {programFolder.toStdString(), QDir(programFolder + "/../share/orrelin").absolutePath().toStdString(),
+          std::filesystem::current_path()};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Orreline");
+
+  orrelin::StartEnvironment env;
+  env.settingsFolder = orrelin::SettingsFolder();
+  env.starFileSources = StarFileSources();
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    env.screenDotsPerInch = screen->logicalDotsPerInch();
+    env.screenWidth = screen->geometry().width();
+  }
+  env.now = std::time(nullptr);
+  env.secondsEastOfUtc = orrelin::ComputerZoneOffset(env.now);
+
+  orrelin::ui::QtMessageSink sink;
+  orrelin::ui::TOrrelinForm mainForm(env, sink);
+  sink.SetMainWindow(&mainForm);
+  mainForm.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,370 @@
+#include "ui/orrelin_form.h"
+
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QVBoxLayout>
+#include <ctime>
+
+#include "app/settings_folder.h"
+#include "core/calendar.h"
+#include "core/clock.h"
+#include "core/checks.h"
+#include "report/body_place.h"
+#include "report/body_report.h"
+#include "ui/planet_form.h"
+#include "ui/printing.h"
+#include "ui/window_placement.h"
+
+namespace orrelin::ui {
+
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+std::string S(const QString& s) { return s.toStdString(); }
+
+QLineEdit* Box(const char* name, const QString& hint, int width) {
+  auto* box = new QLineEdit;
+  box->setObjectName(name);
+  box->setToolTip(hint);
+  box->setFixedWidth(width);
+  return box;
+}
+
+QRadioButton* Radio(const char* name, const QString& caption) {
+  auto* button = new QRadioButton(caption);
+  button->setObjectName(name);
+  return button;
+}
+
+QDate ToQDate(const CivilDate& d) { return QDate(d.year, d.month, d.day); }
+CivilDate ToCivil(const QDate& d) { return {d.year(), d.month(), d.day()}; }
+
+// On rejection the whole text is selected, so that the next key replaces it.
+void SelectAllWhenRejected(QLineEdit* box, bool accepted) {
+  if (!accepted) box->selectAll();
+}
+
+}  // namespace
+
+TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidget* parent)
+    : QMainWindow(parent), settings_(env.settingsFolder / kSettingsFileName), sink_(sink) {
+  setObjectName("OrrelinForm");
+  setWindowTitle("Orrelin");
+  BuildMenu();
+  auto* central = new QWidget;
+  auto* layout = new QVBoxLayout(central);
+  layout->addWidget(BuildPlace());
+  layout->addWidget(BuildMoment());
+  layout->addWidget(BuildButtons());
+  bodyCode_ = new QLabel;
+  bodyCode_->setObjectName("Label9");
+  bodyCode_->hide();
+  layout->addWidget(bodyCode_);
+  setCentralWidget(central);
+
+  MainWindowRecord record;
+  const StartResult start = StartMainWindow(env, record, sink_);
+  FromRecord(record);
+  if (start.mainWindowPosition) RestorePlacement(*this, settings_, "fOrrelin");
+  ConnectTypingChecks();
+
+  timer_ = new QTimer(this);
+  timer_->setObjectName("Timer1");
+  timer_->setInterval(1000);
+  connect(timer_, &QTimer::timeout, this, &TOrrelinForm::Tick);
+  timer_->start();
+  Tick();
+
+  planetForm_ = std::make_unique<TPlanetForm>(settings_);
+}
+
+TOrrelinForm::~TOrrelinForm() = default;
+
+void TOrrelinForm::BuildMenu() {
+  QAction* close = menuBar()->addAction("&Close Form");
+  close->setObjectName("CloseForm");
+  connect(close, &QAction::triggered, this, &QWidget::close);
+  QAction* print = menuBar()->addAction("&Print");
+  print->setObjectName("Print");
+  connect(print, &QAction::triggered, this, [this] { PrintWidgetWithDialog(*this); });
+  QAction* about = menuBar()->addAction("&About");
+  about->setObjectName("About");
+  about->setEnabled(false);  // the About window is not part of this build yet
+  QAction* help = menuBar()->addAction("&Help");
+  help->setObjectName("Help");
+  help->setEnabled(false);  // no manual is installed yet
+}
+
+QWidget* TOrrelinForm::BuildPlace() {
+  auto* group = new QGroupBox("Place");
+  auto* grid = new QGridLayout(group);
+  place_ = new QComboBox;
+  place_->setObjectName("cbxPlace");
+  place_->setEditable(true);
+  place_->lineEdit()->setMaxLength(20);
+  place_->setMaxVisibleItems(16);
+  place_->setMinimumWidth(220);
+  place_->setToolTip("Select from drop-down list. Countries are in alphabetical order according to ARRL");
+  auto* save = new QPushButton("S");
+  save->setObjectName("BitBtn1");
+  save->setToolTip("Save to file");
+  save->setFixedWidth(32);
+  save->setEnabled(false);  // the place list is not part of this build yet
+  grid->addWidget(place_, 0, 0, 1, 4);
+  grid->addWidget(save, 0, 4);
+
+  latDeg_ = Box("Edit1", "Degrees", 50);
+  latMin_ = Box("Edit2", "Minutes", 60);
+  north_ = Radio("RadioButton1", "North");
+  south_ = Radio("RadioButton2", "South");
+  auto* latitudeGroup = new QButtonGroup(this);
+  latitudeGroup->addButton(north_);
+  latitudeGroup->addButton(south_);
+  grid->addWidget(new QLabel("Latitude"), 1, 0);
+  grid->addWidget(latDeg_, 1, 1);
+  grid->addWidget(latMin_, 1, 2);
+  grid->addWidget(north_, 1, 3);
+  grid->addWidget(south_, 1, 4);
+
+  lonDeg_ = Box("Edit3", "Degrees", 50);
+  lonMin_ = Box("Edit4", "Minutes", 60);
+  west_ = Radio("RadioButton3", "West");
+  east_ = Radio("RadioButton4", "East");
+  auto* longitudeGroup = new QButtonGroup(this);
+  longitudeGroup->addButton(west_);
+  longitudeGroup->addButton(east_);
+  grid->addWidget(new QLabel("Longitude"), 2, 0);
+  grid->addWidget(lonDeg_, 2, 1);
+  grid->addWidget(lonMin_, 2, 2);
+  grid->addWidget(west_, 2, 3);
+  grid->addWidget(east_, 2, 4);
+
+  height_ = Box("edtHeight", "", 60);
+  pressure_ = Box("edtPressure", "Integer millibars", 60);
+  temperature_ = Box("edtTemperature", "Integer degrees", 60);
+  grid->addWidget(new QLabel("Obs Height"), 3, 0);
+  grid->addWidget(height_, 3, 1);
+  grid->addWidget(new QLabel("meters"), 3, 2);
+  grid->addWidget(new QLabel("Pressure"), 4, 0);
+  grid->addWidget(pressure_, 4, 1);
+  grid->addWidget(new QLabel("mb"), 4, 2);
+  grid->addWidget(new QLabel("Temperature"), 5, 0);
+  grid->addWidget(temperature_, 5, 1);
+  grid->addWidget(new QLabel("°C"), 5, 2);
+  return group;
+}
+
+QWidget* TOrrelinForm::BuildMoment() {
+  auto* group = new QGroupBox("Moment");
+  auto* grid = new QGridLayout(group);
+  date_ = new QDateEdit;
+  date_->setObjectName("DateTimePicker1");
+  date_->setCalendarPopup(true);
+  date_->setMinimumDate(QDate(1, 1, 1));
+  date_->setMaximumDate(QDate(9999, 12, 31));
+  date_->setDisplayFormat("yyyy-MM-dd");
+  date_->setMinimumWidth(120);
+  weekday_ = new QLabel;
+  weekday_->setObjectName("lbWeekday");
+  weekday_->setMinimumWidth(90);
+  beforeChrist_ = new QCheckBox("B.C.");
+  beforeChrist_->setObjectName("chBChr");
+  grid->addWidget(new QLabel("Date "), 0, 0);
+  grid->addWidget(date_, 0, 1);
+  grid->addWidget(weekday_, 0, 2);
+  grid->addWidget(beforeChrist_, 0, 3);
+
+  offset_ = Box("Edit5", "Difference in hours", 60);
+  grid->addWidget(new QLabel("Utc - Local Time"), 1, 0);
+  grid->addWidget(offset_, 1, 1);
+  grid->addWidget(new QLabel("hours"), 1, 2);
+
+  time_ = Box("edtTime", "hh:mm:ss", 90);
+  time_->setInputMask("09:99:99; ");
+  time_->setMaxLength(8);
+  localTime_ = Box("edLocTime", "", 90);
+  localTime_->setReadOnly(true);
+  grid->addWidget(new QLabel("Time Utc"), 2, 0);
+  grid->addWidget(time_, 2, 1);
+  grid->addWidget(new QLabel("Local Time"), 2, 2);
+  grid->addWidget(localTime_, 2, 3);
+
+  clock_ = new QPushButton;
+  clock_->setObjectName("btClock1");
+  clock_->setMinimumWidth(90);
+  pcTime_ = Radio("rbPcTime", "PC Time");
+  otherTime_ = Radio("rbOthTime", "Other Time");
+  grid->addWidget(clock_, 3, 0);
+  grid->addWidget(pcTime_, 3, 1);
+  grid->addWidget(otherTime_, 3, 2);
+
+  deltaPanel_ = new QWidget;
+  deltaPanel_->setObjectName("Panel4");
+  auto* deltaLayout = new QHBoxLayout(deltaPanel_);
+  deltaLayout->setContentsMargins(0, 0, 0, 0);
+  delta_ = Box("edDelta", "Latest value may be given", 60);
+  deltaLayout->addWidget(new QLabel("Delta"));
+  deltaLayout->addWidget(delta_);
+  deltaLayout->addWidget(new QLabel("sec"));
+  deltaLayout->addStretch();
+  grid->addWidget(deltaPanel_, 4, 0, 1, 4);
+
+  connect(date_, &QDateEdit::dateChanged, this, &TOrrelinForm::DateChanged);
+  connect(beforeChrist_, &QCheckBox::toggled, this, &TOrrelinForm::DateChanged);
+  connect(time_, &QLineEdit::textChanged, this, &TOrrelinForm::TimeChanged);
+  connect(pcTime_, &QRadioButton::clicked, this, &TOrrelinForm::TakeComputerTime);
+  connect(clock_, &QPushButton::clicked, this, &TOrrelinForm::ClockClicked);
+  return group;
+}
+
+QWidget* TOrrelinForm::BuildButtons() {
+  auto* panel = new QWidget;
+  auto* grid = new QGridLayout(panel);
+  struct Body {
+    const char* name;
+    const char* code;
+  };
+  const Body bodies[] = {{"Sun", "SUN"},         {"Moon", "MOON"},       {"Mercury", "MERCURY"},
+                         {"Venus", "VENUS"},     {"Mars", "MARS"},       {"Jupiter", "JUPITER"},
+                         {"Saturn", "SATURN"},   {"Uranus", "URANUS"},   {"Neptune", "NEPTUNE"}};
+  int i = 0;
+  for (const Body& b : bodies) {
+    auto* button = new QPushButton(b.name);
+    button->setObjectName(b.name);
+    const std::string code = b.code;
+    // Only bodies whose place this build computes are offered.
+    button->setEnabled(IsComputedBody(code));
+    connect(button, &QPushButton::clicked, this, [this, code] { RunBodyReport(code); });
+    grid->addWidget(button, i / 5, i % 5);
+    ++i;
+  }
+  grid->itemAtPosition(0, 1)->widget()->setToolTip("Click two times");
+  for (const char* name : {"Stars", "Identify", "Almanac"}) {
+    auto* button = new QPushButton(name);
+    button->setObjectName(name);
+    button->setEnabled(false);  // their windows come with later parts of the program
+    grid->addWidget(button, i / 5, i % 5);
+    ++i;
+  }
+  return panel;
+}
+
+void TOrrelinForm::ConnectTypingChecks() {
+  connect(latDeg_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    if (!text.isEmpty()) SelectAllWhenRejected(latDeg_, CheckIntRange(S(text), 90, sink_));
+  });
+  connect(latMin_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    if (!text.isEmpty()) SelectAllWhenRejected(latMin_, CheckMinutes(S(latDeg_->text()), S(text), 90, sink_));
+  });
+  connect(lonMin_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    if (!text.isEmpty()) SelectAllWhenRejected(lonMin_, CheckMinutes(S(lonDeg_->text()), S(text), 180, sink_));
+  });
+  connect(height_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    if (!text.isEmpty()) SelectAllWhenRejected(height_, CheckRealRange(S(text), 8900, sink_));
+  });
+}
+
+MainWindowRecord TOrrelinForm::ToRecord() const {
+  MainWindowRecord r;
+  r.place = S(place_->currentText());
+  r.latDeg = S(latDeg_->text());
+  r.latMin = S(latMin_->text());
+  r.north = north_->isChecked();
+  r.lonDeg = S(lonDeg_->text());
+  r.lonMin = S(lonMin_->text());
+  r.west = west_->isChecked();
+  r.height = S(height_->text());
+  r.pressure = S(pressure_->text());
+  r.temperature = S(temperature_->text());
+  r.date = ToCivil(date_->date());
+  r.beforeChrist = beforeChrist_->isChecked();
+  r.utcMinusLocal = S(offset_->text());
+  r.time = S(time_->text());
+  r.localTime = S(localTime_->text());
+  r.pcTime = pcTime_->isChecked();
+  r.delta = S(delta_->text());
+  r.bodyCode = S(bodyCode_->text());
+  return r;
+}
+
+void TOrrelinForm::FromRecord(const MainWindowRecord& r) {
+  place_->setCurrentText(Q(r.place));
+  latDeg_->setText(Q(r.latDeg));
+  latMin_->setText(Q(r.latMin));
+  (r.north ? north_ : south_)->setChecked(true);
+  lonDeg_->setText(Q(r.lonDeg));
+  lonMin_->setText(Q(r.lonMin));
+  (r.west ? west_ : east_)->setChecked(true);
+  height_->setText(Q(r.height));
+  pressure_->setText(Q(r.pressure));
+  temperature_->setText(Q(r.temperature));
+  {
+    const QSignalBlocker blockDate(date_);
+    const QSignalBlocker blockBc(beforeChrist_);
+    date_->setDate(ToQDate(r.date));
+    beforeChrist_->setChecked(r.beforeChrist);
+  }
+  offset_->setText(Q(r.utcMinusLocal));
+  {
+    const QSignalBlocker blockTime(time_);
+    time_->setText(Q(r.time));
+  }
+  localTime_->setText(Q(r.localTime));
+  (r.pcTime ? pcTime_ : otherTime_)->setChecked(true);
+  delta_->setText(Q(r.delta));
+  bodyCode_->setText(Q(r.bodyCode));
+  DateChanged();
+}
+
+void TOrrelinForm::RunBodyReport(const std::string& bodyCode) {
+  bodyCode_->setText(Q(bodyCode));
+  const int runs = bodyCode == "MOON" ? 2 : 1;  // the Moon's report runs twice
+  for (int run = 0; run < runs; ++run) {
+    MainWindowRecord record = ToRecord();
+    BodyReport(record, planetForm_->Record(), sink_);
+    FromRecord(record);
+    planetForm_->Apply();
+  }
+}
+
+void TOrrelinForm::DateChanged() {
+  const CivilDate date = ToCivil(date_->date());
+  deltaPanel_->setVisible(DeltaPanelVisible(date));
+  weekday_->setText(Q(WeekdayName(date, beforeChrist_->isChecked())));
+}
+
+void TOrrelinForm::TimeChanged() {
+  MainWindowRecord record = ToRecord();
+  UpdateLocalTime(record);
+  localTime_->setText(Q(record.localTime));
+}
+
+void TOrrelinForm::TakeComputerTime() {
+  MainWindowRecord record = ToRecord();
+  const std::time_t now = std::time(nullptr);
+  TakePcTime(record, now, ComputerZoneOffset(now));
+  FromRecord(record);
+}
+
+void TOrrelinForm::ClockClicked() {
+  MainWindowRecord record = ToRecord();
+  ClockButtonClicked(record, std::time(nullptr));
+  FromRecord(record);
+}
+
+void TOrrelinForm::Tick() { clock_->setText(Q(ClockCaption(std::time(nullptr)))); }
+
+void TOrrelinForm::closeEvent(QCloseEvent* event) {
+  const bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+  std::optional<WindowPosition> position;
+  if (normal) position = WindowPosition{pos().y(), pos().x()};
+  SaveMainSettings(settings_, ToRecord(), position);
+  if (planetForm_->isVisible()) planetForm_->close();
+  event->accept();
+}
+
+}  // namespace orrelin::ui

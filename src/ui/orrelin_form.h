@@ -1,0 +1,77 @@
+#pragma once
+// The main window, "Orrelin": the observing place, the moment, and the buttons
+// that open every other window.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <memory>
+
+#include "app/main_window.h"
+#include "app/settings_file.h"
+#include "core/messages.h"
+#include "report/main_window_record.h"
+
+namespace orrelin::ui {
+
+class TPlanetForm;
+
+class TOrrelinForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidget* parent = nullptr);
+  ~TOrrelinForm() override;
+
+  TPlanetForm& PlanetForm() { return *planetForm_; }
+  const SettingsFile& Settings() const { return settings_; }
+
+  // The boxes as a record, and back.
+  MainWindowRecord ToRecord() const;
+  void FromRecord(const MainWindowRecord& record);
+
+  // Runs the report of a body code as its button does.
+  void RunBodyReport(const std::string& bodyCode);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildMenu();
+  QWidget* BuildPlace();
+  QWidget* BuildMoment();
+  QWidget* BuildButtons();
+  void ConnectTypingChecks();
+  void DateChanged();
+  void TimeChanged();
+  void TakeComputerTime();
+  void ClockClicked();
+  void Tick();
+
+  SettingsFile settings_;
+  MessageSink& sink_;
+  std::unique_ptr<TPlanetForm> planetForm_;
+
+  QComboBox* place_ = nullptr;
+  QLineEdit *latDeg_ = nullptr, *latMin_ = nullptr, *lonDeg_ = nullptr, *lonMin_ = nullptr;
+  QRadioButton *north_ = nullptr, *south_ = nullptr, *west_ = nullptr, *east_ = nullptr;
+  QLineEdit *height_ = nullptr, *pressure_ = nullptr, *temperature_ = nullptr;
+  QDateEdit* date_ = nullptr;
+  QLabel* weekday_ = nullptr;
+  QCheckBox* beforeChrist_ = nullptr;
+  QLineEdit *offset_ = nullptr, *time_ = nullptr, *localTime_ = nullptr;
+  QPushButton* clock_ = nullptr;
+  QRadioButton *pcTime_ = nullptr, *otherTime_ = nullptr;
+  QWidget* deltaPanel_ = nullptr;
+  QLineEdit* delta_ = nullptr;
+  QLabel* bodyCode_ = nullptr;
+  QTimer* timer_ = nullptr;
+};
+
+}  // namespace orrelin::ui

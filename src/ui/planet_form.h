@@ -1,0 +1,59 @@
+#pragma once
+// The report window, "Celestial Body": the result of one body report.
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "app/settings_file.h"
+#include "report/report_record.h"
+
+namespace orrelin::ui {
+
+class TPlanetForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  TPlanetForm(const SettingsFile& settings, QWidget* parent = nullptr);
+
+  // The record a report fills; Apply() shows it.
+  ReportWindowRecord& Record() { return record_; }
+  // Copies the record into the widgets and shows the window when the report did.
+  void Apply();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QLineEdit* AddResultBox(QGridLayout* grid, int row, const char* name, const QString& caption,
+                          const QString& hint = {});
+  void BuildMenu();
+  QWidget* BuildResults();
+  QWidget* BuildLocalTimes();
+  QWidget* BuildTwilight();
+  QWidget* BuildPhase();
+  QWidget* BuildColumns();
+
+  const SettingsFile& settings_;
+  ReportWindowRecord record_;
+  QLabel* title_ = nullptr;
+  QLineEdit *julianDays_ = nullptr, *deltaTime_ = nullptr, *rightAscension_ = nullptr, *declination_ = nullptr;
+  QLineEdit *gha_ = nullptr, *lha_ = nullptr, *altitude_ = nullptr, *azimuth_ = nullptr;
+  QWidget* refractionPanel_ = nullptr;
+  QLineEdit* refracted_ = nullptr;
+  QLabel* magnitudeLabel_ = nullptr;
+  QLineEdit* magnitude_ = nullptr;
+  QLineEdit *rising_ = nullptr, *transit_ = nullptr, *setting_ = nullptr;
+  QWidget* twilightPanel_ = nullptr;
+  QLineEdit *civilBegins_ = nullptr, *civilEnds_ = nullptr, *nauticalBegins_ = nullptr, *nauticalEnds_ = nullptr;
+  QLineEdit *astronomicalBegins_ = nullptr, *astronomicalEnds_ = nullptr;
+  QWidget* phasePanel_ = nullptr;
+  QLabel *phaseLabel_ = nullptr, *elongationLabel_ = nullptr;
+  QPushButton* satellites_ = nullptr;
+  QLineEdit* spare_ = nullptr;
+  QPlainTextEdit *labels_ = nullptr, *values_ = nullptr;
+};
+
+}  // namespace orrelin::ui

@@ -1,0 +1,26 @@
+#include "ui/printing.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QPrintDialog>
+
+namespace orrelin::ui {
+
+bool PrintWidgetImage(QWidget& widget, QPrinter& printer) {
+  const QPixmap image = widget.grab();
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  const QRect page = painter.viewport();
+  QSize size = image.size();
+  size.scale(page.size(), Qt::KeepAspectRatio);
+  painter.drawPixmap(QRect(page.topLeft(), size), image);
+  return painter.end();
+}
+
+void PrintWidgetWithDialog(QWidget& widget) {
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintDialog dialog(&printer, &widget);
+  if (dialog.exec() == QDialog::Accepted) PrintWidgetImage(widget, printer);
+}
+
+}  // namespace orrelin::ui

@@ -1,0 +1,13 @@
+#pragma once
+// Printing a window's image, scaled to the page.
+#include <QPrinter>
+#include <QWidget>
+
+namespace orrelin::ui {
+
+// Prints the widget's image on one page of the printer. False when painting failed.
+bool PrintWidgetImage(QWidget& widget, QPrinter& printer);
+// Asks for a printer and prints the widget's image when the user confirms.
+void PrintWidgetWithDialog(QWidget& widget);
+
+}  // namespace orrelin::ui
