@@ -15,7 +15,12 @@ build: setup
 	cmake --build $(BUILD) -j$(JOBS)
 
 run: build
-	./$(BUILD)/src/cli/orrelin-cli --version
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  ./$(BUILD)/src/ui/orrelin; \
+	else \
+	  echo "No display to open the window on: here is the Sun report from the command line instead."; \
+	  ./$(BUILD)/src/cli/orrelin-cli report sun; \
+	fi
 
 test-plain: build
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)

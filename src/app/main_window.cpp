@@ -43,6 +43,13 @@ void ApplyPresetsWhenNeeded(const SettingsFile& settings, int screenClass) {
 
 }  // namespace
 
+bool RestoreMainSettings(const SettingsFile& settings, MainWindowRecord& main) {
+  const auto latDeg = settings.Read("LatDeg");
+  if (!latDeg) return false;
+  RestorePlace(settings, *latDeg, main);
+  return true;
+}
+
 void PutFirstStartDefaults(MainWindowRecord& main) {
   main.latDeg = "60";
   main.latMin = "9.7";
@@ -65,12 +72,10 @@ StartResult StartMainWindow(const StartEnvironment& env, MainWindowRecord& main,
   TakePcTime(main, env.now, env.secondsEastOfUtc);
 
   result.mainWindowPosition = RestoreWindowPlacement(settings, "fOrrelin");
-  const auto latDeg = settings.Read("LatDeg");
-  result.firstStart = !latDeg;
-  if (!latDeg) {
+  result.firstStart = !RestoreMainSettings(settings, main);
+  if (result.firstStart) {
     PutFirstStartDefaults(main);
   } else {
-    RestorePlace(settings, *latDeg, main);
     ApplyPresetsWhenNeeded(settings, ScreenClass(env.screenDotsPerInch, env.screenWidth));
   }
   main.date = DateOfInstant(env.now, env.secondsEastOfUtc);

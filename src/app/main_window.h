@@ -36,6 +36,10 @@ struct StartResult {
 // placement presets, and sets today's date.
 StartResult StartMainWindow(const StartEnvironment& env, MainWindowRecord& main, MessageSink& sink);
 
+// Reads the saved place into the record without writing anything. False when the
+// file holds no place (a first start).
+bool RestoreMainSettings(const SettingsFile& settings, MainWindowRecord& main);
+
 // Puts the first-start place (Helsinki) into the record.
 void PutFirstStartDefaults(MainWindowRecord& main);
 

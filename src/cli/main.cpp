@@ -1,15 +1,78 @@
-// The command-line front end.
+// orrelin-cli: the program's results for scripts.
+#include <CLI/CLI.hpp>
+
+#include <ctime>
 #include <iostream>
 #include <string>
 
+#include "app/settings_folder.h"
+#include "cli/report_command.h"
+#include "core/clock.h"
 #include "core/version.h"
 
-int main(int argc, char** argv) {
-  const std::string arg = argc > 1 ? argv[1] : "";
-  if (arg == "--version" || arg.empty()) {
-    std::cout << orrelin::kProgramName << ' ' << orrelin::kVersion << '\n';
-    return 0;
+namespace {
+
+constexpr int kBadInput = 2;
+
+int Fail(const std::string& message) {
+  std::cerr << message << '\n';
+  return kBadInput;
+}
+
+int Report(const std::string& bodyName, const orrelin::cli::PlaceOptions& options, bool json) {
+  const auto code = orrelin::cli::BodyCodeOf(bodyName);
+  if (!code) return Fail("Unknown body: " + bodyName);
+  const orrelin::SettingsFile settings(orrelin::SettingsFolder() / orrelin::kSettingsFileName);
+  const std::time_t now = std::time(nullptr);
+  orrelin::MainWindowRecord main = orrelin::cli::StartingRecord(settings, now, orrelin::ComputerZoneOffset(now));
+  orrelin::RecordingMessageSink sink;
+  if (!orrelin::cli::ApplyPlaceOptions(options, main, sink)) return Fail(sink.messages.back());
+  const orrelin::cli::ReportOutcome outcome = orrelin::cli::RunReport(main, *code);
+  if (!outcome.ok) {
+    for (const auto& m : outcome.messages) std::cerr << m << '\n';
+    return kBadInput;
   }
-  std::cerr << "Unknown command: " << arg << '\n';
-  return 2;
+  if (json) {
+    std::cout << orrelin::cli::ReportJson(outcome.report, outcome.messages);
+  } else {
+    for (const auto& m : outcome.messages) std::cerr << m << '\n';
+    std::cout << orrelin::cli::ReportText(outcome.report);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"Orrelin: astronomy and celestial navigation from the command line", "orrelin-cli"};
+  app.set_version_flag("--version", std::string(orrelin::kProgramName) + " " + orrelin::kVersion);
+  app.require_subcommand(1);
+
+  orrelin::cli::PlaceOptions options;
+  bool json = false;
+  std::string body;
+  CLI::App* report = app.add_subcommand("report", "The full report of a body, as the report window shows it");
+  report->add_option("body", body, "sun, moon, mercury, venus, mars, jupiter, saturn, uranus, neptune")->required();
+  report->add_option("--lat", options.latitude, "Latitude: degrees, minutes, N or S (\"60 9.7 N\")");
+  report->add_option("--lon", options.longitude, "Longitude: degrees, minutes, E or W (\"24 57.3 E\")");
+  report->add_option("--height", options.height, "Height of eye, metres");
+  report->add_option("--pressure", options.pressure, "Air pressure, millibars");
+  report->add_option("--temp", options.temperature, "Air temperature, degrees Celsius");
+  report->add_option("--date", options.date, "Date YYYY-MM-DD (a positive year; see --bc)");
+  report->add_flag("--bc", options.beforeChrist, "The year is before Christ");
+  report->add_option("--time", options.time, "UTC time hh:mm:ss (default: now)");
+  report->add_option("--offset", options.offset, "UTC minus local time, hours");
+  report->add_option("--delta", options.delta, "Delta T in seconds (the Delta box)");
+  report->add_flag("--json", json, "Print one JSON object");
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::Success& e) {
+    return app.exit(e);
+  } catch (const CLI::ParseError& e) {
+    app.exit(e);
+    return kBadInput;
+  }
+  if (report->parsed()) return Report(body, options, json);
+  return 0;
 }

@@ -17,7 +17,8 @@ struct DegMinRounded {
   double minutes = 0.0;
 };
 
-long long WrapFullCircle(long long degrees) { return degrees == 360 ? 0 : degrees; }
+// A carry that makes a full circle writes 0 (an hour angle of 359.9999999 degrees).
+long long WrapCarriedFullCircle(long long degrees) { return degrees == 360 ? 0 : degrees; }
 
 DegMinRounded RoundDegMin(double x, int decimals) {
   DegMinRounded r;
@@ -25,9 +26,8 @@ DegMinRounded RoundDegMin(double x, int decimals) {
   r.minutes = RoundToDecimals(std::fabs(Frac(x)) * 60.0, decimals);
   if (r.minutes >= 60.0) {
     r.minutes -= 60.0;
-    r.degrees += 1;
+    r.degrees = WrapCarriedFullCircle(r.degrees + 1);
   }
-  r.degrees = WrapFullCircle(r.degrees);
   return r;
 }
 
@@ -50,9 +50,8 @@ std::string DegMinSecText(double x) {
   }
   if (minutes >= 60) {
     minutes -= 60;
-    degrees += 1;
+    degrees = WrapCarriedFullCircle(degrees + 1);
   }
-  degrees = WrapFullCircle(degrees);
   const bool showsZero = degrees == 0 && minutes == 0 && seconds == 0.0;
   const std::string sign = (x < 0 && !showsZero) ? "-" : "";
   return sign + WholeText(degrees) + kDegreeSign + " " + TwoDigitText(minutes) + "' " +

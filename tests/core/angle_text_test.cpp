@@ -34,6 +34,8 @@ TEST(AngleText, DegMinSecText) {
       {71.0833333333, "71° 05' 0.00''"},
       {71.0833332, "71° 05' 0.00''"},
       {359.9999999, "0° 00' 0.00''"},
+      // An unreduced angle above 360 keeps its degrees; only a carry wraps.
+      {360.80574, "360° 48' 20.66''"},
       // A value that prints as zero carries no sign.
       {-0.000000001, "0° 00' 0.00''"},
       {-0.0, "0° 00' 0.00''"},

@@ -1,0 +1,183 @@
+#include "cli/report_command.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cctype>
+#include <array>
+#include <sstream>
+
+#include "app/main_window.h"
+#include "core/checks.h"
+#include "core/clock.h"
+#include "core/fields.h"
+#include "core/numbers.h"
+#include "report/body_place.h"
+#include "report/body_report.h"
+#include "report/report_boxes.h"
+
+namespace orrelin::cli {
+
+namespace {
+
+std::vector<std::string> Words(const std::string& text) {
+  std::vector<std::string> words;
+  std::istringstream in(text);
+  for (std::string w; in >> w;) words.push_back(w);
+  return words;
+}
+
+// "60 9.7 N" into the degrees and minutes boxes and the hemisphere.
+bool ApplyAngle(const std::string& text, int limit, char positive, char negative, std::string& degrees,
+                std::string& minutes, bool& positiveChosen, MessageSink& sink) {
+  const std::vector<std::string> w = Words(text);
+  const std::string hemispheres = std::string(1, positive) + " or " + std::string(1, negative);
+  if (w.size() != 3 || w[2].size() != 1) {
+    sink.ShowMessage("Give degrees, minutes and " + hemispheres + ", e.g. \"60 9.7 " + positive + "\"");
+    return false;
+  }
+  const char hemisphere = static_cast<char>(std::toupper(static_cast<unsigned char>(w[2][0])));
+  if (hemisphere != positive && hemisphere != negative) {
+    sink.ShowMessage("The hemisphere is " + hemispheres);
+    return false;
+  }
+  if (!CheckIntRange(w[0], limit, sink) || !CheckMinutes(w[0], w[1], limit, sink)) return false;
+  degrees = w[0];
+  minutes = w[1];
+  positiveChosen = hemisphere == positive;
+  return true;
+}
+
+bool IsLeapYear(int year) {
+  // The picker's calendar: Julian leap years before 1582, Gregorian after.
+  if (year < 1582) return year % 4 == 0;
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+std::optional<CivilDate> ParseDate(const std::string& text) {
+  if (text.size() < 8) return std::nullopt;
+  const NumberRead y = ReadWholeNumber(ExtractField(text, "-", 0));
+  const NumberRead m = ReadWholeNumber(ExtractField(text, "-", 1));
+  const NumberRead d = ReadWholeNumber(ExtractField(text, "-", 2));
+  if (!y.ok || !m.ok || !d.ok || !ExtractField(text, "-", 3).empty()) return std::nullopt;
+  if (y.value < 1 || y.value > 9999 || m.value < 1 || m.value > 12 || d.value < 1) return std::nullopt;
+  static constexpr std::array<int, 12> kDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const int year = static_cast<int>(y.value);
+  const int month = static_cast<int>(m.value);
+  const int days = kDays[static_cast<std::size_t>(month - 1)] + (month == 2 && IsLeapYear(year) ? 1 : 0);
+  if (d.value > days) return std::nullopt;
+  return CivilDate{year, month, static_cast<int>(d.value)};
+}
+
+bool ApplyDecimal(const std::optional<std::string>& option, std::string& box, const std::string& message,
+                  MessageSink& sink) {
+  if (!option) return true;
+  if (!ReadDecimal(*option).ok) {
+    sink.ShowMessage(message);
+    return false;
+  }
+  box = *option;
+  return true;
+}
+
+std::size_t CharacterCount(const std::string& text) {
+  std::size_t n = 0;
+  for (const char c : text) {
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+  }
+  return n;
+}
+
+std::string Padded(const std::string& text, std::size_t width) {
+  const std::size_t n = CharacterCount(text);
+  return text + std::string(width > n ? width - n : 0, ' ');
+}
+
+}  // namespace
+
+MainWindowRecord StartingRecord(const SettingsFile& settings, std::time_t now, long secondsEastOfUtc) {
+  MainWindowRecord main;
+  TakePcTime(main, now, secondsEastOfUtc);
+  if (!RestoreMainSettings(settings, main)) PutFirstStartDefaults(main);
+  main.date = DateOfInstant(now, 0);  // the time is UTC, so is the date
+  return main;
+}
+
+bool ApplyPlaceOptions(const PlaceOptions& o, MainWindowRecord& main, MessageSink& sink) {
+  if (o.latitude && !ApplyAngle(*o.latitude, 90, 'N', 'S', main.latDeg, main.latMin, main.north, sink)) return false;
+  if (o.longitude && !ApplyAngle(*o.longitude, 180, 'W', 'E', main.lonDeg, main.lonMin, main.west, sink)) {
+    return false;
+  }
+  if (o.height) {
+    if (!CheckRealRange(*o.height, 8900, sink)) return false;
+    main.height = *o.height;
+  }
+  if (!ApplyDecimal(o.pressure, main.pressure, "Give the pressure in millibars", sink)) return false;
+  if (!ApplyDecimal(o.temperature, main.temperature, "Give the temperature in degrees Celsius", sink)) return false;
+  if (!ApplyDecimal(o.offset, main.utcMinusLocal, "Give the Utc - Local Time difference in hours", sink)) {
+    return false;
+  }
+  if (o.date) {
+    const auto date = ParseDate(*o.date);
+    if (!date) {
+      sink.ShowMessage("Give the date as YYYY-MM-DD with a year from 1 to 9999");
+      return false;
+    }
+    main.date = *date;
+  }
+  main.beforeChrist = o.beforeChrist;
+  if (o.time) main.time = *o.time;
+  if (o.delta) main.delta = *o.delta;
+  UpdateLocalTime(main);
+  return true;
+}
+
+std::optional<std::string> BodyCodeOf(const std::string& name) {
+  std::string code;
+  for (const char c : name) code += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  if (code == kSun || code == kMoon || IsPlanet(code) || code == kStar) return code;
+  return std::nullopt;
+}
+
+ReportOutcome RunReport(MainWindowRecord& main, const std::string& bodyCode) {
+  ReportOutcome outcome;
+  RecordingMessageSink sink;
+  main.bodyCode = bodyCode;
+  BodyReport(main, outcome.report, sink);
+  outcome.messages = sink.messages;
+  // A run that stopped leaves the result boxes empty.
+  outcome.ok = !outcome.report.julianDays.empty();
+  return outcome;
+}
+
+std::string ReportText(const ReportWindowRecord& report) {
+  std::ostringstream out;
+  out << report.title << "\n\n";
+  const auto boxes = ReportBoxes(report);
+  std::size_t width = 0;
+  for (const auto& [caption, text] : boxes) width = std::max(width, CharacterCount(caption));
+  for (const auto& [caption, text] : boxes) out << Padded(caption, width + 2) << text << '\n';
+  out << '\n';
+  width = 0;
+  for (const auto& label : report.lines.labels) width = std::max(width, CharacterCount(label));
+  for (std::size_t i = 0; i < report.lines.labels.size(); ++i) {
+    const std::string line = Padded(report.lines.labels[i], width + 2) + report.lines.values[i];
+    out << line.substr(0, line.find_last_not_of(' ') + 1) << '\n';
+  }
+  return out.str();
+}
+
+std::string ReportJson(const ReportWindowRecord& report, const std::vector<std::string>& messages) {
+  nlohmann::ordered_json j;
+  j["title"] = report.title;
+  j["boxes"] = nlohmann::ordered_json::object();
+  for (const auto& [caption, text] : ReportBoxes(report)) j["boxes"][caption] = text;
+  j["lines"] = nlohmann::ordered_json::array();
+  for (std::size_t i = 0; i < report.lines.labels.size(); ++i) {
+    j["lines"].push_back({report.lines.labels[i], report.lines.values[i]});
+  }
+  j["messages"] = messages;
+  return j.dump(2) + "\n";
+}
+
+}  // namespace orrelin::cli

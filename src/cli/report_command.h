@@ -1,0 +1,51 @@
+#pragma once
+// The command line's report: the main window's boxes filled from the saved
+// settings (or the first-start place) and the options, then the body report.
+#include <ctime>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/settings_file.h"
+#include "core/messages.h"
+#include "report/main_window_record.h"
+#include "report/report_record.h"
+
+namespace orrelin::cli {
+
+// Each option mirrors one box of the main window; absent options keep the box.
+struct PlaceOptions {
+  std::optional<std::string> latitude;   // "60 9.7 N"
+  std::optional<std::string> longitude;  // "24 57.3 E"
+  std::optional<std::string> height, pressure, temperature;
+  std::optional<std::string> date;       // "YYYY-MM-DD", a positive year
+  bool beforeChrist = false;
+  std::optional<std::string> time;       // "hh:mm:ss" UTC
+  std::optional<std::string> offset;     // UTC minus local, hours
+  std::optional<std::string> delta;      // seconds
+};
+
+// The boxes as the window would start with them, without writing any file:
+// the saved place, or Helsinki; the computer's clock and zone at `now`.
+MainWindowRecord StartingRecord(const SettingsFile& settings, std::time_t now, long secondsEastOfUtc);
+
+// Puts the options into the boxes. False, with the message said, when one is wrong.
+bool ApplyPlaceOptions(const PlaceOptions& options, MainWindowRecord& main, MessageSink& sink);
+
+// Maps a command-line body name ("sun", "Mars") to its body code ("SUN", "MARS").
+std::optional<std::string> BodyCodeOf(const std::string& name);
+
+struct ReportOutcome {
+  bool ok = false;  // false: the report stopped on bad input
+  ReportWindowRecord report;
+  std::vector<std::string> messages;
+};
+
+ReportOutcome RunReport(MainWindowRecord& main, const std::string& bodyCode);
+
+// The report as text: title, captioned boxes, then the aligned explanation lines.
+std::string ReportText(const ReportWindowRecord& report);
+// {"title", "boxes": {caption: text}, "lines": [[label, value], ...], "messages": [...]}
+std::string ReportJson(const ReportWindowRecord& report, const std::vector<std::string>& messages);
+
+}  // namespace orrelin::cli

@@ -1,0 +1,64 @@
+// The command-line program as a script runs it: exit status and output.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "temp_folder.h"
+
+namespace {
+
+struct Result {
+  int status = -1;
+  std::string out;
+};
+
+Result RunCli(const std::string& arguments) {
+  orrelin::testing::TempFolder config;
+  const std::string command =
+      "XDG_CONFIG_HOME='" + config.Path().string() + "' " + ORRELIN_CLI_PATH + " " + arguments + " 2>&1";
+  Result r;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return r;
+  std::array<char, 4096> buffer{};
+  while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) r.out += buffer.data();
+  const int status = pclose(pipe);
+  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return r;
+}
+
+TEST(CliProgram, ReportsTheSunAsJson) {
+  const Result r = RunCli("report sun --lat '42 20 N' --lon '71 5 W' --date 1988-03-20 --time 12:00:00 --offset 5 --json");
+  ASSERT_EQ(r.status, 0) << r.out;
+  const auto json = nlohmann::json::parse(r.out);
+  EXPECT_EQ(json["title"], "SUN");
+  EXPECT_EQ(json["boxes"]["Julian Days"], "2447240.5");
+  EXPECT_EQ(json["lines"][1][1], "71° 05' 0.00''");
+}
+
+TEST(CliProgram, BadInputGivesTheMessageAndStatusTwo) {
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"report sun --lat '91 0 N'", "0 .. 90\n"},
+      {"report sun --time 25:00:00", "Give the time as hh:mm:ss\n"},
+      {"report pluto", "Unknown body: pluto\n"},
+  };
+  for (const auto& [arguments, message] : cases) {
+    const Result r = RunCli(arguments);
+    EXPECT_EQ(r.status, 2) << arguments;
+    EXPECT_EQ(r.out, message) << arguments;
+  }
+  EXPECT_EQ(RunCli("report").status, 2);
+  EXPECT_EQ(RunCli("--no-such-option").status, 2);
+}
+
+TEST(CliProgram, PrintsItsVersion) {
+  const Result r = RunCli("--version");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out.rfind("Orrelin ", 0), 0u);
+}
+
+}  // namespace

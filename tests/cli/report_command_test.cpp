@@ -1,0 +1,139 @@
+#include "cli/report_command.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "temp_folder.h"
+
+namespace orrelin::cli {
+namespace {
+
+using orrelin::testing::TempFolder;
+
+constexpr std::time_t kMarch21 = 1774087200;  // 2026-03-21 10:00:00 UTC
+
+MainWindowRecord Defaults() {
+  TempFolder folder;
+  return StartingRecord(SettingsFile(folder.Path() / "settings.ini"), kMarch21, 7200);
+}
+
+TEST(CliOptions, WithoutSettingsTheFirstStartPlaceAndTheComputersClock) {
+  const MainWindowRecord m = Defaults();
+  EXPECT_EQ(m.latDeg, "60");
+  EXPECT_EQ(m.lonMin, "57.3");
+  EXPECT_FALSE(m.west);
+  EXPECT_EQ(m.time, "10:00:00");
+  EXPECT_EQ(m.utcMinusLocal, "-2");
+  EXPECT_EQ(m.date.year, 2026);
+  EXPECT_EQ(m.date.month, 3);
+  EXPECT_EQ(m.date.day, 21);
+}
+
+TEST(CliOptions, SavedPlaceIsTheStartingPointAndNothingIsWritten) {
+  TempFolder folder;
+  const SettingsFile settings(folder.Path() / "settings.ini");
+  settings.WriteAll({{"LatDeg", "33"}, {"LatMin", "52.2"}, {"LatPos", "S"}, {"LonDeg", "151"}, {"LonPos", "E"}});
+  const auto before = std::filesystem::last_write_time(settings.Path());
+  const MainWindowRecord m = StartingRecord(settings, kMarch21, 36000);
+  EXPECT_EQ(m.latDeg, "33");
+  EXPECT_FALSE(m.north);
+  EXPECT_EQ(std::filesystem::last_write_time(settings.Path()), before);
+}
+
+TEST(CliOptions, GoodOptionsFillTheBoxes) {
+  MainWindowRecord m = Defaults();
+  PlaceOptions o;
+  o.latitude = "0 30 s";
+  o.longitude = "71 5 W";
+  o.height = "12.5";
+  o.date = "1988-03-20";
+  o.time = "19:40:00";
+  o.offset = "5";
+  RecordingMessageSink sink;
+  ASSERT_TRUE(ApplyPlaceOptions(o, m, sink));
+  EXPECT_EQ(m.latDeg, "0");
+  EXPECT_EQ(m.latMin, "30");
+  EXPECT_FALSE(m.north);
+  EXPECT_TRUE(m.west);
+  EXPECT_EQ(m.height, "12.5");
+  EXPECT_EQ(m.date.year, 1988);
+  EXPECT_EQ(m.localTime, "14:40:00");
+}
+
+TEST(CliOptions, BadOptionsSayWhy) {
+  struct Case {
+    std::string name;
+    PlaceOptions options;
+    std::string message;
+  };
+  auto with = [](auto set) {
+    PlaceOptions o;
+    set(o);
+    return o;
+  };
+  const std::vector<Case> cases = {
+      {"latitude 91", with([](PlaceOptions& o) { o.latitude = "91 0 N"; }), "0 .. 90"},
+      {"latitude minutes 60", with([](PlaceOptions& o) { o.latitude = "45 60 N"; }), "0 .. 59.9"},
+      {"latitude 90 1", with([](PlaceOptions& o) { o.latitude = "90 1 N"; }), "Not greater than 90 degrees"},
+      {"latitude hemisphere", with([](PlaceOptions& o) { o.latitude = "45 0 E"; }), "The hemisphere is N or S"},
+      {"latitude form", with([](PlaceOptions& o) { o.latitude = "45"; }),
+       "Give degrees, minutes and N or S, e.g. \"60 9.7 N\""},
+      {"longitude 181", with([](PlaceOptions& o) { o.longitude = "181 0 W"; }), "0 .. 180"},
+      {"height", with([](PlaceOptions& o) { o.height = "9000"; }), "0.0 .. 8900.0"},
+      {"pressure", with([](PlaceOptions& o) { o.pressure = "1010,5"; }), "Give the pressure in millibars"},
+      {"offset", with([](PlaceOptions& o) { o.offset = "x"; }), "Give the Utc - Local Time difference in hours"},
+      {"date form", with([](PlaceOptions& o) { o.date = "21.3.2026"; }),
+       "Give the date as YYYY-MM-DD with a year from 1 to 9999"},
+      {"date day", with([](PlaceOptions& o) { o.date = "2026-02-29"; }),
+       "Give the date as YYYY-MM-DD with a year from 1 to 9999"},
+      {"date year 0", with([](PlaceOptions& o) { o.date = "0000-01-01"; }),
+       "Give the date as YYYY-MM-DD with a year from 1 to 9999"},
+  };
+  for (const auto& c : cases) {
+    MainWindowRecord m = Defaults();
+    RecordingMessageSink sink;
+    EXPECT_FALSE(ApplyPlaceOptions(c.options, m, sink)) << c.name;
+    ASSERT_FALSE(sink.messages.empty()) << c.name;
+    EXPECT_EQ(sink.messages.back(), c.message) << c.name;
+  }
+}
+
+TEST(CliReport, BodyNames) {
+  EXPECT_EQ(BodyCodeOf("sun"), "SUN");
+  EXPECT_EQ(BodyCodeOf("Neptune"), "NEPTUNE");
+  EXPECT_FALSE(BodyCodeOf("pluto").has_value());
+}
+
+TEST(CliReport, TextAndJsonCarryTheWindowsTexts) {
+  MainWindowRecord m = Defaults();
+  const ReportOutcome outcome = RunReport(m, "SUN");
+  ASSERT_TRUE(outcome.ok);
+  const std::string text = ReportText(outcome.report);
+  EXPECT_EQ(text.rfind("SUN\n\nJulian Days", 0), 0u);
+  EXPECT_NE(text.find("Observer Latitude:          60° 09' 42.00''\n"), std::string::npos);
+  EXPECT_NE(text.find("Rising                                                6 h 19 m\n"), std::string::npos);
+
+  const auto json = nlohmann::json::parse(ReportJson(outcome.report, outcome.messages));
+  EXPECT_EQ(json["title"], "SUN");
+  EXPECT_EQ(json["boxes"]["Julian Days"], "2461120.5");
+  EXPECT_EQ(json["boxes"]["Rising"], " 6 h 19 m");
+  EXPECT_EQ(json["lines"][0][0], "Observer Latitude:");
+  EXPECT_EQ(json["lines"][0][1], "60° 09' 42.00''");
+  EXPECT_EQ(json["lines"].size(), outcome.report.lines.labels.size());
+  EXPECT_TRUE(json["messages"].empty());
+}
+
+TEST(CliReport, StoppedRunIsNotOk) {
+  MainWindowRecord m = Defaults();
+  m.time = "25:00:00";
+  const ReportOutcome outcome = RunReport(m, "SUN");
+  EXPECT_FALSE(outcome.ok);
+  EXPECT_EQ(outcome.messages, std::vector<std::string>{"Give the time as hh:mm:ss"});
+}
+
+}  // namespace
+}  // namespace orrelin::cli
