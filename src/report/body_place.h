@@ -27,7 +27,9 @@ bool IsComputedBody(const std::string& bodyCode);
 struct BodyPlaceResult {
   ApparentPlace place;
   double moonDistanceKm = 0.0;  // the Moon only
-  std::string magnitude;        // planets only
+  std::string moonPhase;        // the Moon only: illuminated percentage, "42.5%"
+  std::string moonElongation;   // the Moon only: whole degrees from the Sun
+  std::string magnitude;        // planets only (none for Saturn)
 };
 
 // t: Julian centuries from J2000.0 (Sun, Moon, star) or from 1900 January 0.5 (planets).

@@ -198,6 +198,10 @@ void BodyReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink&
 
   const BodyPlaceResult body = BodyPlace(bodyCode, now.t, now.jd, lines);
   if (!body.magnitude.empty()) report.magnitude = body.magnitude;
+  if (bodyCode == kMoon) {
+    report.phase = body.moonPhase;
+    report.elongation = body.moonElongation;
+  }
   const EquatorialPlace topocentric =
       TopocentricCorrection({body.place.rightAscension, body.place.declination}, body.place.parallax,
                             observer.longitude, observer.latitude, observer.height, hours, now.jd);

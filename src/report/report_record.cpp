@@ -16,7 +16,8 @@ void ShowPartsOfBody(const std::string& bodyCode, ReportWindowRecord& report) {
   report.phaseVisible = bodyCode == kMoon;
   report.twilightVisible = bodyCode == kSun;
   report.satellitesVisible = bodyCode == kJupiter;
-  report.magnitudeVisible = bodyCode != kMoon && bodyCode != kSun;
+  // Saturn has no magnitude: its label and box are hidden too.
+  report.magnitudeVisible = bodyCode != kMoon && bodyCode != kSun && bodyCode != kSaturn;
 }
 
 }  // namespace orrelin

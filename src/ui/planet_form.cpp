@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/placement.h"
+#include "ui/moon_phase_box.h"
 #include "ui/printing.h"
 #include "ui/window_placement.h"
 
@@ -170,10 +171,8 @@ QWidget* TPlanetForm::BuildPhase() {
   phasePanel_ = new QWidget;
   auto* layout = new QHBoxLayout(phasePanel_);
   layout->setContentsMargins(0, 0, 0, 0);
-  auto* paintBox = new QWidget;
-  paintBox->setObjectName("PaintBox1");
-  paintBox->setFixedSize(62, 62);
-  layout->addWidget(paintBox);
+  phaseBox_ = new MoonPhaseBox;
+  layout->addWidget(phaseBox_);
   auto* caption = new QLabel("Phase");
   caption->setObjectName("Label22");
   layout->addWidget(caption);
@@ -242,6 +241,7 @@ void TPlanetForm::Apply() {
   phasePanel_->setVisible(r.phaseVisible);
   phaseLabel_->setText(Q(r.phase));
   elongationLabel_->setText(Q(r.elongation));
+  phaseBox_->SetTexts(phaseLabel_->text(), elongationLabel_->text());
   satellites_->setVisible(r.satellitesVisible);
   spare_->setVisible(r.spareVisible);
   spare_->setText(Q(r.spare));

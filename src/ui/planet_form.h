@@ -12,6 +12,8 @@
 
 namespace orrelin::ui {
 
+class MoonPhaseBox;
+
 class TPlanetForm : public QMainWindow {
   Q_OBJECT
 
@@ -51,6 +53,7 @@ class TPlanetForm : public QMainWindow {
   QLineEdit *astronomicalBegins_ = nullptr, *astronomicalEnds_ = nullptr;
   QWidget* phasePanel_ = nullptr;
   QLabel *phaseLabel_ = nullptr, *elongationLabel_ = nullptr;
+  MoonPhaseBox* phaseBox_ = nullptr;
   QPushButton* satellites_ = nullptr;
   QLineEdit* spare_ = nullptr;
   QPlainTextEdit *labels_ = nullptr, *values_ = nullptr;

@@ -219,12 +219,69 @@ TEST(BodyReport, SunBelowTheHorizonHidesTheRefractionPanel) {
   EXPECT_EQ(r.report.refractedAltitude, "");
 }
 
-TEST(BodyReport, BodiesNotYetComputedAreRefusedWithAMessage) {
-  MainWindowRecord main = Helsinki(2026, 3, 20, "22:00:00");
+TEST(BodyReport, MoonReportEndsWithItsSemidiameterAndShowsItsPhase) {
+  MainWindowRecord main = Helsinki(1992, 4, 12, "00:00:00");
   main.bodyCode = "MOON";
   const ReportRun r = RunReport(main);
+  EXPECT_TRUE(r.sink.messages.empty());
+  const auto& labels = r.report.lines.labels;
+  ASSERT_GE(labels.size(), 4u);
+  EXPECT_EQ(labels[labels.size() - 3], "Height");
+  EXPECT_EQ(labels[labels.size() - 2], "Azimuth");
+  EXPECT_EQ(labels.back(), "Semidiameter of Moon:");
+  EXPECT_EQ(labels[6], "Nutation in longitude:");
+  EXPECT_EQ(ValueOf(r.report, "Distance to Earth:"), "368409.7 km");
+  EXPECT_TRUE(r.report.phaseVisible);
+  EXPECT_FALSE(r.report.twilightVisible);
+  EXPECT_FALSE(r.report.magnitudeVisible);
+  EXPECT_EQ(r.report.phase, "68.0%");
+  EXPECT_EQ(r.report.title, "MOON");
+  EXPECT_NE(r.report.rising, "");
+  // The topocentric semidiameter of a Moon 368410 km away: about 973'' to 990''.
+  const double s = ReadDecimal(ValueOf(r.report, "Semidiameter of Moon:").substr(0, 6)).value;
+  EXPECT_GT(s, 972.0);
+  EXPECT_LT(s, 991.0);
+}
+
+TEST(BodyReport, PlanetsCountTimeFrom1900AndShowTheirMagnitude) {
+  struct Case {
+    std::string code;
+    bool magnitude;
+  };
+  const std::vector<Case> cases = {{"MERCURY", true}, {"VENUS", true},  {"MARS", true},   {"JUPITER", true},
+                                   {"SATURN", false}, {"URANUS", true}, {"NEPTUNE", true}};
+  for (const auto& c : cases) {
+    MainWindowRecord main = Helsinki(2000, 1, 1, "12:00:00");
+    main.bodyCode = c.code;
+    const ReportRun r = RunReport(main);
+    EXPECT_TRUE(r.sink.messages.empty()) << c.code;
+    EXPECT_EQ(ValueOf(r.report, "T diff (Julian centuries):"), "1.000000000000") << c.code;
+    EXPECT_EQ(r.report.magnitudeVisible, c.magnitude) << c.code;
+    EXPECT_EQ(r.report.magnitude.empty(), !c.magnitude) << c.code;
+    EXPECT_EQ(r.report.satellitesVisible, c.code == "JUPITER") << c.code;
+    EXPECT_EQ(ValueOf(r.report, "Ecliptical longitude:").empty(), false) << c.code;
+    EXPECT_NE(r.report.rising, "") << c.code;
+  }
+}
+
+TEST(BodyReport, ReportOfAnotherBodyClearsTheMagnitude) {
+  MainWindowRecord main = Helsinki(2026, 3, 20, "22:00:00");
+  main.bodyCode = "MARS";
+  ReportRun r;
+  BodyReport(main, r.report, r.sink);
+  EXPECT_NE(r.report.magnitude, "");
+  main.bodyCode = "SATURN";
+  BodyReport(main, r.report, r.sink);
+  EXPECT_EQ(r.report.magnitude, "");
+  EXPECT_FALSE(r.report.magnitudeVisible);
+}
+
+TEST(BodyReport, BodiesNotYetComputedAreRefusedWithAMessage) {
+  MainWindowRecord main = Helsinki(2026, 3, 20, "22:00:00");
+  main.bodyCode = "STAR";
+  const ReportRun r = RunReport(main);
   ASSERT_EQ(r.sink.messages.size(), 1u);
-  EXPECT_EQ(r.sink.messages[0], "The report of MOON is not available in this version");
+  EXPECT_EQ(r.sink.messages[0], "The report of STAR is not available in this version");
   EXPECT_FALSE(r.report.shown);
   EXPECT_TRUE(r.report.lines.labels.empty());
 }

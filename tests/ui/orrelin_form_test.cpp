@@ -17,6 +17,7 @@
 #include "core/messages.h"
 #include "ui/orrelin_form.h"
 #include "ui/planet_form.h"
+#include "ui/moon_phase_box.h"
 #include "ui/printing.h"
 
 using orrelin::RecordingMessageSink;
@@ -123,8 +124,9 @@ class OrrelinFormTest : public QObject {
     // The Delta box received the Delta T of 2026.
     QVERIFY(Find<QLineEdit>(form, "edDelta")->text().startsWith("70."));
     QVERIFY(sink.messages.size() <= 1);  // only the first start's star file message
-    // Bodies whose place this build does not compute are not offered.
-    QVERIFY(!Find<QPushButton>(form, "Moon")->isEnabled());
+    // Windows that this build does not have yet are not offered.
+    QVERIFY(Find<QPushButton>(form, "Moon")->isEnabled());
+    QVERIFY(!Find<QPushButton>(form, "Stars")->isEnabled());
   }
 
   void closingSavesAndTheNextStartRestores() {
@@ -167,6 +169,50 @@ class OrrelinFormTest : public QObject {
     QLineEdit* time = Find<QLineEdit>(form, "edtTime");
     time->setText("22:30:00");
     QCOMPARE(Find<QLineEdit>(form, "edLocTime")->text(), QString("01:30:00"));
+  }
+
+  void moonPhasePictureIsDrawnOnTheRightSide() {
+    const QColor background(200, 200, 200);
+    struct Case {
+      const char* percent;
+      const char* elongation;
+      QRgb left, right;  // pixels at x = 10 and x = 52 on the centre line
+    };
+    const QRgb black = qRgb(0, 0, 0), white = qRgb(255, 255, 255);
+    const Case cases[] = {
+        {"50.0", "90", black, white},   // first quarter: the right half lit
+        {"25.0", "60", black, white},   // waxing crescent on the right
+        {"25.0", "270", white, black},  // waning crescent on the left
+        {"99.5", "178", white, white},  // full: no fill
+        {"75.0", "240", white, black},  // waning gibbous: dark on the right
+    };
+    for (const Case& c : cases) {
+      const QImage image = orrelin::ui::RenderMoonPhase(c.percent, c.elongation, QSize(62, 62), background);
+      QVERIFY(!image.isNull());
+      QCOMPARE(image.pixel(10, 31), c.left);
+      QCOMPARE(image.pixel(52, 31), c.right);
+      QCOMPARE(image.pixel(0, 0), background.rgb());  // the fill stays inside the disk
+    }
+    QVERIFY(orrelin::ui::RenderMoonPhase("x", "90", QSize(62, 62), background).isNull());
+  }
+
+  void moonButtonShowsThePhaseAndHidesTheTwilight() {
+    RecordingMessageSink sink;
+    TOrrelinForm form(Environment(), sink);
+    form.show();
+    QTest::mouseClick(Find<QPushButton>(form, "Sun"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(form, "Moon"), Qt::LeftButton);
+    orrelin::ui::TPlanetForm& report = form.PlanetForm();
+    QCOMPARE(Find<QLabel>(report, "Label12")->text(), QString("MOON"));
+    QVERIFY(!Find<QWidget>(report, "pnlTwilight")->isVisible());
+    QVERIFY(Find<QWidget>(report, "PaintBox1")->isVisible());
+    QVERIFY(Find<QLabel>(report, "lblPhase")->text().endsWith("%"));
+    QVERIFY(!Find<QLineEdit>(report, "edMagn")->isVisible());
+    QTest::mouseClick(Find<QPushButton>(form, "Saturn"), Qt::LeftButton);
+    QVERIFY(!Find<QLineEdit>(report, "edMagn")->isVisible());
+    QTest::mouseClick(Find<QPushButton>(form, "Mars"), Qt::LeftButton);
+    QVERIFY(Find<QLineEdit>(report, "edMagn")->isVisible());
+    QVERIFY(!Find<QLineEdit>(report, "edMagn")->text().isEmpty());
   }
 
   void printsTheReportWindowToAPdfFile() {
