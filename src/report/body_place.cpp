@@ -29,12 +29,18 @@ std::optional<Planet> PlanetOf(const std::string& bodyCode) {
 bool IsPlanet(const std::string& bodyCode) { return PlanetOf(bodyCode).has_value(); }
 
 bool IsComputedBody(const std::string& bodyCode) {
-  return bodyCode == kSun || bodyCode == kMoon || IsPlanet(bodyCode);
+  return bodyCode == kSun || bodyCode == kMoon || bodyCode == kStar || IsPlanet(bodyCode);
 }
 
-BodyPlaceResult BodyPlace(const std::string& bodyCode, double t, double jd, ExplanationLines* lines) {
+BodyPlaceResult BodyPlace(const std::string& bodyCode, double t, double jd, ExplanationLines* lines,
+                          const StarValues* star) {
   BodyPlaceResult r;
-  if (bodyCode == kSun) {
+  if (bodyCode == kStar) {
+    if (star != nullptr) {
+      const EquatorialPlace p = StarApparentPlace(*star, t, lines);
+      r.place = {p.rightAscension, p.declination, 0.0};
+    }
+  } else if (bodyCode == kSun) {
     r.place = SunApparent(t, lines);
   } else if (bodyCode == kMoon) {
     const MoonPlace moon = MoonPosition(t, lines);

@@ -4,6 +4,7 @@
 
 #include "core/explanation.h"
 #include "earth/sun.h"
+#include "stars/star_place.h"
 
 namespace orrelin {
 
@@ -33,6 +34,8 @@ struct BodyPlaceResult {
 };
 
 // t: Julian centuries from J2000.0 (Sun, Moon, star) or from 1900 January 0.5 (planets).
-BodyPlaceResult BodyPlace(const std::string& bodyCode, double t, double jd, ExplanationLines* lines);
+// A star's catalogue values come from `star`; its parallax is always 0.
+BodyPlaceResult BodyPlace(const std::string& bodyCode, double t, double jd, ExplanationLines* lines,
+                          const StarValues* star = nullptr);
 
 }  // namespace orrelin

@@ -87,11 +87,11 @@ Levels StandardAltitudes(const std::string& bodyCode) {
 // Places of the day before, the day and the day after at 0h TD, then the events of
 // every standard altitude of the body, written in local time.
 void WriteRisingAndSetting(const std::string& bodyCode, const TCalendarDate& date, bool bc, double deltaT,
-                           const Observer& observer, ReportWindowRecord& report) {
+                           const Observer& observer, const StarValues* star, ReportWindowRecord& report) {
   const TimeArguments at0h = TimeArgumentsOf(bodyCode, date, deltaT / 3600.0, bc);
   RiseTransitSetInput in;
   for (int d = -1; d <= 1; ++d) {
-    const ApparentPlace p = BodyPlace(bodyCode, at0h.t + d / 36525.0, at0h.jd + d, nullptr).place;
+    const ApparentPlace p = BodyPlace(bodyCode, at0h.t + d / 36525.0, at0h.jd + d, nullptr, star).place;
     in.rightAscension[static_cast<std::size_t>(d + 1)] = p.rightAscension;
     in.declination[static_cast<std::size_t>(d + 1)] = p.declination;
   }
@@ -137,9 +137,10 @@ std::optional<double> DeltaTTable(int year, int month) {
   return std::nullopt;
 }
 
-void BodyReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink& sink) {
+void BodyReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink& sink,
+                StarWindowRecord* starWindow) {
   const std::string bodyCode = main.bodyCode;
-  if (!IsComputedBody(bodyCode)) {
+  if (!IsComputedBody(bodyCode) || (bodyCode == kStar && starWindow == nullptr)) {
     sink.ShowMessage("The report of " + bodyCode + " is not available in this version");
     return;
   }
@@ -196,7 +197,15 @@ void BodyReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink&
   }
   ReportLine(lines, "T diff (Julian centuries):", FixedText(now.t, 12));
 
-  const BodyPlaceResult body = BodyPlace(bodyCode, now.t, now.jd, lines);
+  // A star's catalogue values are read once, at the moment, and serve the whole run.
+  std::optional<StarValues> star;
+  if (bodyCode == kStar) {
+    star = SelectedStar(*starWindow);
+    starWindow->mode = kStar;
+    report.title = star->name;
+  }
+  const StarValues* starValues = star ? &*star : nullptr;
+  const BodyPlaceResult body = BodyPlace(bodyCode, now.t, now.jd, lines, starValues);
   if (!body.magnitude.empty()) report.magnitude = body.magnitude;
   if (bodyCode == kMoon) {
     report.phase = body.moonPhase;
@@ -234,7 +243,7 @@ void BodyReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink&
 
   report.transit.clear();
   report.setting.clear();
-  WriteRisingAndSetting(bodyCode, date, bc, now.deltaT, observer, report);
+  WriteRisingAndSetting(bodyCode, date, bc, now.deltaT, observer, starValues, report);
 }
 
 }  // namespace orrelin

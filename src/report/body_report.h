@@ -6,6 +6,7 @@
 #include "core/messages.h"
 #include "report/main_window_record.h"
 #include "report/report_record.h"
+#include "stars/star_window.h"
 
 namespace orrelin {
 
@@ -13,8 +14,10 @@ namespace orrelin {
 std::optional<double> DeltaTTable(int year, int month);
 
 // Reads the body code, place and moment from `main`, fills `report`, and writes back
-// into `main` where the run says so (empty minutes boxes, the Delta box).
-void BodyReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink& sink);
+// into `main` where the run says so (empty minutes boxes, the Delta box). For "STAR"
+// the star comes from the star window's boxes, read once per run.
+void BodyReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink& sink,
+                StarWindowRecord* starWindow = nullptr);
 
 inline constexpr const char* kMessageBadLocation =
     "Give the location in degrees and minutes; height, pressure and temperature in integers";

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/angle_text.h"
 #include "core/numbers.h"
 
 namespace orrelin {
@@ -276,7 +277,43 @@ TEST(BodyReport, ReportOfAnotherBodyClearsTheMagnitude) {
   EXPECT_FALSE(r.report.magnitudeVisible);
 }
 
-TEST(BodyReport, BodiesNotYetComputedAreRefusedWithAMessage) {
+StarWindowRecord SiriusTyped() {
+  StarWindowRecord w;
+  w.boxes = {"Sirius", "6:45:08.92", "-16:42:58", "-0.0380", "-1.223", "", ""};
+  return w;
+}
+
+TEST(BodyReport, StarReportFromTheStarWindowsBoxes) {
+  MainWindowRecord main = Helsinki(2026, 1, 15, "22:00:00");
+  main.bodyCode = "STAR";
+  StarWindowRecord star = SiriusTyped();  // typed, with no file behind it
+  ReportRun r;
+  BodyReport(main, r.report, r.sink, &star);
+  EXPECT_TRUE(r.sink.messages.empty());
+  EXPECT_EQ(r.report.title, "Sirius");
+  EXPECT_EQ(star.mode, "STAR");
+  EXPECT_EQ(ValueOf(r.report, "Mean Declination:").substr(0, 5), "-16°");
+  EXPECT_EQ(r.report.magnitude, "");
+  EXPECT_TRUE(r.report.magnitudeVisible);
+  EXPECT_EQ(r.report.declination.substr(0, 5), "-16°");
+  EXPECT_NE(r.report.rising, "");
+  EXPECT_EQ(r.report.lines.labels.back(), "Azimuth");
+}
+
+TEST(BodyReport, StarAfterTheMoonHasNoParallax) {
+  MainWindowRecord main = Helsinki(2026, 1, 15, "22:00:00");
+  StarWindowRecord star = SiriusTyped();
+  ReportRun r;
+  main.bodyCode = "MOON";
+  BodyReport(main, r.report, r.sink, &star);
+  main.bodyCode = "STAR";
+  BodyReport(main, r.report, r.sink, &star);
+  // With a parallax of 0 the topocentric place is the apparent place itself.
+  EXPECT_EQ(r.report.rightAscension, HourMinSecText(ReadDecimal(ValueOf(r.report, "Apparent Right Ascension:")
+                                                                     .substr(0, 9)).value / 15.0));
+}
+
+TEST(BodyReport, StarWithoutItsWindowIsRefusedWithAMessage) {
   MainWindowRecord main = Helsinki(2026, 3, 20, "22:00:00");
   main.bodyCode = "STAR";
   const ReportRun r = RunReport(main);

@@ -1,0 +1,86 @@
+#include "stars/star_place.h"
+
+#include "core/angle_text.h"
+#include "core/angles.h"
+#include "core/clock.h"
+#include "core/degmin.h"
+#include "core/encoding.h"
+#include "core/numbers.h"
+#include "earth/explain_place.h"
+#include "earth/nutation.h"
+
+namespace orrelin {
+
+namespace {
+
+double NumberOrZero(const std::string& text) {
+  const NumberRead r = ReadDecimal(text);
+  return r.ok ? r.value : 0.0;
+}
+
+}  // namespace
+
+StarValues ReadStarValues(const std::string& name, const std::string& rightAscension, const std::string& declination,
+                          const std::string& properMotionRa, const std::string& properMotionDec) {
+  StarValues s;
+  s.name = CutToCharacters(name, 15);
+  s.rightAscension = HmsToHours(rightAscension);
+  s.declination = DeclinationTextToDegrees(declination);
+  s.properMotionRa = NumberOrZero(properMotionRa);
+  s.properMotionDec = NumberOrZero(properMotionDec);
+  return s;
+}
+
+StarCorrection StarNutationAberration(double declination, double rightAscension, double t, ExplanationLines* lines) {
+  const NutationResult n = Nutation(t, lines);
+  const double eps = MeanObliquity(t) + n.deltaEpsilon / 3600.0;
+  const double a = rightAscension, d = declination, sun = n.sunTrueLongitude;
+  const double sa = SinDeg(a), ca = CosDeg(a), sd = SinDeg(d), cd = CosDeg(d), td = TanDeg(d);
+  const double se = SinDeg(eps), ce = CosDeg(eps), te = TanDeg(eps);
+
+  const double nutationRa = (ce + se * sa * td) * n.deltaPsi - ca * td * n.deltaEpsilon;
+  const double nutationDec = se * ca * n.deltaPsi + sa * n.deltaEpsilon;
+
+  const double e = 0.016708617 - 0.000042037 * t - 0.0000001236 * t * t;
+  const double perihelion = 102.93735 + 0.71953 * t + 0.00046 * t * t;
+  constexpr double kappa = 20.49552;
+  const double sp = SinDeg(perihelion), cp = CosDeg(perihelion), ss = SinDeg(sun), cs = CosDeg(sun);
+  const double aberrationRa = -kappa * (ca * cs * ce + sa * ss) / cd + e * kappa * (ca * cp * ce + sa * sp) / cd;
+  const double aberrationDec = -kappa * (cs * ce * (te * cd - sa * sd) + ca * sd * ss) +
+                               e * kappa * (cp * ce * (te * cd - sa * sd) + ca * sd * sp);
+  ReportLine(lines, "True longitude of sun:", DegMinSecText(sun));
+  ReportLine(lines, "Eccentricity of Earths orbit:", FixedText(e, 5));
+  ReportLine(lines, "Nutation to RAs:", FixedText(nutationRa, 5) + "''");
+  ReportLine(lines, "Nutation to Dec:", FixedText(nutationDec, 5) + "''");
+  ReportLine(lines, "Aberration to RAs:", FixedText(aberrationRa, 5) + "''");
+  ReportLine(lines, "Aberration to Dec:", FixedText(aberrationDec, 5) + "''");
+  return {nutationRa + aberrationRa, nutationDec + aberrationDec};
+}
+
+EquatorialPlace StarApparentPlace(const StarValues& star, double t, ExplanationLines* lines) {
+  const double years = 100.0 * t;
+  const double hours = star.rightAscension + star.properMotionRa * years / 3600.0;
+  double delta = star.declination + star.properMotionDec * years / 3600.0;
+  ReportLine(lines, "Mean Right Ascension:", HourMinSecText(hours));
+  ReportLine(lines, "Mean Declination:", DegMinSecText(delta));
+
+  // Rigorous precession from J2000.0 (Meeus ch. 20).
+  const double alpha0 = 15.0 * hours;
+  const double zeta = (2306.2181 * t + 0.30188 * t * t + 0.017998 * t * t * t) / 3600.0;
+  const double z = (2306.2181 * t + 1.09468 * t * t + 0.018203 * t * t * t) / 3600.0;
+  const double theta = (2004.3109 * t - 0.42665 * t * t - 0.041833 * t * t * t) / 3600.0;
+  const double a = CosDeg(delta) * SinDeg(alpha0 + zeta);
+  const double b = CosDeg(theta) * CosDeg(delta) * CosDeg(alpha0 + zeta) - SinDeg(theta) * SinDeg(delta);
+  const double c = SinDeg(theta) * CosDeg(delta) * CosDeg(alpha0 + zeta) + CosDeg(theta) * SinDeg(delta);
+  double alpha = ArcTanDeg(a / b) + z;
+  if (b < 0) alpha += 180.0;
+  alpha = NormalizeAngle(alpha);
+  delta = ArcSinDeg(c);
+
+  const StarCorrection correction = StarNutationAberration(delta, alpha, t, lines);
+  EquatorialPlace place{alpha + correction.rightAscension / 3600.0, delta + correction.declination / 3600.0};
+  ExplainApparentPlace(place.rightAscension, place.declination, lines);
+  return place;
+}
+
+}  // namespace orrelin

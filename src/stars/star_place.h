@@ -1,0 +1,35 @@
+#pragma once
+// The apparent place of a catalogue star: proper motion, precession from J2000.0,
+// nutation and annual aberration. Meeus, Astronomical Algorithms, ch. 20 and 22.
+#include <string>
+
+#include "core/explanation.h"
+#include "earth/observer.h"
+
+namespace orrelin {
+
+// A star's catalogue values as numbers.
+struct StarValues {
+  std::string name;             // at most 15 characters
+  double rightAscension = 0.0;  // J2000.0, hours
+  double declination = 0.0;     // J2000.0, degrees
+  double properMotionRa = 0.0;  // seconds of time a year
+  double properMotionDec = 0.0; // seconds of arc a year
+};
+
+// From the texts of a record or of the star window's boxes; a text that is not a
+// number gives 0. The declination takes its sign from the text ("-0:17:57" is south).
+StarValues ReadStarValues(const std::string& name, const std::string& rightAscension, const std::string& declination,
+                          const std::string& properMotionRa, const std::string& properMotionDec);
+
+struct StarCorrection {
+  double rightAscension = 0.0;  // arc seconds
+  double declination = 0.0;     // arc seconds
+};
+// Nutation and aberration of a mean place of date (degrees) at t centuries from J2000.0.
+StarCorrection StarNutationAberration(double declination, double rightAscension, double t, ExplanationLines* lines);
+
+// The apparent place in degrees (right ascension 0..360).
+EquatorialPlace StarApparentPlace(const StarValues& star, double t, ExplanationLines* lines);
+
+}  // namespace orrelin

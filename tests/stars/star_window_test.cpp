@@ -1,0 +1,84 @@
+#include "stars/star_window.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+#include "temp_folder.h"
+
+namespace orrelin {
+namespace {
+
+using orrelin::testing::TempFolder;
+
+StarRecord Row(const std::string& name, const std::string& ra = "6:45:08.92") {
+  return {{name, ra, "-16:42:58.0", "-0.0380", "-1.223", "151881", "-1.46"}};
+}
+
+TEST(StarWindow, ShowingLoadsTheListAndCountsTheNamedStars) {
+  TempFolder folder;
+  const auto path = folder.Path() / "Mstars.dat";
+  std::ofstream(path, std::ios::binary) << EncodeStarRecord(Row("Sirius")) << EncodeStarRecord(Row(""))
+                                        << EncodeStarRecord(Row("Vega"));
+  StarWindowRecord w;
+  w.boxes[0] = "typed";
+  RecordingMessageSink sink;
+  ShowStarWindow(w, path, sink);
+  EXPECT_TRUE(sink.messages.empty());
+  EXPECT_EQ(w.rows.size(), 3u);
+  EXPECT_EQ(w.countLabel, "The number of stars in the file: 2");
+  EXPECT_EQ(w.boxes[0], "");
+
+  // A missing file keeps the list and the count, and says so.
+  std::filesystem::remove(path);
+  ShowStarWindow(w, path, sink);
+  EXPECT_EQ(sink.messages, std::vector<std::string>{" File missing or cannot be opened " + path.string()});
+  EXPECT_EQ(w.rows.size(), 3u);
+  EXPECT_EQ(w.countLabel, "The number of stars in the file: 2");
+}
+
+TEST(StarWindow, ChoosingARowCutsTheBoxes) {
+  StarWindowRecord w;
+  w.rows = {Row("Sirius"), Row("")};
+  SelectStarRow(w, 0);
+  EXPECT_EQ(w.boxes[0], "Sirius");
+  EXPECT_EQ(w.boxes[6], "-1.4");  // the magnitude keeps four characters
+  RecordingMessageSink sink;
+  EXPECT_TRUE(CheckStarChosen(w, sink));
+  const StarValues s = SelectedStar(w);
+  EXPECT_NEAR(s.declination, -16.716111, 1e-6);
+  SelectStarRow(w, 1);
+  EXPECT_FALSE(CheckStarChosen(w, sink));
+  EXPECT_EQ(sink.messages, std::vector<std::string>{"A star must be chosen"});
+  SelectStarRow(w, 7);  // no such row: nothing changes
+  EXPECT_EQ(w.boxes[0], "");
+}
+
+TEST(StarWindow, PrintedListBreaksAfter47RowsThen48) {
+  std::vector<StarRecord> rows;
+  for (int i = 0; i < 150; ++i) rows.push_back(Row("Star" + std::to_string(i)));
+  const auto pages = StarListPages(rows, "The number of stars in the file: 150", 6000);
+  ASSERT_EQ(pages.size(), 4u);
+  auto rowsOn = [](const PrintedPage& p) {
+    int n = 0;
+    for (const auto& t : p.texts) n += (t.x == 300 && t.text.rfind("Star", 0) == 0) ? 1 : 0;
+    return n;
+  };
+  EXPECT_EQ(rowsOn(pages[0]), 47);
+  EXPECT_EQ(rowsOn(pages[1]), 48);
+  EXPECT_EQ(rowsOn(pages[2]), 48);
+  EXPECT_EQ(rowsOn(pages[3]), 7);
+  EXPECT_EQ(pages[0].texts[0].text, "List of Stars for Navigation");
+  EXPECT_EQ(pages[0].texts[0].pointSize, 16);
+  EXPECT_EQ(pages[1].texts[0].text, "2");
+  EXPECT_EQ(pages[1].texts[0].x, 1200);
+  // Rows step down by a sixtieth of the page plus 10; columns stand 310 apart.
+  EXPECT_EQ(pages[0].texts[1].y, 200 + 110);
+  EXPECT_EQ(pages[0].texts[8].y, 200 + 220);
+  EXPECT_EQ(pages[0].texts[2].x, 610);
+  EXPECT_EQ(pages[3].texts.back().text, "The number of stars in the file: 150");
+}
+
+}  // namespace
+}  // namespace orrelin
