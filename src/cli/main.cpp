@@ -2,6 +2,9 @@
 #include <CLI/CLI.hpp>
 
 #include <ctime>
+#include <filesystem>
+#include <optional>
+#include <vector>
 #include <iostream>
 #include <string>
 
@@ -9,6 +12,7 @@
 #include "cli/report_command.h"
 #include "core/clock.h"
 #include "core/version.h"
+#include "stars/star_file.h"
 
 namespace {
 
@@ -19,15 +23,48 @@ int Fail(const std::string& message) {
   return kBadInput;
 }
 
-int Report(const std::string& bodyName, const orrelin::cli::PlaceOptions& options, bool json) {
+// The user's catalogue in the settings folder, else the one shipped with the program.
+orrelin::StarFileContents LoadCatalogue() {
+  std::vector<std::filesystem::path> candidates{orrelin::SettingsFolder() / orrelin::kStarFileName};
+  std::error_code ec;
+  const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
+  if (!ec) {
+    candidates.push_back(program / orrelin::kStarFileName);
+    candidates.push_back(program / ".." / "share" / "orrelin" / orrelin::kStarFileName);
+  }
+  for (const auto& path : candidates) {
+    if (std::filesystem::is_regular_file(path, ec)) return orrelin::LoadStarFile(path);
+  }
+  return orrelin::LoadStarFile(candidates.front());
+}
+
+int Stars(bool json) {
+  const orrelin::StarFileContents catalogue = LoadCatalogue();
+  if (!catalogue.read) return Fail(catalogue.message);
+  std::cout << (json ? orrelin::cli::StarListJson(catalogue.records) : orrelin::cli::StarListText(catalogue.records));
+  return 0;
+}
+
+int Report(const std::vector<std::string>& what, const orrelin::cli::PlaceOptions& options, bool json) {
+  const std::string& bodyName = what.front();
   const auto code = orrelin::cli::BodyCodeOf(bodyName);
   if (!code) return Fail("Unknown body: " + bodyName);
+  std::optional<orrelin::StarWindowRecord> star;
+  if (*code == "STAR") {
+    if (what.size() != 2) return Fail("Name the star: report star NAME");
+    const orrelin::StarFileContents catalogue = LoadCatalogue();
+    if (!catalogue.read) return Fail(catalogue.message);
+    star = orrelin::cli::StarWindowOf(catalogue.records, what[1]);
+    if (!star) return Fail("No star named " + what[1] + " in the catalogue");
+  } else if (what.size() != 1) {
+    return Fail("Only a star takes a name");
+  }
   const orrelin::SettingsFile settings(orrelin::SettingsFolder() / orrelin::kSettingsFileName);
   const std::time_t now = std::time(nullptr);
   orrelin::MainWindowRecord main = orrelin::cli::StartingRecord(settings, now, orrelin::ComputerZoneOffset(now));
   orrelin::RecordingMessageSink sink;
   if (!orrelin::cli::ApplyPlaceOptions(options, main, sink)) return Fail(sink.messages.back());
-  const orrelin::cli::ReportOutcome outcome = orrelin::cli::RunReport(main, *code);
+  const orrelin::cli::ReportOutcome outcome = orrelin::cli::RunReport(main, *code, star ? &*star : nullptr);
   if (!outcome.ok) {
     for (const auto& m : outcome.messages) std::cerr << m << '\n';
     return kBadInput;
@@ -50,9 +87,11 @@ int main(int argc, char** argv) {
 
   orrelin::cli::PlaceOptions options;
   bool json = false;
-  std::string body;
+  std::vector<std::string> what;
   CLI::App* report = app.add_subcommand("report", "The full report of a body, as the report window shows it");
-  report->add_option("body", body, "sun, moon, mercury, venus, mars, jupiter, saturn, uranus, neptune")->required();
+  report->add_option("body", what, "sun, moon, mercury, venus, mars, jupiter, saturn, uranus, neptune, or star NAME")
+      ->required()
+      ->expected(1, 2);
   report->add_option("--lat", options.latitude, "Latitude: degrees, minutes, N or S (\"60 9.7 N\")");
   report->add_option("--lon", options.longitude, "Longitude: degrees, minutes, E or W (\"24 57.3 E\")");
   report->add_option("--height", options.height, "Height of eye, metres");
@@ -65,6 +104,10 @@ int main(int argc, char** argv) {
   report->add_option("--delta", options.delta, "Delta T in seconds (the Delta box)");
   report->add_flag("--json", json, "Print one JSON object");
 
+  bool starsJson = false;
+  CLI::App* stars = app.add_subcommand("stars", "The navigational stars of the catalogue");
+  stars->add_flag("--json", starsJson, "Print a JSON array");
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::Success& e) {
@@ -73,6 +116,7 @@ int main(int argc, char** argv) {
     app.exit(e);
     return kBadInput;
   }
-  if (report->parsed()) return Report(body, options, json);
+  if (report->parsed()) return Report(what, options, json);
+  if (stars->parsed()) return Stars(starsJson);
   return 0;
 }

@@ -88,6 +88,11 @@ std::size_t CharacterCount(const std::string& text) {
   return n;
 }
 
+std::string TrimmedRight(const std::string& text) {
+  const auto last = text.find_last_not_of(' ');
+  return last == std::string::npos ? "" : text.substr(0, last + 1);
+}
+
 std::string Padded(const std::string& text, std::size_t width) {
   const std::size_t n = CharacterCount(text);
   return text + std::string(width > n ? width - n : 0, ' ');
@@ -139,15 +144,58 @@ std::optional<std::string> BodyCodeOf(const std::string& name) {
   return std::nullopt;
 }
 
-ReportOutcome RunReport(MainWindowRecord& main, const std::string& bodyCode) {
+ReportOutcome RunReport(MainWindowRecord& main, const std::string& bodyCode, StarWindowRecord* star) {
   ReportOutcome outcome;
   RecordingMessageSink sink;
   main.bodyCode = bodyCode;
-  BodyReport(main, outcome.report, sink);
+  BodyReport(main, outcome.report, sink, star);
   outcome.messages = sink.messages;
   // A run that stopped leaves the result boxes empty.
   outcome.ok = !outcome.report.julianDays.empty();
   return outcome;
+}
+
+std::optional<StarWindowRecord> StarWindowOf(const std::vector<StarRecord>& catalogue, const std::string& name) {
+  const std::string wanted = LowerCaseText(name);
+  for (std::size_t i = 0; i < catalogue.size(); ++i) {
+    if (!catalogue[i].Name().empty() && LowerCaseText(catalogue[i].Name()) == wanted) {
+      StarWindowRecord window;
+      window.rows = catalogue;
+      SelectStarRow(window, i);
+      return window;
+    }
+  }
+  return std::nullopt;
+}
+
+std::string StarListText(const std::vector<StarRecord>& catalogue) {
+  std::array<std::size_t, kStarFieldCount> widths{};
+  for (std::size_t c = 0; c < kStarFieldCount; ++c) widths[c] = CharacterCount(kStarColumnCaptions[c]);
+  for (const auto& r : catalogue) {
+    for (std::size_t c = 0; c < kStarFieldCount; ++c) widths[c] = std::max(widths[c], CharacterCount(r.fields[c]));
+  }
+  auto line = [&](auto cell) {
+    std::string text;
+    for (std::size_t c = 0; c < kStarFieldCount; ++c) text += Padded(cell(c), widths[c] + 2);
+    return TrimmedRight(text) + "\n";
+  };
+  std::string out = line([](std::size_t c) { return std::string(kStarColumnCaptions[c]); });
+  std::size_t named = 0;
+  for (const auto& r : catalogue) {
+    out += line([&](std::size_t c) { return r.fields[c]; });
+    named += r.Name().empty() ? 0 : 1;
+  }
+  return out + "\n" + kStarCountPrefix + WholeText(static_cast<long long>(named)) + "\n";
+}
+
+std::string StarListJson(const std::vector<StarRecord>& catalogue) {
+  nlohmann::ordered_json list = nlohmann::ordered_json::array();
+  for (const auto& r : catalogue) {
+    nlohmann::ordered_json star;
+    for (std::size_t c = 0; c < kStarFieldCount; ++c) star[kStarColumnCaptions[c]] = r.fields[c];
+    list.push_back(star);
+  }
+  return list.dump(2) + "\n";
 }
 
 std::string ReportText(const ReportWindowRecord& report) {
@@ -156,13 +204,12 @@ std::string ReportText(const ReportWindowRecord& report) {
   const auto boxes = ReportBoxes(report);
   std::size_t width = 0;
   for (const auto& [caption, text] : boxes) width = std::max(width, CharacterCount(caption));
-  for (const auto& [caption, text] : boxes) out << Padded(caption, width + 2) << text << '\n';
+  for (const auto& [caption, text] : boxes) out << TrimmedRight(Padded(caption, width + 2) + text) << '\n';
   out << '\n';
   width = 0;
   for (const auto& label : report.lines.labels) width = std::max(width, CharacterCount(label));
   for (std::size_t i = 0; i < report.lines.labels.size(); ++i) {
-    const std::string line = Padded(report.lines.labels[i], width + 2) + report.lines.values[i];
-    out << line.substr(0, line.find_last_not_of(' ') + 1) << '\n';
+    out << TrimmedRight(Padded(report.lines.labels[i], width + 2) + report.lines.values[i]) << '\n';
   }
   return out.str();
 }

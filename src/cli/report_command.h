@@ -10,6 +10,7 @@
 #include "core/messages.h"
 #include "report/main_window_record.h"
 #include "report/report_record.h"
+#include "stars/star_window.h"
 
 namespace orrelin::cli {
 
@@ -41,7 +42,16 @@ struct ReportOutcome {
   std::vector<std::string> messages;
 };
 
-ReportOutcome RunReport(MainWindowRecord& main, const std::string& bodyCode);
+// For "STAR" the star window's boxes hold the star (see StarWindowOf).
+ReportOutcome RunReport(MainWindowRecord& main, const std::string& bodyCode, StarWindowRecord* star = nullptr);
+
+// The star window with the catalogue's star of that name (any letter case) chosen;
+// none when the catalogue has no such star.
+std::optional<StarWindowRecord> StarWindowOf(const std::vector<StarRecord>& catalogue, const std::string& name);
+
+// The catalogue as a table, or as JSON: [{"Name": ..., "RAscension": ..., ...}, ...].
+std::string StarListText(const std::vector<StarRecord>& catalogue);
+std::string StarListJson(const std::vector<StarRecord>& catalogue);
 
 // The report as text: title, captioned boxes, then the aligned explanation lines.
 std::string ReportText(const ReportWindowRecord& report);

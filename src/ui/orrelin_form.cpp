@@ -17,6 +17,7 @@
 #include "report/body_report.h"
 #include "ui/planet_form.h"
 #include "ui/printing.h"
+#include "ui/star_form.h"
 #include "ui/window_placement.h"
 
 namespace orrelin::ui {
@@ -79,6 +80,9 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
   timer_->start();
   Tick();
 
+  // The windows are created in their order: the star window, then the report window.
+  starForm_ = std::make_unique<TStarForm>(settings_, env.settingsFolder / kStarFileName, sink_,
+                                          [this] { RunBodyReport(ToRecord().bodyCode); });
   planetForm_ = std::make_unique<TPlanetForm>(settings_);
 }
 
@@ -243,7 +247,16 @@ QWidget* TOrrelinForm::BuildButtons() {
     ++i;
   }
   grid->itemAtPosition(0, 1)->widget()->setToolTip("Click two times");
-  for (const char* name : {"Stars", "Identify", "Almanac"}) {
+  auto* stars = new QPushButton("Stars");
+  stars->setObjectName("Stars");
+  connect(stars, &QPushButton::clicked, this, [this] {
+    bodyCode_->setText("STAR");
+    starForm_->show();
+    starForm_->raise();
+  });
+  grid->addWidget(stars, i / 5, i % 5);
+  ++i;
+  for (const char* name : {"Identify", "Almanac"}) {
     auto* button = new QPushButton(name);
     button->setObjectName(name);
     button->setEnabled(false);  // their windows come with later parts of the program
@@ -325,7 +338,7 @@ void TOrrelinForm::RunBodyReport(const std::string& bodyCode) {
   const int runs = bodyCode == "MOON" ? 2 : 1;  // the Moon's report runs twice
   for (int run = 0; run < runs; ++run) {
     MainWindowRecord record = ToRecord();
-    BodyReport(record, planetForm_->Record(), sink_);
+    BodyReport(record, planetForm_->Record(), sink_, &starForm_->Record());
     FromRecord(record);
     planetForm_->Apply();
   }
@@ -364,6 +377,7 @@ void TOrrelinForm::closeEvent(QCloseEvent* event) {
   if (normal) position = WindowPosition{pos().y(), pos().x()};
   SaveMainSettings(settings_, ToRecord(), position);
   if (planetForm_->isVisible()) planetForm_->close();
+  if (starForm_->isVisible()) starForm_->close();
   event->accept();
 }
 

@@ -21,6 +21,7 @@
 namespace orrelin::ui {
 
 class TPlanetForm;
+class TStarForm;
 
 class TOrrelinForm : public QMainWindow {
   Q_OBJECT
@@ -30,6 +31,7 @@ class TOrrelinForm : public QMainWindow {
   ~TOrrelinForm() override;
 
   TPlanetForm& PlanetForm() { return *planetForm_; }
+  TStarForm& StarForm() { return *starForm_; }
   const SettingsFile& Settings() const { return settings_; }
 
   // The boxes as a record, and back.
@@ -56,6 +58,7 @@ class TOrrelinForm : public QMainWindow {
 
   SettingsFile settings_;
   MessageSink& sink_;
+  std::unique_ptr<TStarForm> starForm_;
   std::unique_ptr<TPlanetForm> planetForm_;
 
   QComboBox* place_ = nullptr;

@@ -55,6 +55,28 @@ TEST(CliProgram, BadInputGivesTheMessageAndStatusTwo) {
   EXPECT_EQ(RunCli("--no-such-option").status, 2);
 }
 
+TEST(CliProgram, StarsFromTheShippedCatalogue) {
+  const Result report = RunCli("report star SIRIUS --date 2026-01-15 --time 22:00:00 --json");
+  ASSERT_EQ(report.status, 0) << report.out;
+  const auto json = nlohmann::json::parse(report.out);
+  EXPECT_EQ(json["title"], "Sirius");
+  EXPECT_EQ(json["boxes"]["Visual magnitude"], "");
+  EXPECT_EQ(json["lines"][6][0], "Mean Right Ascension:");
+
+  const Result list = RunCli("stars");
+  ASSERT_EQ(list.status, 0);
+  EXPECT_EQ(list.out.rfind("Name             RAscension", 0), 0u);
+  EXPECT_NE(list.out.find("\nSirius           6:45:08.92   -16:42:58.0"), std::string::npos);
+  EXPECT_NE(list.out.find("The number of stars in the file: 58\n"), std::string::npos);
+  EXPECT_EQ(nlohmann::json::parse(RunCli("stars --json").out).size(), 58u);
+
+  const Result unknown = RunCli("report star Vulcan");
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_EQ(unknown.out, "No star named Vulcan in the catalogue\n");
+  EXPECT_EQ(RunCli("report star").status, 2);
+  EXPECT_EQ(RunCli("report sun Sirius").status, 2);
+}
+
 TEST(CliProgram, PrintsItsVersion) {
   const Result r = RunCli("--version");
   EXPECT_EQ(r.status, 0);

@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <fstream>
@@ -19,6 +20,7 @@
 #include "ui/planet_form.h"
 #include "ui/moon_phase_box.h"
 #include "ui/printing.h"
+#include "ui/star_form.h"
 
 using orrelin::RecordingMessageSink;
 using orrelin::StartEnvironment;
@@ -36,6 +38,14 @@ class OrrelinFormTest : public QObject {
     env.starFileSources = {};
     env.now = 1781258400;  // 2026-06-12 10:00:00 UTC
     env.secondsEastOfUtc = 3 * 3600;
+    return env;
+  }
+
+  // A machine where the program was installed with its star catalogue.
+  StartEnvironment InstalledEnvironment() const {
+    StartEnvironment env = Environment();
+    env.settingsFolder = orrelin::SettingsFolderFrom((dir_.path() + "/installed").toStdString(), "");
+    env.starFileSources = {ORRELIN_SHIPPED_STAR_DIR};
     return env;
   }
 
@@ -126,7 +136,7 @@ class OrrelinFormTest : public QObject {
     QVERIFY(sink.messages.size() <= 1);  // only the first start's star file message
     // Windows that this build does not have yet are not offered.
     QVERIFY(Find<QPushButton>(form, "Moon")->isEnabled());
-    QVERIFY(!Find<QPushButton>(form, "Stars")->isEnabled());
+    QVERIFY(!Find<QPushButton>(form, "Identify")->isEnabled());
   }
 
   void closingSavesAndTheNextStartRestores() {
@@ -213,6 +223,48 @@ class OrrelinFormTest : public QObject {
     QTest::mouseClick(Find<QPushButton>(form, "Mars"), Qt::LeftButton);
     QVERIFY(Find<QLineEdit>(report, "edMagn")->isVisible());
     QVERIFY(!Find<QLineEdit>(report, "edMagn")->text().isEmpty());
+  }
+
+  void starsButtonListsTheCatalogueAndStarValuesReportsTheStar() {
+    RecordingMessageSink sink;
+    TOrrelinForm form(InstalledEnvironment(), sink);
+    QVERIFY(sink.messages.empty());  // the catalogue was installed on first start
+    form.show();
+    QTest::mouseClick(Find<QPushButton>(form, "Stars"), Qt::LeftButton);
+    orrelin::ui::TStarForm& stars = form.StarForm();
+    QVERIFY(stars.isVisible());
+    QCOMPARE(stars.windowTitle(), QString("Star"));
+    auto* grid = Find<QTableWidget>(stars, "StringGrid1");
+    QCOMPARE(grid->rowCount(), 58);
+    QCOMPARE(Find<QLabel>(stars, "lblNumberStars")->text(), QString("The number of stars in the file: 58"));
+    int sirius = -1;
+    for (int r = 0; r < grid->rowCount(); ++r) {
+      if (grid->item(r, 0)->text() == "Sirius") sirius = r;
+    }
+    QVERIFY(sirius >= 0);
+    grid->cellClicked(sirius, 0);
+    QCOMPARE(Find<QLineEdit>(stars, "Edit1")->text(), QString("Sirius"));
+    QCOMPARE(Find<QLineEdit>(stars, "Edit7")->text(), QString("-1.4"));
+    QTest::mouseClick(Find<QPushButton>(stars, "btnValues"), Qt::LeftButton);
+    orrelin::ui::TPlanetForm& report = form.PlanetForm();
+    QVERIFY(report.isVisible());
+    QCOMPARE(Find<QLabel>(report, "Label12")->text(), QString("Sirius"));
+    QCOMPARE(Find<QLabel>(stars, "lblMode")->text(), QString("STAR"));
+    QVERIFY(Find<QLineEdit>(report, "edMagn")->text().isEmpty());
+    QVERIFY(Find<QLineEdit>(report, "Edit7")->text().startsWith("-16°"));
+
+    Find<QLineEdit>(stars, "Edit1")->clear();
+    QTest::mouseClick(Find<QPushButton>(stars, "btnValues"), Qt::LeftButton);
+    QCOMPARE(sink.messages.back(), std::string("A star must be chosen"));
+
+    const QString path = dir_.path() + "/stars.pdf";
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    QVERIFY(stars.PrintStarList(printer));
+    QFile pdf(path);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    QCOMPARE(pdf.read(4), QByteArray("%PDF"));
   }
 
   void printsTheReportWindowToAPdfFile() {
