@@ -89,12 +89,7 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
 TOrrelinForm::~TOrrelinForm() = default;
 
 void TOrrelinForm::BuildMenu() {
-  QAction* close = menuBar()->addAction("&Close Form");
-  close->setObjectName("CloseForm");
-  connect(close, &QAction::triggered, this, &QWidget::close);
-  QAction* print = menuBar()->addAction("&Print");
-  print->setObjectName("Print");
-  connect(print, &QAction::triggered, this, [this] { PrintWidgetWithDialog(*this); });
+  AddCloseAndPrintImageMenu(*this, "&Print", "Print");
   QAction* about = menuBar()->addAction("&About");
   about->setObjectName("About");
   about->setEnabled(false);  // the About window is not part of this build yet

@@ -75,12 +75,7 @@ TPlanetForm::TPlanetForm(const SettingsFile& settings, QWidget* parent) : QMainW
 }
 
 void TPlanetForm::BuildMenu() {
-  QAction* close = menuBar()->addAction("&Close Form");
-  close->setObjectName("CloseForm");
-  connect(close, &QAction::triggered, this, &QWidget::close);
-  QAction* print = menuBar()->addAction("&Print");
-  print->setObjectName("Print");
-  connect(print, &QAction::triggered, this, [this] { PrintWidgetWithDialog(*this); });
+  AddCloseAndPrintImageMenu(*this, "&Print", "Print");
 }
 
 QLineEdit* TPlanetForm::AddResultBox(QGridLayout* grid, int row, const char* name, const QString& caption,

@@ -1,5 +1,6 @@
 #include "ui/printing.h"
 
+#include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
 #include <QPrintDialog>
@@ -21,6 +22,15 @@ void PrintWidgetWithDialog(QWidget& widget) {
   QPrinter printer(QPrinter::HighResolution);
   QPrintDialog dialog(&printer, &widget);
   if (dialog.exec() == QDialog::Accepted) PrintWidgetImage(widget, printer);
+}
+
+void AddCloseAndPrintImageMenu(QMainWindow& window, const char* printCaption, const char* printObjectName) {
+  QAction* close = window.menuBar()->addAction("&Close Form");
+  close->setObjectName("CloseForm");
+  QObject::connect(close, &QAction::triggered, &window, &QWidget::close);
+  QAction* print = window.menuBar()->addAction(printCaption);
+  print->setObjectName(printObjectName);
+  QObject::connect(print, &QAction::triggered, &window, [&window] { PrintWidgetWithDialog(window); });
 }
 
 }  // namespace orrelin::ui

@@ -1,5 +1,6 @@
 #pragma once
 // Printing a window's image, scaled to the page.
+#include <QMainWindow>
 #include <QPrinter>
 #include <QWidget>
 
@@ -9,5 +10,9 @@ namespace orrelin::ui {
 bool PrintWidgetImage(QWidget& widget, QPrinter& printer);
 // Asks for a printer and prints the widget's image when the user confirms.
 void PrintWidgetWithDialog(QWidget& widget);
+
+// The menu entries every window has: "&Close Form", and one that prints the window's
+// image under the given caption ("&Print", "&Print Form").
+void AddCloseAndPrintImageMenu(QMainWindow& window, const char* printCaption, const char* printObjectName);
 
 }  // namespace orrelin::ui

@@ -95,12 +95,7 @@ TStarForm::TStarForm(const SettingsFile& settings, std::filesystem::path starFil
 }
 
 void TStarForm::BuildMenu() {
-  QAction* close = menuBar()->addAction("&Close Form");
-  close->setObjectName("CloseForm");
-  connect(close, &QAction::triggered, this, &QWidget::close);
-  QAction* printForm = menuBar()->addAction("&Print Form");
-  printForm->setObjectName("PrintForm");
-  connect(printForm, &QAction::triggered, this, [this] { PrintWidgetWithDialog(*this); });
+  AddCloseAndPrintImageMenu(*this, "&Print Form", "PrintForm");
   QAction* printList = menuBar()->addAction("Print &Starlist");
   printList->setObjectName("PrintStarlist");
   connect(printList, &QAction::triggered, this, [this] {
