@@ -1,4 +1,4 @@
-// Speed of the Moon's and the planets' places.
+// Speed of the Moon's and the planets' places and of the whole body report.
 #include <benchmark/benchmark.h>
 
 #include "app/main_window.h"
@@ -44,6 +44,7 @@ void BM_BodyReport(benchmark::State& state, const char* body) {
     benchmark::DoNotOptimize(report);
   }
 }
+BENCHMARK_CAPTURE(BM_BodyReport, Sun, "SUN");
 BENCHMARK_CAPTURE(BM_BodyReport, Moon, "MOON");
 BENCHMARK_CAPTURE(BM_BodyReport, Saturn, "SATURN");
 
