@@ -5,7 +5,12 @@
 namespace orrelin {
 
 void ClearReport(ReportWindowRecord& report) {
-  for (std::string* box : {&report.rising, &report.transit, &report.setting, &report.magnitude,
+  // Every result box, so that a run stopped by bad input never leaves the numbers of
+  // the previous body under the new title.
+  for (std::string* box : {&report.julianDays, &report.deltaTime, &report.rightAscension, &report.declination,
+                           &report.greenwichHourAngle, &report.localHourAngle, &report.altitude, &report.azimuth,
+                           &report.refractedAltitude, &report.phase, &report.elongation,
+                           &report.rising, &report.transit, &report.setting, &report.magnitude,
                            &report.civilBegins, &report.civilEnds, &report.nauticalBegins, &report.nauticalEnds,
                            &report.astronomicalBegins, &report.astronomicalEnds, &report.spare}) {
     box->clear();

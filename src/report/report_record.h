@@ -36,7 +36,7 @@ struct ReportWindowRecord {
   ExplanationLines lines;            // Memo1, Memo2
 };
 
-// Empties the boxes every report starts from.
+// Empties the result boxes every report starts from.
 void ClearReport(ReportWindowRecord& report);
 
 // Shows for the body only its own parts of the window.

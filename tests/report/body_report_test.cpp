@@ -139,6 +139,21 @@ TEST(BodyReport, FailuresStopWithTheirMessages) {
   }
 }
 
+TEST(BodyReport, AStoppedRunLeavesNoNumbersOfThePreviousRun) {
+  MainWindowRecord main = Helsinki(2026, 6, 1, "12:00:00");
+  ReportRun r;
+  BodyReport(main, r.report, r.sink);
+  EXPECT_NE(r.report.julianDays, "");
+  main.time = "25:00:00";
+  main.bodyCode = "MARS";
+  BodyReport(main, r.report, r.sink);
+  EXPECT_EQ(r.report.title, "MARS");
+  for (const std::string* box : {&r.report.julianDays, &r.report.rightAscension, &r.report.declination,
+                                 &r.report.altitude, &r.report.rising, &r.report.civilBegins}) {
+    EXPECT_EQ(*box, "");
+  }
+}
+
 TEST(BodyReport, DeltaBoxForRecentYears) {
   struct Case {
     std::string name;
