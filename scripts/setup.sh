@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential cmake pkg-config
   googletest libgtest-dev libbenchmark-dev
-  qt6-base-dev libgl-dev libcli11-dev nlohmann-json3-dev
+  qt6-base-dev libgl-dev fonts-dejavu-core libcli11-dev nlohmann-json3-dev
   locales tzdata
 )
 COMMA_LOCALE="de_DE.UTF-8"

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <numbers>
 
 #include "core/angles.h"
 #include "planets/perturbations.h"
@@ -132,7 +133,7 @@ OuterPlanetArgs OuterPlanetArguments(double t) {
 }
 
 KeplerSolution SolveKepler(double meanAnomaly, double eccentricity, double semiMajorAxis) {
-  const double eDegrees = eccentricity * 180.0 / M_PI;
+  const double eDegrees = eccentricity * 180.0 / std::numbers::pi;
   double e = meanAnomaly;
   for (int k = 0; k < kKeplerMaxIterations; ++k) {
     const double next = e + (meanAnomaly + eDegrees * SinDeg(e) - e) / (1.0 - eccentricity * CosDeg(e));

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <cstdio>
 
 #include "core/delta_t.h"
@@ -35,7 +36,7 @@ TEST(Horizons, MoonTopocentricPlaceAndHorizontalCoordinates) {
     maxAltitude = std::max(maxAltitude, std::fabs(h.altitude - r.elevation));
     if (r.elevation < 80) {  // the azimuth is ill-defined near the zenith
       maxAzimuth = std::max(maxAzimuth, std::fabs(std::remainder(h.azimuth - r.azimuth, 360.0)) *
-                                            std::cos(r.elevation * M_PI / 180.0));
+                                            std::cos(r.elevation * std::numbers::pi / 180.0));
     }
   }
   std::printf("Moon place max %.1f'', altitude max %.1f', azimuth max %.1f'\n", maxPlace, maxAltitude * 60,

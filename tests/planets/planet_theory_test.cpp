@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 #include <string>
 #include <vector>
 
@@ -40,8 +41,8 @@ TEST(PlanetTheory, KeplersEquation) {
       {-30.0, 0.0, 2.0, 330.0, 2.0},          // a circle: v = M brought into 0..360, r = a
       {90.0, 0.0, 1.0, 90.0, 1.0},
       // Meeus ch. 30, example 30.a: M = 5 degrees, e = 0.1 gives E = 5.554589 degrees.
-      {5.0, 0.1, 1.0, 2 * std::atan(std::sqrt(1.1 / 0.9) * std::tan(5.554589 / 2 * M_PI / 180)) * 180 / M_PI,
-       1.0 - 0.1 * std::cos(5.554589 * M_PI / 180)},
+      {5.0, 0.1, 1.0, 2 * std::atan(std::sqrt(1.1 / 0.9) * std::tan(5.554589 / 2 * std::numbers::pi / 180)) * 180 / std::numbers::pi,
+       1.0 - 0.1 * std::cos(5.554589 * std::numbers::pi / 180)},
       {180.0, 0.2, 1.0, 180.0, 1.2},
   };
   for (const auto& c : cases) {

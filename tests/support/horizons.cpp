@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cmath>
+#include <numbers>
 #include <fstream>
 #include <stdexcept>
 
@@ -43,8 +44,8 @@ Equatorial AstrometricToApparent(const Equatorial& j2000, double jd) {
   const double a = CosDeg(d0) * SinDeg(a0 + zeta);
   const double b = CosDeg(theta) * CosDeg(d0) * CosDeg(a0 + zeta) - SinDeg(theta) * SinDeg(d0);
   const double c = SinDeg(theta) * CosDeg(d0) * CosDeg(a0 + zeta) + CosDeg(theta) * SinDeg(d0);
-  double alpha = std::atan2(a, b) * 180.0 / M_PI + z;
-  double delta = std::asin(c) * 180.0 / M_PI;
+  double alpha = std::atan2(a, b) * 180.0 / std::numbers::pi + z;
+  double delta = std::asin(c) * 180.0 / std::numbers::pi;
 
   const NutationResult n = Nutation(t, nullptr);
   const double eps = MeanObliquity(t) + n.deltaEpsilon / 3600.0;
@@ -80,7 +81,7 @@ double SeparationArcSeconds(const Equatorial& a, const Equatorial& b) {
   const double dRa = (a.rightAscension - b.rightAscension) / 2.0;
   const double h = SinDeg(dDec) * SinDeg(dDec) +
                    CosDeg(a.declination) * CosDeg(b.declination) * SinDeg(dRa) * SinDeg(dRa);
-  return 2.0 * std::asin(std::sqrt(h)) * 180.0 / M_PI * 3600.0;
+  return 2.0 * std::asin(std::sqrt(h)) * 180.0 / std::numbers::pi * 3600.0;
 }
 
 }  // namespace orrelin::testing
