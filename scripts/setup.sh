@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake pkg-config
+  build-essential make cmake pkg-config
   googletest libgtest-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-dejavu-core libcli11-dev nlohmann-json3-dev
   locales tzdata
