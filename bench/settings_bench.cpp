@@ -33,7 +33,7 @@ void BM_SettingsRestoreMain(benchmark::State& state) {
   SaveMainSettings(settings, Helsinki(), WindowPosition{10, 20});
   for (auto _ : state) {
     MainWindowRecord main;
-    benchmark::DoNotOptimize(RestoreMainSettings(settings, main));
+    benchmark::DoNotOptimize(RestoreMainSettings(settings.ReadAll(), main));
   }
 }
 BENCHMARK(BM_SettingsRestoreMain);

@@ -8,34 +8,34 @@ namespace orrelin {
 
 namespace {
 
-void RestorePlace(const SettingsFile& settings, const std::string& latDeg, MainWindowRecord& main) {
+void RestorePlace(const SettingsValues& settings, const std::string& latDeg, MainWindowRecord& main) {
   // A file written by the program always holds these keys; a missing one takes LatDeg.
   main.latDeg = latDeg;
-  main.latMin = settings.Read("LatMin").value_or(latDeg);
-  main.lonDeg = settings.Read("LonDeg").value_or(latDeg);
-  main.lonMin = settings.Read("LonMin").value_or(latDeg);
-  main.height = settings.Read("Height").value_or(latDeg);
-  if (const auto place = settings.Read("Place")) main.place = *place;
+  main.latMin = settings.Get("LatMin").value_or(latDeg);
+  main.lonDeg = settings.Get("LonDeg").value_or(latDeg);
+  main.lonMin = settings.Get("LonMin").value_or(latDeg);
+  main.height = settings.Get("Height").value_or(latDeg);
+  if (const auto place = settings.Get("Place")) main.place = *place;
   // A missing weather key takes the text of the key read just before it.
-  main.temperature = settings.Read("Temp").value_or(main.height);
-  main.pressure = settings.Read("Pressure").value_or(main.temperature);
-  if (const auto delta = settings.Read("Delta")) main.delta = *delta;
-  main.north = settings.Read("LatPos").value_or("") == "N";
-  main.west = settings.Read("LonPos").value_or("") == "W";
-  if (settings.Read("PcTime").value_or("") == "0") {
+  main.temperature = settings.Get("Temp").value_or(main.height);
+  main.pressure = settings.Get("Pressure").value_or(main.temperature);
+  if (const auto delta = settings.Get("Delta")) main.delta = *delta;
+  main.north = settings.Get("LatPos").value_or("") == "N";
+  main.west = settings.Get("LonPos").value_or("") == "W";
+  if (settings.Get("PcTime").value_or("") == "0") {
     main.pcTime = false;
-    if (const auto dif = settings.Read("Dif")) {
+    if (const auto dif = settings.Get("Dif")) {
       main.utcMinusLocal = *dif;
       UpdateLocalTime(main);
     }
   }
 }
 
-void ApplyPresetsWhenNeeded(const SettingsFile& settings, int screenClass) {
-  const auto resFonts = settings.Read("ResFonts");
+void ApplyPresetsWhenNeeded(const SettingsFile& settings, const SettingsValues& values, int screenClass) {
+  const auto resFonts = values.Get("ResFonts");
   if (!resFonts || *resFonts != WholeText(screenClass)) {
     ApplyPlacementPresets(settings, screenClass);
-  } else if (!settings.Read("NewSet")) {
+  } else if (!values.Get("NewSet")) {
     ApplyPlacementPresets(settings, screenClass);
     settings.Write("NewSet", "1");
   }
@@ -43,8 +43,8 @@ void ApplyPresetsWhenNeeded(const SettingsFile& settings, int screenClass) {
 
 }  // namespace
 
-bool RestoreMainSettings(const SettingsFile& settings, MainWindowRecord& main) {
-  const auto latDeg = settings.Read("LatDeg");
+bool RestoreMainSettings(const SettingsValues& settings, MainWindowRecord& main) {
+  const auto latDeg = settings.Get("LatDeg");
   if (!latDeg) return false;
   RestorePlace(settings, *latDeg, main);
   return true;
@@ -72,11 +72,12 @@ StartResult StartMainWindow(const StartEnvironment& env, MainWindowRecord& main,
   TakePcTime(main, env.now, env.secondsEastOfUtc);
 
   result.mainWindowPosition = RestoreWindowPlacement(settings, "fOrrelin");
-  result.firstStart = !RestoreMainSettings(settings, main);
+  const SettingsValues values = settings.ReadAll();
+  result.firstStart = !RestoreMainSettings(values, main);
   if (result.firstStart) {
     PutFirstStartDefaults(main);
   } else {
-    ApplyPresetsWhenNeeded(settings, ScreenClass(env.screenDotsPerInch, env.screenWidth));
+    ApplyPresetsWhenNeeded(settings, values, ScreenClass(env.screenDotsPerInch, env.screenWidth));
   }
   main.date = DateOfInstant(env.now, env.secondsEastOfUtc);
   main.beforeChrist = false;

@@ -38,7 +38,7 @@ StartResult StartMainWindow(const StartEnvironment& env, MainWindowRecord& main,
 
 // Reads the saved place into the record without writing anything. False when the
 // file holds no place (a first start).
-bool RestoreMainSettings(const SettingsFile& settings, MainWindowRecord& main);
+bool RestoreMainSettings(const SettingsValues& settings, MainWindowRecord& main);
 
 // Puts the first-start place (Helsinki) into the record.
 void PutFirstStartDefaults(MainWindowRecord& main);

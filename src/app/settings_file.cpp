@@ -126,7 +126,18 @@ bool WriteTextFileAtomically(const std::filesystem::path& path, const std::vecto
 SettingsFile::SettingsFile(std::filesystem::path path, std::string section)
     : path_(std::move(path)), section_(std::move(section)) {}
 
-std::optional<std::string> SettingsFile::Read(const std::string& key) const {
+std::optional<std::string> SettingsValues::Get(const std::string& key) const {
+  const auto it = values_.find(LowerCaseText(key));
+  if (it == values_.end()) return std::nullopt;
+  return it->second;
+}
+
+void SettingsValues::Set(const std::string& key, std::string value) {
+  values_.emplace(LowerCaseText(key), std::move(value));
+}
+
+SettingsValues SettingsFile::ReadAll() const {
+  SettingsValues values;
   bool inSection = false;
   for (const auto& line : ReadTextLines(path_)) {
     if (const auto name = SectionName(line)) {
@@ -134,11 +145,12 @@ std::optional<std::string> SettingsFile::Read(const std::string& key) const {
       continue;
     }
     if (!inSection) continue;
-    const auto kv = KeyValueOf(line);
-    if (kv && SameName(kv->key, key)) return kv->value;
+    if (const auto kv = KeyValueOf(line)) values.Set(kv->key, kv->value);
   }
-  return std::nullopt;
+  return values;
 }
+
+std::optional<std::string> SettingsFile::Read(const std::string& key) const { return ReadAll().Get(key); }
 
 bool SettingsFile::Write(const std::string& key, const std::string& value) const {
   return WriteAll({{key, value}});

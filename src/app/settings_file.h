@@ -15,12 +15,24 @@ namespace orrelin {
 inline constexpr const char* kSettingsSection = "OrrelinForm";
 inline constexpr const char* kSettingsFileName = "settings.ini";
 
+// The section's keys as one read of the file found them (keys compared without case).
+class SettingsValues {
+ public:
+  std::optional<std::string> Get(const std::string& key) const;
+  void Set(const std::string& key, std::string value);
+
+ private:
+  std::map<std::string, std::string> values_;  // lower-cased key -> value; the first line wins
+};
+
 class SettingsFile {
  public:
   explicit SettingsFile(std::filesystem::path path, std::string section = kSettingsSection);
 
   // The value of a key of the section; absent when the file or the key is missing.
   std::optional<std::string> Read(const std::string& key) const;
+  // Every key of the section in one read; empty when the file is missing.
+  SettingsValues ReadAll() const;
   // Writes one key at once. False when the file could not be written.
   bool Write(const std::string& key, const std::string& value) const;
   // Writes several keys in one rewrite of the file.

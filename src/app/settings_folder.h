@@ -16,7 +16,6 @@ bool CreateSettingsFolder(const std::filesystem::path& folder);
 
 inline constexpr const char* kStarFileName = "Mstars.dat";
 inline constexpr const char* kMessageStarFileNotInUse = "Star file not in use";
-inline constexpr const char* kMessageFileCopyError = "File copy error";
 
 // Copies "Mstars.dat" from the first of `sources` that holds it into the folder,
 // never overwriting. True only when a copy was made.

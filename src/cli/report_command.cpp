@@ -103,7 +103,7 @@ std::string Padded(const std::string& text, std::size_t width) {
 MainWindowRecord StartingRecord(const SettingsFile& settings, std::time_t now, long secondsEastOfUtc) {
   MainWindowRecord main;
   TakePcTime(main, now, secondsEastOfUtc);
-  if (!RestoreMainSettings(settings, main)) PutFirstStartDefaults(main);
+  if (!RestoreMainSettings(settings.ReadAll(), main)) PutFirstStartDefaults(main);
   main.date = DateOfInstant(now, 0);  // the time is UTC, so is the date
   return main;
 }

@@ -70,7 +70,7 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
   MainWindowRecord record;
   const StartResult start = StartMainWindow(env, record, sink_);
   FromRecord(record);
-  if (start.mainWindowPosition) RestorePlacement(*this, settings_, "fOrrelin");
+  if (start.mainWindowPosition) MoveToStoredPlace(*this, *start.mainWindowPosition);
   ConnectTypingChecks();
 
   timer_ = new QTimer(this);

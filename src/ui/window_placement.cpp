@@ -19,11 +19,13 @@ bool OnSomeScreen(const QPoint& topLeft) {
 
 }  // namespace
 
+void MoveToStoredPlace(QWidget& window, const WindowPosition& position) {
+  const QPoint topLeft(position.left, position.top);
+  if (OnSomeScreen(topLeft)) window.move(topLeft);
+}
+
 void RestorePlacement(QWidget& window, const SettingsFile& settings, const char* key) {
-  if (const auto p = RestoreWindowPlacement(settings, key)) {
-    const QPoint topLeft(p->left, p->top);
-    if (OnSomeScreen(topLeft)) window.move(topLeft);
-  }
+  if (const auto p = RestoreWindowPlacement(settings, key)) MoveToStoredPlace(window, *p);
 }
 
 void SavePlacement(const QWidget& window, const SettingsFile& settings, const char* key, bool mainWindow) {

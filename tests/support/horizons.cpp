@@ -8,6 +8,7 @@
 #include <stdexcept>
 
 #include "core/angles.h"
+#include "core/calendar.h"
 #include "earth/nutation.h"
 #include "earth/sun.h"
 
@@ -64,15 +65,8 @@ Equatorial AstrometricToApparent(const Equatorial& j2000, double jd) {
 }
 
 double JulianDayAtZero(const EphemerisRow& row) {
-  // Meeus ch. 7; every row is after 1900, in the Gregorian calendar.
-  int y = row.year, m = row.month;
-  if (m < 3) {
-    y -= 1;
-    m += 12;
-  }
-  const int a = y / 100;
-  const int b = 2 - a + a / 4;
-  return std::floor(365.25 * (y + 4716)) + std::floor(30.6001 * (m + 1)) + row.day + b - 1524.5;
+  bool valid = false;
+  return JulianDay(DateToRecord({row.year, row.month, row.day}, valid), 0.0, false).jd;
 }
 
 double SeparationArcSeconds(const Equatorial& a, const Equatorial& b) {
