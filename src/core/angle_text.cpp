@@ -1,7 +1,7 @@
 #include "core/angle_text.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 #include "core/angles.h"
 #include "core/numbers.h"
@@ -17,12 +17,23 @@ struct DegMinRounded {
   double minutes = 0.0;
 };
 
+// The text forms are defined for every double: a non-finite value reads as 0 and
+// an absurd one is held at a size whose whole degrees still fit in 64 bits.
+double Printable(double x) {
+  constexpr double kLargest = 1e15;
+  if (std::isnan(x)) return 0.0;
+  return std::clamp(x, -kLargest, kLargest);
+}
+
+long long WholeMagnitude(double x) { return static_cast<long long>(std::fabs(Int(x))); }
+
 // A carry that makes a full circle writes 0 (an hour angle of 359.9999999 degrees).
 long long WrapCarriedFullCircle(long long degrees) { return degrees == 360 ? 0 : degrees; }
 
 DegMinRounded RoundDegMin(double x, int decimals) {
+  x = Printable(x);
   DegMinRounded r;
-  r.degrees = std::llabs(Trunc(x));
+  r.degrees = WholeMagnitude(x);
   r.minutes = RoundToDecimals(std::fabs(Frac(x)) * 60.0, decimals);
   if (r.minutes >= 60.0) {
     r.minutes -= 60.0;
@@ -40,8 +51,9 @@ std::string DegMinText(double x) {
 }
 
 std::string DegMinSecText(double x) {
+  x = Printable(x);
   const double fraction = std::fabs(Frac(x));
-  long long degrees = std::llabs(Trunc(x));
+  long long degrees = WholeMagnitude(x);
   long long minutes = Trunc(fraction * 60.0);
   double seconds = RoundToDecimals(fraction * 3600.0 - static_cast<double>(minutes) * 60.0, 2);
   if (seconds >= 60.0) {
@@ -59,7 +71,7 @@ std::string DegMinSecText(double x) {
 }
 
 std::string HourMinSecText(double hours) {
-  double h = std::fmod(hours, 24.0);
+  double h = std::fmod(Printable(hours), 24.0);
   if (h < 0) h += 24.0;
   const double fraction = Frac(h);
   long long whole = Trunc(h);
@@ -79,7 +91,10 @@ std::string HourMinSecText(double hours) {
 }
 
 LocalHourMin LocalHourMinOf(double utcHours, double utcMinusLocal) {
-  double local = utcHours - utcMinusLocal;
+  double local = Printable(utcHours - utcMinusLocal);
+  // The callers pass a time of day and an offset of at most a day; anything beyond
+  // is folded into two days first so that the hours stay small.
+  if (std::fabs(local) >= 48.0) local = std::fmod(local, 24.0);
   if (local < 0) local += 24.0;
   const double fraction = std::fabs(Frac(local));
   long long hours = Trunc(local);

@@ -1,5 +1,6 @@
 #include "core/clock.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/angles.h"
@@ -22,6 +23,13 @@ long long SecondsOfDay(long long instant) {
   return s < 0 ? s + 86400 : s;
 }
 
+// A whole number read into an int that saturates: the range check sees its real size.
+int SaturatedInt(double value) {
+  if (!(value > -1e9)) return -1000000000;
+  if (value > 1e9) return 1000000000;
+  return static_cast<int>(Trunc(value));
+}
+
 }  // namespace
 
 TClockTime ParseClockTime(const std::string& text, bool& valid) {
@@ -34,16 +42,24 @@ TClockTime ParseClockTime(const std::string& text, bool& valid) {
   const NumberRead minutes = ReadWholeNumber(m);
   const NumberRead seconds = ReadDecimal(s);
   if (!hours.ok || !minutes.ok || !seconds.ok) valid = false;
+  // hh:mm:ss and nothing after it.
+  if (std::count(text.begin(), text.end(), ':') > 2) valid = false;
 
   TClockTime record;
-  record.hours = static_cast<int>(Trunc(hours.value));
-  record.minutes = static_cast<int>(Trunc(minutes.value));
+  record.hours = SaturatedInt(hours.value);
+  record.minutes = SaturatedInt(minutes.value);
   record.seconds = seconds.value;
   record.timeText = text.substr(0, 10);
-  if (record.hours < 0 || record.hours > 24) valid = false;
-  if (record.minutes < 0 || record.minutes > 60) valid = false;
+  if (hours.value < 0 || hours.value > 24) valid = false;
+  if (minutes.value < 0 || minutes.value > 60) valid = false;
   if (!(record.seconds >= 0) || record.seconds > 60) valid = false;
   return record;
+}
+
+bool IsClockTime(const std::string& text) {
+  bool valid = true;
+  ParseClockTime(text, valid);
+  return valid;
 }
 
 double HmsToHours(const std::string& text) {
@@ -58,6 +74,10 @@ std::string ShiftClockText(const std::string& text, double offsetHours) {
   const double m = ReadWholeNumber(ExtractFields(text, ":", 1, 0)).value;
   std::string seconds = ExtractFields(text, ":", 2, 0);
   double v = h + m / 60.0 - offsetHours;
+  // Texts that were never checked (and absurd offsets) wrap into one day first, so
+  // that the hours always print as two digits.
+  if (!std::isfinite(v)) v = 0.0;
+  if (std::fabs(v) >= 48.0) v = std::fmod(v, 24.0);
   if (v > 24.0) {
     v -= 24.0;
   } else if (v < 0.0) {

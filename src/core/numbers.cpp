@@ -26,7 +26,7 @@ double PartialValue(std::string_view text, bool decimalPointFits) {
   for (; i < text.size(); ++i) {
     const char c = text[i];
     if (IsDigit(c)) {
-      value = value * 10.0 + (c - '0');
+      if (value < 1e300) value = value * 10.0 + (c - '0');  // a huge digit string stays finite
     } else if (!(decimalPointFits && c == '.')) {
       break;
     }
@@ -58,7 +58,9 @@ NumberRead ReadWholeNumber(std::string_view text) {
   if (s.empty() || !IsDigit(s[0])) return {false, PartialValue(text, false)};
   long long n = 0;
   const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), n);
-  if (ec != std::errc() || end != s.data() + s.size()) return {false, PartialValue(text, false)};
+  if (ec != std::errc() || end != s.data() + s.size()) {
+    return {false, PartialValue(text, false), ec == std::errc::result_out_of_range};
+  }
   return {true, static_cast<double>(body.negative ? -n : n)};
 }
 
@@ -69,8 +71,21 @@ NumberRead ReadDecimal(std::string_view text) {
   if (s.empty() || !(IsDigit(s[0]) || s[0] == '.')) return {false, PartialValue(text, true)};
   double x = 0.0;
   const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), x);
-  if (ec != std::errc() || end != s.data() + s.size()) return {false, PartialValue(text, true)};
+  if (ec != std::errc() || end != s.data() + s.size()) {
+    return {false, PartialValue(text, true), ec == std::errc::result_out_of_range};
+  }
   return {true, body.negative ? -x : x};
+}
+
+bool IsNumberBeginning(std::string_view text) {
+  return text == "-" || text == "+" || text == "." || text == "-." || text == "+.";
+}
+
+bool HasDigit(std::string_view text) {
+  for (const char c : text) {
+    if (IsDigit(c)) return true;
+  }
+  return false;
 }
 
 double RoundToDecimals(double x, int decimals) {

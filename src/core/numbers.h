@@ -12,12 +12,18 @@ namespace orrelin {
 struct NumberRead {
   bool ok = false;
   double value = 0.0;
+  bool outOfRange = false;  // a number too large for a double (or a 64-bit whole number)
 };
 
 // Leading blanks, an optional sign, digits.
 NumberRead ReadWholeNumber(std::string_view text);
 // Leading blanks, an optional sign, digits with an optional fraction and exponent.
 NumberRead ReadDecimal(std::string_view text);
+
+// Only the beginning of a number, "-", "+", "." or "-.": not judged while the user types.
+bool IsNumberBeginning(std::string_view text);
+// Whether the text holds a digit at all.
+bool HasDigit(std::string_view text);
 
 // Rounds x to n decimals, to nearest with ties to even.
 double RoundToDecimals(double x, int decimals);
