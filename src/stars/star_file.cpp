@@ -1,10 +1,11 @@
 #include "stars/star_file.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "core/encoding.h"
+#include "core/file_io.h"
+#include "core/numbers.h"
+#include "stars/star_place.h"
 
 namespace orrelin {
 
@@ -28,6 +29,25 @@ std::string ToWindows1252(std::string_view text) {
   return out;
 }
 
+// Control characters of a damaged file never reach a terminal or a grid cell.
+std::string WithoutControlCharacters(std::string text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7F) {
+      out += "\xEF\xBF\xBD";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+std::string RecordName(const StarRecord& record, std::size_t index) {
+  return WholeText(static_cast<long long>(index + 1)) + " (" + record.Name() + ")";
+}
+
 }  // namespace
 
 StarRecord DecodeStarRecord(std::string_view bytes) {
@@ -38,7 +58,7 @@ StarRecord DecodeStarRecord(std::string_view bytes) {
     if (offset < bytes.size()) {
       const std::size_t length = std::min<std::size_t>(static_cast<unsigned char>(bytes[offset]), capacity);
       const std::string_view text = bytes.substr(offset + 1, std::min(length, bytes.size() - offset - 1));
-      record.fields[f] = Windows1252ToUtf8(text);
+      record.fields[f] = WithoutControlCharacters(Windows1252ToUtf8(text));
     }
     offset += capacity + 1;
   }
@@ -60,24 +80,59 @@ std::string EncodeStarRecord(const StarRecord& record) {
 
 StarFileContents LoadStarFile(const std::filesystem::path& path) {
   StarFileContents contents;
-  std::ifstream in(path, std::ios::binary);
-  std::error_code ec;
-  if (!in || std::filesystem::is_directory(path, ec)) {
-    contents.message = std::string(kMessageStarFileMissing) + path.string();
-    return contents;
-  }
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) {
-    contents.message = std::string(kMessageStarFileMissing) + path.string();
-    return contents;
+  const FileContents file = ReadWholeFile(path, kLargestStarFile);
+  switch (file.status) {
+    case FileStatus::kMissing:
+      contents.message = std::string(kMessageStarFileMissing) + path.string();
+      return contents;
+    case FileStatus::kTooLarge:
+      contents.message = "The star catalogue " + path.string() + " is too large to be a catalogue";
+      return contents;
+    case FileStatus::kError:
+      contents.message = "Read error " + WholeText(file.errorNumber) + " (" + file.errorText + ") in " + path.string();
+      return contents;
+    case FileStatus::kRead:
+      break;
   }
   contents.read = true;
+  const std::string_view bytes = file.bytes;
   const std::size_t count = bytes.size() / kStarRecordSize;
   contents.records.reserve(count);
   for (std::size_t i = 0; i < count; ++i) {
-    contents.records.push_back(DecodeStarRecord(std::string_view(bytes).substr(i * kStarRecordSize, kStarRecordSize)));
+    contents.records.push_back(DecodeStarRecord(bytes.substr(i * kStarRecordSize, kStarRecordSize)));
   }
   return contents;
+}
+
+bool IsDamagedStarRecord(const StarRecord& r) {
+  if (r.Name().empty()) return false;
+  const NumberRead magnitude = ReadDecimal(r.fields[6]);
+  const bool magnitudeReads = magnitude.ok && magnitude.value > -30 && magnitude.value < 30;
+  return !magnitudeReads || !ReadStarValues(r.fields[0], r.fields[1], r.fields[2], r.fields[3], r.fields[4]);
+}
+
+StarCatalogue LoadStarCatalogue(const std::filesystem::path& path) {
+  StarFileContents file = LoadStarFile(path);
+  StarCatalogue catalogue;
+  catalogue.read = file.read;
+  catalogue.message = file.message;
+  std::vector<std::string> damaged;
+  for (std::size_t i = 0; i < file.records.size(); ++i) {
+    if (IsDamagedStarRecord(file.records[i])) {
+      damaged.push_back(RecordName(file.records[i], i));
+    } else {
+      catalogue.records.push_back(std::move(file.records[i]));
+    }
+  }
+  if (damaged.empty()) return catalogue;
+  if (catalogue.records.empty()) {
+    catalogue.message = "The star catalogue " + path.string() + " is damaged: none of its records can be read";
+  } else {
+    std::string list;
+    for (const auto& d : damaged) list += (list.empty() ? "" : ", ") + d;
+    catalogue.message = "The star catalogue " + path.string() + " is damaged; these records were skipped: " + list;
+  }
+  return catalogue;
 }
 
 }  // namespace orrelin

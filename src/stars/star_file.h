@@ -21,7 +21,8 @@ struct StarRecord {
   const std::string& Name() const { return fields[0]; }
 };
 
-// One record from its 73 bytes. A length byte beyond its field's capacity is cut to it.
+// One record from its 73 bytes. A length byte beyond its field's capacity is cut to it;
+// control characters of a damaged record are shown as U+FFFD.
 StarRecord DecodeStarRecord(std::string_view bytes);
 // The 73 bytes of a record; texts longer than a field are cut.
 std::string EncodeStarRecord(const StarRecord& record);
@@ -33,8 +34,25 @@ struct StarFileContents {
 };
 
 // Every whole record of the file in file order; a trailing partial record is ignored.
+// A read error of the system ends the reading with a message that carries its number.
 StarFileContents LoadStarFile(const std::filesystem::path& path);
 
+// A catalogue is a few kilobytes; a file beyond this is not one.
+inline constexpr std::size_t kLargestStarFile = 4 * 1024 * 1024;
+
 inline constexpr const char* kMessageStarFileMissing = " File missing or cannot be opened ";
+
+// The catalogue as its readers use it: the records that name a star and whose
+// numbers do not read are left out, and one message names them.
+struct StarCatalogue {
+  bool read = false;          // false: missing or unreadable (see message)
+  std::string message;        // the missing-file or read-error message, or the damage report
+  std::vector<StarRecord> records;  // in file order, damaged ones left out
+};
+StarCatalogue LoadStarCatalogue(const std::filesystem::path& path);
+
+// Whether a record names a star whose right ascension, declination, proper motions
+// or magnitude do not read (an unnamed record is an empty row, not damage).
+bool IsDamagedStarRecord(const StarRecord& record);
 
 }  // namespace orrelin

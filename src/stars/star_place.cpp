@@ -1,10 +1,14 @@
 #include "stars/star_place.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/angle_text.h"
 #include "core/angles.h"
 #include "core/clock.h"
 #include "core/degmin.h"
 #include "core/encoding.h"
+#include "core/fields.h"
 #include "core/numbers.h"
 #include "earth/explain_place.h"
 #include "earth/nutation.h"
@@ -13,22 +17,67 @@ namespace orrelin {
 
 namespace {
 
-double NumberOrZero(const std::string& text) {
+// The largest proper motions of any star are a few seconds of arc a year.
+constexpr double kMaxProperMotionRa = 10.0;    // seconds of time a year
+constexpr double kMaxProperMotionDec = 100.0;  // seconds of arc a year
+
+// Degrees (or hours), minutes and seconds of a "d:m:s" text, each read whole; the
+// minutes and seconds may be missing. None when a field does not read, a minute or
+// second field lies outside 0..60, or something follows the seconds.
+struct Sexagesimal {
+  double whole = 0.0;  // with its sign
+  double minutes = 0.0;
+  double seconds = 0.0;
+};
+std::optional<Sexagesimal> ReadSexagesimal(const std::string& text) {
+  if (std::count(text.begin(), text.end(), ':') > 2) return std::nullopt;
+  const NumberRead whole = ReadDecimal(ExtractField(text, ":", 0));
+  if (!whole.ok) return std::nullopt;
+  Sexagesimal r{whole.value, 0.0, 0.0};
+  for (int field = 1; field <= 2; ++field) {
+    const std::string part = ExtractField(text, ":", field);
+    if (part.empty()) continue;
+    const NumberRead n = ReadDecimal(part);
+    if (!n.ok || n.value < 0 || n.value >= 60) return std::nullopt;
+    (field == 1 ? r.minutes : r.seconds) = n.value;
+  }
+  return r;
+}
+
+std::optional<double> ReadRightAscension(const std::string& text) {
+  const auto s = ReadSexagesimal(text);
+  if (!s || s->whole < 0) return std::nullopt;
+  const double hours = s->whole + s->minutes / 60.0 + s->seconds / 3600.0;
+  if (hours >= 24.0) return std::nullopt;
+  return hours;
+}
+
+std::optional<double> ReadDeclination(const std::string& text) {
+  const auto s = ReadSexagesimal(text);
+  if (!s) return std::nullopt;
+  const double degrees = DeclinationTextToDegrees(text);
+  if (std::fabs(degrees) > 90.0) return std::nullopt;
+  return degrees;
+}
+
+std::optional<double> ReadProperMotion(const std::string& text, double largest) {
+  if (text.empty()) return 0.0;
   const NumberRead r = ReadDecimal(text);
-  return r.ok ? r.value : 0.0;
+  if (!r.ok || std::fabs(r.value) > largest) return std::nullopt;
+  return r.value;
 }
 
 }  // namespace
 
-StarValues ReadStarValues(const std::string& name, const std::string& rightAscension, const std::string& declination,
-                          const std::string& properMotionRa, const std::string& properMotionDec) {
-  StarValues s;
-  s.name = CutToCharacters(name, 15);
-  s.rightAscension = HmsToHours(rightAscension);
-  s.declination = DeclinationTextToDegrees(declination);
-  s.properMotionRa = NumberOrZero(properMotionRa);
-  s.properMotionDec = NumberOrZero(properMotionDec);
-  return s;
+std::optional<StarValues> ReadStarValues(const std::string& name, const std::string& rightAscension,
+                                         const std::string& declination, const std::string& properMotionRa,
+                                         const std::string& properMotionDec) {
+  const auto hours = ReadRightAscension(rightAscension);
+  const auto degrees = ReadDeclination(declination);
+  const auto pmRa = ReadProperMotion(properMotionRa, kMaxProperMotionRa);
+  const auto pmDec = ReadProperMotion(properMotionDec, kMaxProperMotionDec);
+  if (!hours || !degrees || !pmRa || !pmDec) return std::nullopt;
+  return StarValues{CutToCharacters(name, 15), *hours, *degrees, *pmRa, *pmDec};
 }
 
 StarCorrection StarNutationAberration(double declination, double rightAscension, double t, ExplanationLines* lines) {

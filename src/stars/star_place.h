@@ -1,6 +1,7 @@
 #pragma once
 // The apparent place of a catalogue star: proper motion, precession from J2000.0,
 // nutation and annual aberration. Meeus, Astronomical Algorithms, ch. 20 and 22.
+#include <optional>
 #include <string>
 
 #include "core/explanation.h"
@@ -17,10 +18,14 @@ struct StarValues {
   double properMotionDec = 0.0; // seconds of arc a year
 };
 
-// From the texts of a record or of the star window's boxes; a text that is not a
-// number gives 0. The declination takes its sign from the text ("-0:17:57" is south).
-StarValues ReadStarValues(const std::string& name, const std::string& rightAscension, const std::string& declination,
-                          const std::string& properMotionRa, const std::string& properMotionDec);
+// From the texts of a record or of the star window's boxes. The right ascension is
+// h:m:s within 0..24 h, the declination d:m:s within -90..+90 and takes its sign from
+// the text ("-0:17:57" is south); missing minutes or seconds read as 0, and empty
+// proper motions as 0. None when a text does not read or lies outside what a star's
+// place can be (a damaged record, or a typed "abc").
+std::optional<StarValues> ReadStarValues(const std::string& name, const std::string& rightAscension,
+                                         const std::string& declination, const std::string& properMotionRa,
+                                         const std::string& properMotionDec);
 
 struct StarCorrection {
   double rightAscension = 0.0;  // arc seconds

@@ -15,12 +15,10 @@ constexpr std::array<std::size_t, kStarFieldCount> kBoxCut{15, 12, 12, 8, 8, 6, 
 
 void ShowStarWindow(StarWindowRecord& window, const std::filesystem::path& starFile, MessageSink& sink) {
   for (auto& box : window.boxes) box.clear();
-  StarFileContents contents = LoadStarFile(starFile);
-  if (!contents.read) {
-    sink.ShowMessage(contents.message);
-    return;
-  }
-  window.rows = std::move(contents.records);
+  StarCatalogue catalogue = LoadStarCatalogue(starFile);
+  if (!catalogue.message.empty()) sink.ShowMessage(catalogue.message);
+  if (!catalogue.read) return;
+  window.rows = std::move(catalogue.records);
   // The number of stars: the records that name one.
   const auto named = std::count_if(window.rows.begin(), window.rows.end(),
                                    [](const StarRecord& r) { return !r.Name().empty(); });
@@ -35,12 +33,12 @@ void SelectStarRow(StarWindowRecord& window, std::size_t row) {
 }
 
 bool CheckStarChosen(const StarWindowRecord& window, MessageSink& sink) {
-  if (!window.boxes[0].empty()) return true;
+  if (!window.boxes[0].empty() && SelectedStar(window)) return true;
   sink.ShowMessage(kMessageChooseStar);
   return false;
 }
 
-StarValues SelectedStar(const StarWindowRecord& window) {
+std::optional<StarValues> SelectedStar(const StarWindowRecord& window) {
   const auto& b = window.boxes;
   return ReadStarValues(b[0], b[1], b[2], b[3], b[4]);
 }

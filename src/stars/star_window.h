@@ -3,6 +3,7 @@
 // chosen star in seven boxes, and the printed list's layout.
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,11 +32,12 @@ void ShowStarWindow(StarWindowRecord& window, const std::filesystem::path& starF
 // A click on a row: its cells into the boxes, cut to 15, 12, 12, 8, 8, 6 and 4 characters.
 void SelectStarRow(StarWindowRecord& window, std::size_t row);
 
-// "Star Values": false, with the message, when no star is named.
+// "Star Values": false, with the message, when no star is named or its right
+// ascension, declination or proper motions do not read.
 bool CheckStarChosen(const StarWindowRecord& window, MessageSink& sink);
 
-// The star of the boxes as numbers.
-StarValues SelectedStar(const StarWindowRecord& window);
+// The star of the boxes as numbers; none when they do not read.
+std::optional<StarValues> SelectedStar(const StarWindowRecord& window);
 
 // The printed list, in printer pixels.
 struct PrintedText {

@@ -75,9 +75,45 @@ TEST(StarFile, MissingFileSaysSoWithItsPath) {
   EXPECT_FALSE(LoadStarFile(folder.Path()).read);  // a folder is not a file
 }
 
+TEST(StarFile, AReadErrorEndsTheReadingWithTheSystemsErrorNumber) {
+  // Reading /proc/self/mem from its start fails with EIO: the program must not abort.
+  const StarFileContents c = LoadStarFile("/proc/self/mem");
+  EXPECT_FALSE(c.read);
+  EXPECT_EQ(c.message.rfind("Read error 5 (", 0), 0u) << c.message;
+  EXPECT_NE(c.message.find("/proc/self/mem"), std::string::npos);
+}
+
+TEST(StarFile, DamagedRecordsAreLeftOutAndNamedOnce) {
+  TempFolder folder;
+  const auto path = folder.Path() / "Mstars.dat";
+  StarRecord badRa = Sirius(), badDec = Sirius(), badMagnitude = Sirius(), control = Sirius();
+  badRa.fields[0] = "Bad";
+  badRa.fields[1] = "99:99:99";
+  badDec.fields[0] = "South";
+  badDec.fields[2] = "-91:61:61";
+  badMagnitude.fields[0] = "Dim";
+  badMagnitude.fields[6] = "abc";
+  control.fields[0] = "Ve\x1b[2Jga";
+  WriteBytes(path, EncodeStarRecord(Sirius()) + EncodeStarRecord(badRa) + EncodeStarRecord(StarRecord{}) +
+                       EncodeStarRecord(badDec) + EncodeStarRecord(badMagnitude) + EncodeStarRecord(control));
+  StarCatalogue c = LoadStarCatalogue(path);
+  EXPECT_TRUE(c.read);
+  ASSERT_EQ(c.records.size(), 3u);  // Sirius, the unnamed row and the star with control characters
+  EXPECT_EQ(c.records[1].Name(), "");
+  EXPECT_EQ(c.records[2].Name(), "Ve\xEF\xBF\xBD[2Jga");  // no escape reaches a terminal
+  EXPECT_EQ(c.message, "The star catalogue " + path.string() +
+                           " is damaged; these records were skipped: 2 (Bad), 4 (South), 5 (Dim)");
+  // Length bytes of 255 everywhere: nothing reads, and the user is told where.
+  WriteBytes(path, std::string(kStarRecordSize * 58, '\xff'));
+  c = LoadStarCatalogue(path);
+  EXPECT_TRUE(c.records.empty());
+  EXPECT_EQ(c.message, "The star catalogue " + path.string() + " is damaged: none of its records can be read");
+}
+
 TEST(StarFile, ShippedCatalogueHoldsTheNavigationalStars) {
-  const StarFileContents c = LoadStarFile(ORRELIN_SHIPPED_STAR_FILE);
+  const StarCatalogue c = LoadStarCatalogue(ORRELIN_SHIPPED_STAR_FILE);
   ASSERT_TRUE(c.read);
+  EXPECT_EQ(c.message, "");  // every shipped record reads
   ASSERT_EQ(c.records.size(), 58u);
   EXPECT_EQ(c.records.front().Name(), "Alpheratz");
   bool sirius = false, polaris = false;

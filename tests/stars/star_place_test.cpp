@@ -50,15 +50,35 @@ TEST(StarPlace, QuadrantsAndTheWrapAtZeroHours) {
 }
 
 TEST(StarPlace, CatalogueTextsAsNumbers) {
-  const StarValues s = ReadStarValues("Sirius and a very long name", "6:45:", "-16:42:58", "-0.0380", "x");
-  EXPECT_EQ(s.name, "Sirius and a ve");
-  EXPECT_NEAR(s.rightAscension, 6.75, 1e-12);
-  EXPECT_NEAR(s.declination, -16.716111, 1e-6);
-  EXPECT_NEAR(s.properMotionRa, -0.038, 1e-12);
-  EXPECT_EQ(s.properMotionDec, 0.0);
-  EXPECT_NEAR(ReadStarValues("", "", "-0:30:00", "", "").declination, -0.5, 1e-12);
-  EXPECT_NEAR(ReadStarValues("", "", "0:30:00", "", "").declination, 0.5, 1e-12);
-  EXPECT_NEAR(ReadStarValues("", "", "+1:30:00", "", "").declination, 1.5, 1e-12);
+  const auto s = ReadStarValues("Sirius and a very long name", "6:45:", "-16:42:58", "-0.0380", "");
+  ASSERT_TRUE(s);
+  EXPECT_EQ(s->name, "Sirius and a ve");
+  EXPECT_NEAR(s->rightAscension, 6.75, 1e-12);
+  EXPECT_NEAR(s->declination, -16.716111, 1e-6);
+  EXPECT_NEAR(s->properMotionRa, -0.038, 1e-12);
+  EXPECT_EQ(s->properMotionDec, 0.0);  // an empty proper motion is none
+  struct Case {
+    std::string ra, dec, pmRa, pmDec;
+    bool reads;
+    double declination;
+  };
+  const std::vector<Case> cases = {
+      {"1:00:00", "-0:30:00", "", "", true, -0.5},  {"1:00:00", "0:30:00", "", "", true, 0.5},
+      {"1:00:00", "+1:30:00", "", "", true, 1.5},   {"23:59:59.9", "90:00:00", "", "", true, 90},
+      // What no star can have, or what does not read, is refused rather than taken as 0.
+      {"abc", "10:00:00", "", "", false, 0},        {"1:00:00", "north", "", "", false, 0},
+      {"99:99:99", "10:00:00", "", "", false, 0},   {"24:00:00", "10:00:00", "", "", false, 0},
+      {"1:00:00", "-91:61:61", "", "", false, 0},   {"1:00:00", "90:00:01", "", "", false, 0},
+      {"", "10:00:00", "", "", false, 0},           {"1:00:00", "", "", "", false, 0},
+      {"1e308", "10:00:00", "", "", false, 0},      {"1:00:00", "1e308", "", "", false, 0},
+      {"1:00:00:00", "10:00:00", "", "", false, 0}, {"1:00:00", "10:00:00", "x", "", false, 0},
+      {"1:00:00", "10:00:00", "", "1e300", false, 0},
+  };
+  for (const auto& c : cases) {
+    const auto v = ReadStarValues("x", c.ra, c.dec, c.pmRa, c.pmDec);
+    EXPECT_EQ(v.has_value(), c.reads) << c.ra << " " << c.dec << " " << c.pmRa << " " << c.pmDec;
+    if (v && c.reads) EXPECT_NEAR(v->declination, c.declination, 1e-12) << c.dec;
+  }
 }
 
 TEST(StarPlace, ExplanationLinesInTheirOrder) {

@@ -46,8 +46,9 @@ TEST(StarWindow, ChoosingARowCutsTheBoxes) {
   EXPECT_EQ(w.boxes[6], "-1.4");  // the magnitude keeps four characters
   RecordingMessageSink sink;
   EXPECT_TRUE(CheckStarChosen(w, sink));
-  const StarValues s = SelectedStar(w);
-  EXPECT_NEAR(s.declination, -16.716111, 1e-6);
+  const auto s = SelectedStar(w);
+  ASSERT_TRUE(s);
+  EXPECT_NEAR(s->declination, -16.716111, 1e-6);
   SelectStarRow(w, 1);
   EXPECT_FALSE(CheckStarChosen(w, sink));
   EXPECT_EQ(sink.messages, std::vector<std::string>{"A star must be chosen"});
