@@ -57,6 +57,19 @@ TCalendarDate DateToRecord(const CivilDate& date, bool& valid) {
 
 int AstronomicalYear(int year, bool beforeChrist) { return beforeChrist ? 1 - year : year; }
 
+int DaysInMonth(int astronomicalYear, int month) {
+  static constexpr std::array<int, 12> kDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month < 1 || month > 12) return 0;
+  const int y = astronomicalYear;
+  const bool leap = y <= 1582 ? (y % 4 == 0) : ((y % 4 == 0 && y % 100 != 0) || y % 400 == 0);
+  return kDays[static_cast<std::size_t>(month - 1)] + (month == 2 && leap ? 1 : 0);
+}
+
+bool IsCalendarDate(int astronomicalYear, int month, int day) {
+  if (day < 1 || day > DaysInMonth(astronomicalYear, month)) return false;
+  return !(astronomicalYear == 1582 && month == 10 && day >= 5 && day <= 14);
+}
+
 JulianDayResult JulianDay(const TCalendarDate& date, double hours, bool beforeChrist) {
   const double jd = JulianDayAtZero(date, beforeChrist);
   return {jd, (hours / 24.0 + jd - 2451545.0) / 36525.0};

@@ -24,6 +24,12 @@ TCalendarDate DateToRecord(const CivilDate& date, bool& valid);
 // The astronomical year number: year Y B.C. is 1 - Y.
 int AstronomicalYear(int year, bool beforeChrist);
 
+// Days of a month of an astronomical year: Julian leap years up to 1582, Gregorian after.
+int DaysInMonth(int astronomicalYear, int month);
+// Whether the day exists: in the month, and not one of 1582 October 5..14, which the
+// change from the Julian to the Gregorian calendar left out.
+bool IsCalendarDate(int astronomicalYear, int month, int day);
+
 struct JulianDayResult {
   double jd = 0.0;  // at 0h UT of the date
   double t = 0.0;   // Julian centuries from J2000.0, hours included

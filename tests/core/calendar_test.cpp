@@ -67,6 +67,25 @@ TEST(Calendar, WeekdayFollowsTheCalendarOfTheDate) {
   }
 }
 
+TEST(Calendar, DaysThatExistInTheCalendarOfTheDate) {
+  struct Case {
+    int astronomicalYear, month, day;
+    bool exists;
+  };
+  const std::vector<Case> cases = {
+      {1500, 2, 29, true},   // a Julian leap year
+      {1700, 2, 29, false},  // not a Gregorian one
+      {2000, 2, 29, true},   {2026, 2, 29, false}, {0, 2, 29, true},  // 1 B.C. is leap
+      {-1, 2, 29, false},    {-4, 2, 29, true},    {2026, 4, 31, false},
+      {1582, 10, 4, true},   {1582, 10, 5, false}, {1582, 10, 14, false}, {1582, 10, 15, true},
+      {2026, 13, 1, false},  {2026, 1, 0, false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(IsCalendarDate(c.astronomicalYear, c.month, c.day), c.exists)
+        << c.astronomicalYear << "-" << c.month << "-" << c.day;
+  }
+}
+
 TEST(Calendar, DateRecordCarriesAShortDateText) {
   EXPECT_EQ(Date(2026, 3, 9).dateText, "2026-03-09");
   EXPECT_EQ(Date(1, 1, 1).dateText, "0001-01-01");

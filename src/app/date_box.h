@@ -1,0 +1,37 @@
+#pragma once
+// The main window's date box: a date of any year from 1 to 9999 (B.C. through its
+// own check box), in the calendar the computation uses: Julian up to 1582
+// October 4, Gregorian from October 15. Its text is "yyyy-mm-dd".
+#include <optional>
+#include <string>
+
+#include "core/calendar.h"
+
+namespace orrelin {
+
+inline constexpr int kFirstDateBoxYear = 1;
+inline constexpr int kLastDateBoxYear = 9999;
+
+inline constexpr const char* kMessageYearZero = "Year 0 does not exist: 1 B.C. is year 1 with B.C. ticked";
+inline constexpr const char* kMessageDateForm = "Give the date as yyyy-mm-dd, the year from 1 to 9999";
+
+// "yyyy-mm-dd" with a four-digit year: 0500-03-01.
+std::string DateBoxText(const CivilDate& date);
+
+struct DateRead {
+  std::optional<CivilDate> date;
+  std::string message;  // why not, when there is no date
+};
+// Reads "y-m-d": a year of 1 to 4 digits from 1 to 9999, a month and a day that exist
+// in that year (before or after Christ).
+DateRead ReadDateText(const std::string& text, bool beforeChrist);
+
+enum class DateField { kYear, kMonth, kDay };
+// Steps one field as a date box's arrow keys do: no wrapping, the day kept inside its
+// month, and the ten days the Gregorian reform left out stepped over.
+CivilDate StepDate(const CivilDate& date, DateField field, int steps, bool beforeChrist);
+// The day brought inside its month and out of 1582 October 5..14 (after the year,
+// the month or the B.C. tick changed).
+CivilDate FitDate(CivilDate date, bool beforeChrist);
+
+}  // namespace orrelin
