@@ -11,6 +11,7 @@ namespace orrelin {
 namespace {
 
 constexpr double kConvergence = 0.0002;  // days
+constexpr int kMostRefinements = 50;      // the corrections shrink, so a few steps do
 
 enum class Event { kTransit, kRising, kSetting };
 
@@ -22,7 +23,7 @@ double Interpolate(double middle, double a, double b, double c, double n) {
 double RefineEvent(const RiseTransitSetWork& w, Event event, double m) {
   const RiseTransitSetInput& in = w.input;
   double previous = 1.0;
-  for (;;) {
+  for (int step = 0; step < kMostRefinements; ++step) {
     const double theta = ReduceAngle(w.siderealAtZero + 360.985647 * m);
     const double n = m + in.deltaT / 86400.0;
     const double alpha = Interpolate(in.rightAscension[1], w.aAlpha, w.bAlpha, w.cAlpha, n);
@@ -46,6 +47,7 @@ double RefineEvent(const RiseTransitSetWork& w, Event event, double m) {
     if (std::fabs(dm) < kConvergence || !shrinking) return m;
     previous = dm;
   }
+  return m;
 }
 
 // Moves an event to the previous UT day when its local time falls after local midnight
@@ -74,9 +76,10 @@ RiseTransitSetWork StartRiseTransitSet(const RiseTransitSetInput& input) {
   w.siderealAtZero = ReduceAngle(15.0 * SiderealTime(0.0, input.jd0).apparent);
   const double cosH0 = (SinDeg(input.standardAltitude) - SinDeg(input.latitude) * SinDeg(delta[1])) /
                        (CosDeg(input.latitude) * CosDeg(delta[1]));
+  // Into 0 <= m0 < 1 by the fractional part: no loop of whole days, whatever the input.
   double m0 = (alpha[1] + input.longitude - w.siderealAtZero) / 360.0;
-  while (m0 < 0) m0 += 1.0;
-  if (m0 >= 1) m0 -= 1.0;
+  m0 -= std::floor(m0);
+  if (!(m0 >= 0.0 && m0 < 1.0)) m0 = 0.0;  // a non-finite estimate, or -1e-17 rounding to 1
   w.transit = m0;
 
   if (cosH0 > 1) {

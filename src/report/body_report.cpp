@@ -16,6 +16,7 @@
 #include "earth/rise_set.h"
 #include "earth/semidiameters.h"
 #include "report/body_place.h"
+#include "report/observer_reading.h"
 
 namespace orrelin {
 
@@ -30,19 +31,6 @@ constexpr std::array<DeltaTRow, 12> kDeltaTTable{{{2001, 64.09, 64.2}, {2002, 64
                                                   {2004, 64.57, 64.65}, {2005, 64.65, 64.8}, {2006, 64.85, 64.99},
                                                   {2007, 65.15, 65.34}, {2008, 65.45, 65.63}, {2009, 65.7, 65.7},
                                                   {2010, 66.5, 66.5}, {2011, 67.1, 67.1}, {2012, 68.0, 68.0}}};
-
-// Reads one hemisphere's degrees and minutes boxes; an empty minutes box becomes "0.0".
-double ReadAngleBoxes(const std::string& degrees, std::string& minutes, bool& valid) {
-  if (degrees.empty()) valid = false;
-  if (minutes.empty()) minutes = "0.0";
-  return DegMinTextToDegrees(degrees, minutes);
-}
-
-double ReadDecimalBox(const std::string& text, bool& valid) {
-  const NumberRead r = ReadDecimal(text);
-  if (!r.ok) valid = false;
-  return r.value;
-}
 
 // The time arguments of one instant: J2000 centuries for the Sun, the Moon and
 // stars; 1900 centuries for the planets (with Delta T from J2000 at 0h).
@@ -144,6 +132,16 @@ void BodyReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink&
     sink.ShowMessage("The report of " + bodyCode + " is not available in this version");
     return;
   }
+  // A star's catalogue values are read once, before anything is shown, and serve the
+  // whole run; a star whose place does not read gets no report.
+  std::optional<StarValues> star;
+  if (bodyCode == kStar) {
+    star = SelectedStar(*starWindow);
+    if (!star) {
+      sink.ShowMessage(kMessageChooseStar);
+      return;
+    }
+  }
   ClearReport(report);
   report.spareVisible = false;
   report.shown = true;
@@ -152,21 +150,14 @@ void BodyReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink&
   report.title = bodyCode;
   ShowPartsOfBody(bodyCode, report);
 
-  bool valid = true;
-  Observer observer;
-  observer.latitude = ReadAngleBoxes(main.latDeg, main.latMin, valid);
-  if (!main.north) observer.latitude = -observer.latitude;
-  observer.longitude = ReadAngleBoxes(main.lonDeg, main.lonMin, valid);
-  if (!main.west) observer.longitude = -observer.longitude;
-  observer.height = ReadDecimalBox(main.height, valid);
-  observer.pressure = ReadDecimalBox(main.pressure, valid);
-  observer.temperature = ReadDecimalBox(main.temperature, valid);
-  observer.utcMinusLocal = ReadDecimal(main.utcMinusLocal).value;
-  if (!valid) {
+  const std::optional<Observer> place = ReadObserver(main);
+  if (!place) {
     sink.ShowMessage(kMessageBadLocation);
     sink.BringMainWindowForward();
     return;
   }
+  const Observer& observer = *place;
+  bool valid = true;
   ExplanationLines* lines = &report.lines;
   ReportLine(lines, "Observer Latitude:", DegMinSecText(observer.latitude));
   ReportLine(lines, "Observer Longitude:", DegMinSecText(observer.longitude));
@@ -188,8 +179,12 @@ void BodyReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink&
     // The kept half-year values where there are any; otherwise the measured Delta T of the moment.
     if (const auto kept = DeltaTTable(date.year, date.month)) now.deltaT = *kept;
     if (!main.delta.empty()) {
-      const NumberRead typed = ReadDecimal(main.delta);
-      if (!typed.ok) sink.ShowMessage(kMessageUsePoint);
+      const DeltaBoxRead typed = ReadDeltaBox(main.delta);
+      if (typed.status == DeltaBoxStatus::kRefused) {
+        sink.ShowMessage(kMessageBadDeltaT);
+        return;
+      }
+      if (typed.status == DeltaBoxStatus::kUsePoint) sink.ShowMessage(kMessageUsePoint);
       now.deltaT = typed.value;
     } else {
       main.delta = FixedText(now.deltaT, 1);
@@ -197,10 +192,7 @@ void BodyReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink&
   }
   ReportLine(lines, "T diff (Julian centuries):", FixedText(now.t, 12));
 
-  // A star's catalogue values are read once, at the moment, and serve the whole run.
-  std::optional<StarValues> star;
   if (bodyCode == kStar) {
-    star = SelectedStar(*starWindow);
     starWindow->mode = kStar;
     report.title = star->name;
   }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,20 @@ TEST(AngleText, LocalHourMinKeepsTheHourBeforeTheMidnightWrap) {
   EXPECT_EQ(t.hours, 24);
   EXPECT_EQ(t.minutes, 30);
   EXPECT_EQ(LocalHourMinOf(23.5, -2).hours, 1);
+}
+
+TEST(AngleText, EveryDoubleGivesAText) {
+  // Absurd and non-finite values never reach these forms through a checked box, but
+  // the forms themselves stay defined: no overflow, no "nan", no 20-digit degrees.
+  const double absurd[] = {1e30, -1e30, 1e308, -9.3e18, std::nan(""), INFINITY, -INFINITY};
+  for (const double x : absurd) {
+    for (const std::string& text : {DegMinText(x), DegMinSecText(x), HourMinSecText(x), LocalHourMinText(x, 0),
+                                    LocalHourMinText(12, x), DegMinFields(x).degrees}) {
+      EXPECT_EQ(text.find("nan"), std::string::npos) << x;
+      EXPECT_EQ(text.find("inf"), std::string::npos) << x;
+      EXPECT_LE(text.size(), 32u) << x << " " << text;
+    }
+  }
 }
 
 TEST(AngleText, ShortAngleText) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <ctime>
 #include <string>
@@ -22,6 +23,11 @@ TEST(Clock, ParseClockTimeReadsAndRangeChecks) {
       {"25:00:00", false, 25, 0, 0},  {"10:61:00", false, 10, 61, 0}, {"10:00:60.5", false, 10, 0, 60.5},
       {"-1:00:00", false, -1, 0, 0},  {"ab:00:00", false, 0, 0, 0},   {"", false, 0, 0, 0},
       {"07:05:09.5", true, 7, 5, 9.5},
+      // Fields too large for 32 bits are refused, not wrapped, and nothing may follow the seconds.
+      {"4294967308:00:00", false, 0, 0, 0}, {"12:4294967296:00", false, 0, 0, 0},
+      {"4294967296", false, 0, 0, 0},       {"9223372036854775808", false, 0, 0, 0},
+      {"12:00:00:00", false, 0, 0, 0},      {"18:4:16:NaN", false, 0, 0, 0},
+      {"12:00:nan", false, 0, 0, 0},        {"12:00:00:", false, 0, 0, 0},
   };
   for (const auto& c : cases) {
     bool valid = true;
@@ -65,6 +71,13 @@ TEST(Clock, ShiftClockText) {
       {"12:00:07", -5.5, "17:30:07"}, {"01:15:00", 3.5, "21:45:00"}, {"10:00:5", 2, "08:00:05"},
   };
   for (const auto& c : cases) EXPECT_EQ(ShiftClockText(c.text, c.offset), c.expected) << c.text << " " << c.offset;
+  // Texts and offsets nobody checked stay two-digit clock texts, without overflow.
+  for (const auto& [text, offset] : std::vector<std::pair<std::string, double>>{
+           {"9223372036854775808:00:00", 0}, {"12:00:00", -1e30}, {"12:00:00", std::nan("")}}) {
+    const std::string shifted = ShiftClockText(text, offset);
+    EXPECT_EQ(shifted.size(), 8u) << text << " " << offset << " " << shifted;
+    EXPECT_EQ(shifted.substr(2, 4), ":00:") << text << " " << offset << " " << shifted;
+  }
 }
 
 TEST(Clock, ClockTextsGiveTheRealZoneOffset) {

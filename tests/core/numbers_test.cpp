@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,16 @@ TEST(Numbers, DecimalTextsAndTheirPartialValues) {
     EXPECT_EQ(r.ok, c.ok) << '"' << c.text << '"';
     EXPECT_DOUBLE_EQ(r.value, c.value) << '"' << c.text << '"';
   }
+}
+
+TEST(Numbers, NumbersTooLargeForADoubleAndTheBeginningsOfNumbers) {
+  EXPECT_TRUE(ReadDecimal("1e400").outOfRange);
+  EXPECT_TRUE(ReadWholeNumber("9223372036854775808").outOfRange);
+  EXPECT_FALSE(ReadDecimal("1e300").outOfRange);
+  EXPECT_FALSE(ReadDecimal("abc").outOfRange);
+  EXPECT_TRUE(std::isfinite(ReadDecimal(std::string(400, '9') + "x").value));  // a partial value stays finite
+  for (const char* t : {"-", "+", ".", "-.", "+."}) EXPECT_TRUE(IsNumberBeginning(t)) << t;
+  for (const char* t : {"", "-5", "x", "..", "--"}) EXPECT_FALSE(IsNumberBeginning(t)) << t;
 }
 
 TEST(Numbers, FixedTextRoundsTiesToEvenAndShowsNoNegativeZero) {

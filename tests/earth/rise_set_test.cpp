@@ -71,6 +71,19 @@ TEST(RiseTransitSet, TransitEstimateIsBroughtIntoTheDay) {
   EXPECT_LT(w.transit, 1.0);
 }
 
+TEST(RiseTransitSet, AbsurdPlacesEndAtOnce) {
+  // Unreduced right ascensions of 1e20 degrees (a planet far outside its theory's
+  // years) made the old whole-day loop run for ever; the fractional part cannot.
+  for (const double alpha : {-1e20, 1e20, -1e300}) {
+    RiseTransitSetInput in = VenusAtBoston();
+    in.rightAscension = {alpha, alpha, alpha};
+    in.deltaT = -1e30;
+    const RiseTransitSetResult r = RiseTransitSet(in);
+    EXPECT_GE(r.transit, 0.0) << alpha;
+    EXPECT_LE(r.transit, 1.0) << alpha;
+  }
+}
+
 TEST(RiseTransitSet, CircumpolarAndNeverRisingSun) {
   struct Case {
     double declination;

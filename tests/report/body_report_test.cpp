@@ -7,6 +7,7 @@
 
 #include "core/angle_text.h"
 #include "core/numbers.h"
+#include "report/observer_reading.h"
 
 namespace orrelin {
 namespace {
@@ -126,6 +127,25 @@ TEST(BodyReport, FailuresStopWithTheirMessages) {
       {"temperature empty", [](MainWindowRecord& m) { m.temperature = ""; }, kMessageBadLocation, 0},
       {"time out of range", [](MainWindowRecord& m) { m.time = "25:00:00"; }, kMessageBadTime, 5},
       {"time not a number", [](MainWindowRecord& m) { m.time = "  :  :  "; }, kMessageBadTime, 5},
+      {"time that wraps in 32 bits", [](MainWindowRecord& m) { m.time = "4294967308:00:00"; }, kMessageBadTime, 5},
+      {"time with a fourth field", [](MainWindowRecord& m) { m.time = "12:00:00:00"; }, kMessageBadTime, 5},
+      // What no place can have is refused, not computed.
+      {"latitude 91", [](MainWindowRecord& m) { m.latDeg = "91"; }, kMessageBadLocation, 0},
+      {"latitude 90 with minutes", [](MainWindowRecord& m) { m.latDeg = "90"; }, kMessageBadLocation, 0},
+      {"longitude 200", [](MainWindowRecord& m) { m.lonDeg = "200"; }, kMessageBadLocation, 0},
+      {"longitude 1e12", [](MainWindowRecord& m) { m.lonDeg = "1000000000000"; }, kMessageBadLocation, 0},
+      {"negative degrees", [](MainWindowRecord& m) { m.lonDeg = "-5"; }, kMessageBadLocation, 0},
+      {"minutes of 60", [](MainWindowRecord& m) { m.latMin = "60"; }, kMessageBadLocation, 0},
+      {"minutes that do not read", [](MainWindowRecord& m) { m.lonMin = "x"; }, kMessageBadLocation, 0},
+      {"offset abc", [](MainWindowRecord& m) { m.utcMinusLocal = "abc"; }, kMessageBadLocation, 0},
+      {"offset 100000", [](MainWindowRecord& m) { m.utcMinusLocal = "100000"; }, kMessageBadLocation, 0},
+      {"temperature -273", [](MainWindowRecord& m) { m.temperature = "-273"; }, kMessageBadLocation, 0},
+      {"pressure 1e308", [](MainWindowRecord& m) { m.pressure = "1e308"; }, kMessageBadLocation, 0},
+      {"height -1", [](MainWindowRecord& m) { m.height = "-1"; }, kMessageBadLocation, 0},
+      {"delta abc", [](MainWindowRecord& m) { m.delta = "abc"; }, kMessageBadDeltaT, 5},
+      {"delta nan", [](MainWindowRecord& m) { m.delta = "nan"; }, kMessageBadDeltaT, 5},
+      {"delta 1e400", [](MainWindowRecord& m) { m.delta = "1e400"; }, kMessageBadDeltaT, 5},
+      {"delta -1e30", [](MainWindowRecord& m) { m.delta = "-1e30"; }, kMessageBadDeltaT, 5},
   };
   for (const auto& c : cases) {
     MainWindowRecord main = Helsinki(2026, 6, 1, "12:00:00");
@@ -336,6 +356,24 @@ TEST(BodyReport, StarWithoutItsWindowIsRefusedWithAMessage) {
   EXPECT_EQ(r.sink.messages[0], "The report of STAR is not available in this version");
   EXPECT_FALSE(r.report.shown);
   EXPECT_TRUE(r.report.lines.labels.empty());
+}
+
+TEST(BodyReport, AStarWhosePlaceDoesNotReadGetsNoReport) {
+  for (const auto& [ra, dec] : std::vector<std::pair<std::string, std::string>>{
+           {"abc", "north"}, {"99:99:99", "10:00:00"}, {"6:45:08", "-91:61:61"}, {"1e308", "1e308"}}) {
+    MainWindowRecord main = Helsinki(2026, 1, 15, "22:00:00");
+    main.bodyCode = "STAR";
+    StarWindowRecord star = SiriusTyped();
+    star.boxes[1] = ra;
+    star.boxes[2] = dec;
+    const ReportRun r = [&] {
+      ReportRun run;
+      BodyReport(main, run.report, run.sink, &star);
+      return run;
+    }();
+    EXPECT_EQ(r.sink.messages, std::vector<std::string>{"A star must be chosen"}) << ra;
+    EXPECT_FALSE(r.report.shown) << ra;
+  }
 }
 
 TEST(BodyReport, KeptDeltaTTable) {
