@@ -3,37 +3,100 @@
 #include "app/settings_folder.h"
 #include "core/clock.h"
 #include "core/numbers.h"
+#include "report/observer_reading.h"
 
 namespace orrelin {
 
 namespace {
 
-void RestorePlace(const SettingsValues& settings, const std::string& latDeg, MainWindowRecord& main) {
-  // A file written by the program always holds these keys; a missing one takes LatDeg.
-  main.latDeg = latDeg;
-  main.latMin = settings.Get("LatMin").value_or(latDeg);
-  main.lonDeg = settings.Get("LonDeg").value_or(latDeg);
-  main.lonMin = settings.Get("LonMin").value_or(latDeg);
-  main.height = settings.Get("Height").value_or(latDeg);
+// The first-start texts of the place keys, and what each must hold when present.
+struct CheckedKey {
+  const char* key;
+  std::string MainWindowRecord::*box;
+  const char* firstStart;
+  bool (*holdsAPlaceValue)(const std::string& text, const MainWindowRecord& sofar);
+};
+
+bool WholeDegrees(const std::string& text, int limit) {
+  return !text.empty() && ReadPlaceAngle(text, "0", limit).has_value();
+}
+
+const CheckedKey kCheckedKeys[] = {
+    {"LatDeg", &MainWindowRecord::latDeg, "60",
+     [](const std::string& t, const MainWindowRecord&) { return t.empty() || WholeDegrees(t, 90); }},
+    {"LatMin", &MainWindowRecord::latMin, "9.7",
+     [](const std::string& t, const MainWindowRecord& m) {
+       return t.empty() || ReadPlaceAngle(m.latDeg.empty() ? "0" : m.latDeg, t, 90).has_value();
+     }},
+    {"LonDeg", &MainWindowRecord::lonDeg, "24",
+     [](const std::string& t, const MainWindowRecord&) { return t.empty() || WholeDegrees(t, 180); }},
+    {"LonMin", &MainWindowRecord::lonMin, "57.3",
+     [](const std::string& t, const MainWindowRecord& m) {
+       return t.empty() || ReadPlaceAngle(m.lonDeg.empty() ? "0" : m.lonDeg, t, 180).has_value();
+     }},
+    {"Height", &MainWindowRecord::height, "0",
+     [](const std::string& t, const MainWindowRecord&) {
+       return t.empty() || ReadBoundedDecimal(t, 0.0, kMaxHeightOfEye).has_value();
+     }},
+    {"Temp", &MainWindowRecord::temperature, "10",
+     [](const std::string& t, const MainWindowRecord&) {
+       return t.empty() || ReadBoundedDecimal(t, kMinTemperature, kMaxTemperature).has_value();
+     }},
+    {"Pressure", &MainWindowRecord::pressure, "1010",
+     [](const std::string& t, const MainWindowRecord&) {
+       return t.empty() || ReadBoundedDecimal(t, 0.0, kMaxPressure).has_value();
+     }},
+};
+
+// "N"/"S" or "W"/"E"; a missing or other text takes the first-start hemisphere.
+bool RestoreHemisphere(const SettingsValues& settings, const char* key, char positive, char negative,
+                       bool firstStart, std::vector<std::string>& reset) {
+  const auto value = settings.Get(key);
+  if (value && *value == std::string(1, positive)) return true;
+  if (value && *value == std::string(1, negative)) return false;
+  reset.emplace_back(key);
+  return firstStart;
+}
+
+void RestorePlace(const SettingsValues& settings, MainWindowRecord& main, std::vector<std::string>& reset) {
+  for (const CheckedKey& k : kCheckedKeys) {
+    const auto value = settings.Get(k.key);
+    if (value && k.holdsAPlaceValue(*value, main)) {
+      main.*k.box = *value;
+    } else {
+      main.*k.box = k.firstStart;
+      reset.emplace_back(k.key);
+    }
+  }
   if (const auto place = settings.Get("Place")) main.place = *place;
-  // A missing weather key takes the text of the key read just before it.
-  main.temperature = settings.Get("Temp").value_or(main.height);
-  main.pressure = settings.Get("Pressure").value_or(main.temperature);
-  if (const auto delta = settings.Get("Delta")) main.delta = *delta;
-  main.north = settings.Get("LatPos").value_or("") == "N";
-  main.west = settings.Get("LonPos").value_or("") == "W";
+  if (const auto delta = settings.Get("Delta")) {
+    if (delta->empty() || ReadDeltaBox(*delta).status != DeltaBoxStatus::kRefused) {
+      main.delta = *delta;
+    } else {
+      reset.emplace_back("Delta");
+    }
+  }
+  main.north = RestoreHemisphere(settings, "LatPos", 'N', 'S', true, reset);
+  main.west = RestoreHemisphere(settings, "LonPos", 'W', 'E', false, reset);
   if (settings.Get("PcTime").value_or("") == "0") {
     main.pcTime = false;
     if (const auto dif = settings.Get("Dif")) {
-      main.utcMinusLocal = *dif;
-      UpdateLocalTime(main);
+      if (ReadOffsetBox(*dif)) {
+        main.utcMinusLocal = *dif;
+        UpdateLocalTime(main);
+      } else {
+        reset.emplace_back("Dif");
+      }
     }
   }
 }
 
+// The presets' own ResFonts text: a class-0 screen stores "1" like class 1, so a
+// stored "1" matches it too (otherwise the presets came back at every start).
 void ApplyPresetsWhenNeeded(const SettingsFile& settings, const SettingsValues& values, int screenClass) {
+  const std::string presetClass = screenClass == 2 ? "2" : "1";
   const auto resFonts = values.Get("ResFonts");
-  if (!resFonts || *resFonts != WholeText(screenClass)) {
+  if (!resFonts || *resFonts != presetClass) {
     ApplyPlacementPresets(settings, screenClass);
   } else if (!values.Get("NewSet")) {
     ApplyPlacementPresets(settings, screenClass);
@@ -43,11 +106,18 @@ void ApplyPresetsWhenNeeded(const SettingsFile& settings, const SettingsValues& 
 
 }  // namespace
 
-bool RestoreMainSettings(const SettingsValues& settings, MainWindowRecord& main) {
-  const auto latDeg = settings.Get("LatDeg");
-  if (!latDeg) return false;
-  RestorePlace(settings, *latDeg, main);
-  return true;
+RestoredSettings RestoreMainSettings(const SettingsValues& settings, MainWindowRecord& main) {
+  RestoredSettings restored;
+  restored.present = settings.Get("LatDeg").has_value();
+  if (restored.present) RestorePlace(settings, main, restored.resetKeys);
+  return restored;
+}
+
+std::string ResetKeysMessage(const SettingsFile& settings, const std::vector<std::string>& keys) {
+  std::string list;
+  for (const auto& k : keys) list += (list.empty() ? "" : ", ") + k;
+  return "Some settings in " + settings.Path().string() +
+         " could not be used and were reset to their first-start values: " + list;
 }
 
 void PutFirstStartDefaults(MainWindowRecord& main) {
@@ -63,21 +133,29 @@ void PutFirstStartDefaults(MainWindowRecord& main) {
   main.place = "Helsinki";
 }
 
-StartResult StartMainWindow(const StartEnvironment& env, MainWindowRecord& main, MessageSink& sink) {
+StartResult StartMainWindow(const StartEnvironment& env, SettingsFile& settings, MainWindowRecord& main,
+                            MessageSink& sink) {
   StartResult result;
-  if (CreateSettingsFolder(env.settingsFolder) && !InstallStarFile(env.settingsFolder, env.starFileSources)) {
-    sink.ShowMessage(kMessageStarFileNotInUse);
+  if (CreateSettingsFolder(env.settingsFolder)) {
+    if (!InstallStarFile(env.settingsFolder, env.starFileSources)) sink.ShowMessage(kMessageStarFileNotInUse);
+  } else {
+    RepairPartialStarFile(env.settingsFolder, env.starFileSources);
   }
-  const SettingsFile settings(env.settingsFolder / kSettingsFileName);
   TakePcTime(main, env.now, env.secondsEastOfUtc);
 
-  result.mainWindowPosition = RestoreWindowPlacement(settings, "fOrrelin");
-  const SettingsValues values = settings.ReadAll();
-  result.firstStart = !RestoreMainSettings(values, main);
+  const SettingsRead read = settings.ReadSection();
+  if (!read.readable) {
+    sink.ShowMessage(SettingsUnreadableMessage(settings, read.problem));
+    settings.KeepUnwritten();
+  }
+  result.mainWindowPosition = RestoreWindowPlacement(read.values, "fOrrelin");
+  const RestoredSettings restored = RestoreMainSettings(read.values, main);
+  result.firstStart = !restored.present;
   if (result.firstStart) {
     PutFirstStartDefaults(main);
   } else {
-    ApplyPresetsWhenNeeded(settings, values, ScreenClass(env.screenDotsPerInch, env.screenWidth));
+    if (!restored.resetKeys.empty()) sink.ShowMessage(ResetKeysMessage(settings, restored.resetKeys));
+    ApplyPresetsWhenNeeded(settings, read.values, ScreenClass(env.screenDotsPerInch, env.screenWidth));
   }
   main.date = DateOfInstant(env.now, env.secondsEastOfUtc);
   main.beforeChrist = false;
@@ -94,7 +172,9 @@ void TakePcTime(MainWindowRecord& main, std::time_t now, long secondsEastOfUtc) 
 }
 
 void UpdateLocalTime(MainWindowRecord& main) {
-  main.localTime = ShiftClockText(main.time, ReadDecimal(main.utcMinusLocal).value);
+  // Empty while the time or the offset does not read, rather than a wrong clock.
+  const auto offset = ReadOffsetBox(main.utcMinusLocal);
+  main.localTime = (offset && IsClockTime(main.time)) ? ShiftClockText(main.time, *offset) : "";
 }
 
 bool DeltaPanelVisible(const CivilDate& date) { return date.year >= 2011; }

@@ -33,12 +33,20 @@ struct StartResult {
 
 // Creates the settings folder (installing the star file), takes the computer's
 // time, restores the place or puts the first-start defaults, applies the
-// placement presets, and sets today's date.
-StartResult StartMainWindow(const StartEnvironment& env, MainWindowRecord& main, MessageSink& sink);
+// placement presets, and sets today's date. A settings file that cannot be read is
+// told once and left alone for the whole run (`settings` then writes nothing).
+StartResult StartMainWindow(const StartEnvironment& env, SettingsFile& settings, MainWindowRecord& main,
+                            MessageSink& sink);
 
-// Reads the saved place into the record without writing anything. False when the
-// file holds no place (a first start).
-bool RestoreMainSettings(const SettingsValues& settings, MainWindowRecord& main);
+struct RestoredSettings {
+  bool present = false;                 // false: the file holds no place (a first start)
+  std::vector<std::string> resetKeys;   // keys missing or holding what no place can have
+};
+// Reads the saved place into the record without writing anything. A key that is
+// missing or fails the checks of a place takes its first-start value.
+RestoredSettings RestoreMainSettings(const SettingsValues& settings, MainWindowRecord& main);
+// The message that names the keys that were reset.
+std::string ResetKeysMessage(const SettingsFile& settings, const std::vector<std::string>& keys);
 
 // Puts the first-start place (Helsinki) into the record.
 void PutFirstStartDefaults(MainWindowRecord& main);

@@ -1,6 +1,7 @@
 #include "app/placement.h"
 
 #include <array>
+#include <cmath>
 
 #include "core/fields.h"
 #include "core/numbers.h"
@@ -40,11 +41,18 @@ void ApplyPlacementPresets(const SettingsFile& settings, int screenClass) {
 }
 
 std::optional<WindowPosition> RestoreWindowPlacement(const SettingsFile& settings, const std::string& key) {
-  const auto value = settings.Read(key);
+  return RestoreWindowPlacement(settings.ReadAll(), key);
+}
+
+std::optional<WindowPosition> RestoreWindowPlacement(const SettingsValues& settings, const std::string& key) {
+  constexpr double kFarthest = 100000.0;  // pixels; no screen set-up reaches beyond
+  const auto value = settings.Get(key);
   if (!value) return std::nullopt;
   const NumberRead top = ReadWholeNumber(ExtractField(*value, ",", 1));
   const NumberRead left = ReadWholeNumber(ExtractField(*value, ",", 2));
-  if (!top.ok || !left.ok) return std::nullopt;
+  if (!top.ok || !left.ok || std::fabs(top.value) > kFarthest || std::fabs(left.value) > kFarthest) {
+    return std::nullopt;
+  }
   return WindowPosition{static_cast<int>(top.value), static_cast<int>(left.value)};
 }
 

@@ -18,8 +18,10 @@ int ScreenClass(double dotsPerInch, int screenWidth);
 // Writes the seven preset keys of the screen class.
 void ApplyPlacementPresets(const SettingsFile& settings, int screenClass);
 
-// The position stored under the key ("flag,top,left"); none when absent or unreadable.
+// The position stored under the key ("flag,top,left"); none when absent, unreadable
+// or farther than any screen reaches.
 std::optional<WindowPosition> RestoreWindowPlacement(const SettingsFile& settings, const std::string& key);
+std::optional<WindowPosition> RestoreWindowPlacement(const SettingsValues& settings, const std::string& key);
 // "1,top,left" for the main window, "0,top,left" for the others.
 std::string PlacementValue(const WindowPosition& position, bool mainWindow);
 // Stores "0,top,left" (the main window: "1,...") when the window's state is normal.

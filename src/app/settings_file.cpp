@@ -1,10 +1,9 @@
 #include "app/settings_file.h"
 
-#include <fstream>
-#include <system_error>
-
 #include "core/encoding.h"
 #include "core/fields.h"
+#include "core/file_io.h"
+#include "core/numbers.h"
 
 namespace orrelin {
 
@@ -87,40 +86,49 @@ std::vector<std::string> WithValues(std::vector<std::string> lines, const std::s
 
 }  // namespace
 
-std::vector<std::string> ReadTextLines(const std::filesystem::path& path) {
-  std::vector<std::string> lines;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return lines;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(AsUtf8(line));
+TextLines ReadTextLines(const std::filesystem::path& path, std::size_t maxBytes) {
+  TextLines text;
+  const FileContents file = ReadWholeFile(path, maxBytes);
+  switch (file.status) {
+    case FileStatus::kMissing:
+      return text;
+    case FileStatus::kTooLarge:
+      text.exists = true;
+      text.readable = false;
+      text.problem = "it is larger than " + WholeText(static_cast<long long>(maxBytes / 1024)) + " kB";
+      return text;
+    case FileStatus::kError:
+      text.exists = true;
+      text.readable = false;
+      text.problem = file.errorText;
+      return text;
+    case FileStatus::kRead:
+      break;
   }
-  if (!lines.empty() && lines.front().rfind("\xEF\xBB\xBF", 0) == 0) lines.front().erase(0, 3);
-  return lines;
+  text.exists = true;
+  std::size_t start = 0;
+  const std::string& bytes = file.bytes;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find('\n', start);
+    if (end == std::string::npos) end = bytes.size();
+    std::string line = bytes.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    text.lines.push_back(AsUtf8(line));
+    start = end + 1;
+  }
+  if (!text.lines.empty() && text.lines.front().rfind("\xEF\xBB\xBF", 0) == 0) text.lines.front().erase(0, 3);
+  return text;
 }
 
-bool WriteTextFileAtomically(const std::filesystem::path& path, const std::vector<std::string>& lines) {
-  std::filesystem::path temporary = path;
-  temporary += ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    for (const auto& line : lines) out << line << '\n';
-    out.flush();
-    if (!out) {
-      std::error_code ignored;
-      std::filesystem::remove(temporary, ignored);
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temporary, path, ec);
-  if (ec) {
-    std::filesystem::remove(temporary, ec);
-    return false;
-  }
-  return true;
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const auto& line : lines) bytes += line + '\n';
+  return bytes;
+}
+
+std::string SettingsUnreadableMessage(const SettingsFile& settings, const std::string& problem) {
+  return "The settings could not be read from " + settings.Path().string() + " (" + problem +
+         "). They will not be saved this time.";
 }
 
 SettingsFile::SettingsFile(std::filesystem::path path, std::string section)
@@ -136,18 +144,24 @@ void SettingsValues::Set(const std::string& key, std::string value) {
   values_.emplace(LowerCaseText(key), std::move(value));
 }
 
-SettingsValues SettingsFile::ReadAll() const {
-  SettingsValues values;
+SettingsRead SettingsFile::ReadSection() const {
+  SettingsRead read;
+  const TextLines text = ReadTextLines(path_, kLargestSettingsFile);
+  if (!text.readable) {
+    read.readable = false;
+    read.problem = text.problem;
+    return read;
+  }
   bool inSection = false;
-  for (const auto& line : ReadTextLines(path_)) {
+  for (const auto& line : text.lines) {
     if (const auto name = SectionName(line)) {
       inSection = SameName(*name, section_);
       continue;
     }
     if (!inSection) continue;
-    if (const auto kv = KeyValueOf(line)) values.Set(kv->key, kv->value);
+    if (const auto kv = KeyValueOf(line)) read.values.Set(kv->key, kv->value);
   }
-  return values;
+  return read;
 }
 
 std::optional<std::string> SettingsFile::Read(const std::string& key) const { return ReadAll().Get(key); }
@@ -157,7 +171,22 @@ bool SettingsFile::Write(const std::string& key, const std::string& value) const
 }
 
 bool SettingsFile::WriteAll(const std::vector<std::pair<std::string, std::string>>& values) const {
-  return WriteTextFileAtomically(path_, WithValues(ReadTextLines(path_), section_, values));
+  if (unwritten_) return false;
+  const TextLines text = ReadTextLines(path_, kLargestSettingsFile);
+  if (!text.readable) {
+    // Writing now would lose what the file holds.
+    TellSaveFailure(text.problem);
+    return false;
+  }
+  const FileWrite written = WriteFileAtomically(path_, JoinLines(WithValues(text.lines, section_, values)));
+  if (!written.ok) TellSaveFailure(written.errorText);
+  return written.ok;
+}
+
+void SettingsFile::TellSaveFailure(const std::string& reason) const {
+  if (sink_ == nullptr || failureTold_) return;
+  failureTold_ = true;
+  sink_->ShowMessage("The settings could not be saved to " + path_.string() + " (" + reason + ").");
 }
 
 }  // namespace orrelin

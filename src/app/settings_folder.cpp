@@ -1,7 +1,11 @@
 #include "app/settings_folder.h"
 
 #include <cstdlib>
+#include <optional>
 #include <system_error>
+
+#include "core/file_io.h"
+#include "stars/star_file.h"
 
 namespace orrelin {
 
@@ -12,7 +16,9 @@ std::filesystem::path SettingsFolderFrom(const std::string& xdgConfigHome, const
   } else if (!home.empty()) {
     base = std::filesystem::path(home) / ".config";
   } else {
-    base = std::filesystem::current_path() / ".config";
+    // No home at all: the current folder, if the system can still say which it is.
+    std::error_code ec;
+    base = std::filesystem::current_path(ec) / ".config";
   }
   return base / "Tarvek" / "Orrelin" / "";
 }
@@ -29,17 +35,36 @@ bool CreateSettingsFolder(const std::filesystem::path& folder) {
   return std::filesystem::create_directories(folder, ec) && !ec;
 }
 
+namespace {
+
+// The shipped catalogue: the first source that holds one.
+std::optional<std::string> ShippedStarFile(const std::vector<std::filesystem::path>& sources) {
+  for (const auto& source : sources) {
+    const FileContents file = ReadWholeFile(source / kStarFileName, kLargestStarFile);
+    if (file.status == FileStatus::kRead) return file.bytes;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 bool InstallStarFile(const std::filesystem::path& folder, const std::vector<std::filesystem::path>& sources) {
   std::error_code ec;
   const std::filesystem::path target = folder / kStarFileName;
   if (std::filesystem::exists(target, ec)) return false;
-  for (const auto& source : sources) {
-    const std::filesystem::path candidate = source / kStarFileName;
-    if (!std::filesystem::is_regular_file(candidate, ec)) continue;
-    // copy_file with default options refuses to overwrite an existing file.
-    return std::filesystem::copy_file(candidate, target, ec) && !ec;
+  const auto shipped = ShippedStarFile(sources);
+  return shipped && WriteNewFileAtomically(target, *shipped).ok;
+}
+
+bool RepairPartialStarFile(const std::filesystem::path& folder, const std::vector<std::filesystem::path>& sources) {
+  const std::filesystem::path target = folder / kStarFileName;
+  const FileContents present = ReadWholeFile(target, kLargestStarFile);
+  if (present.status != FileStatus::kRead) return false;
+  const auto shipped = ShippedStarFile(sources);
+  if (!shipped || present.bytes.size() >= shipped->size() || shipped->compare(0, present.bytes.size(), present.bytes) != 0) {
+    return false;
   }
-  return false;
+  return WriteFileAtomically(target, *shipped).ok;
 }
 
 }  // namespace orrelin

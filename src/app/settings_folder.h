@@ -18,7 +18,12 @@ inline constexpr const char* kStarFileName = "Mstars.dat";
 inline constexpr const char* kMessageStarFileNotInUse = "Star file not in use";
 
 // Copies "Mstars.dat" from the first of `sources` that holds it into the folder,
-// never overwriting. True only when a copy was made.
+// never overwriting, through a temporary file so that the copy is whole or absent.
+// True only when a copy was made.
 bool InstallStarFile(const std::filesystem::path& folder, const std::vector<std::filesystem::path>& sources);
+
+// Replaces the folder's "Mstars.dat" when it is a cut-off copy of the shipped one
+// (shorter and a prefix of it, as a full disk left it). True when it was replaced.
+bool RepairPartialStarFile(const std::filesystem::path& folder, const std::vector<std::filesystem::path>& sources);
 
 }  // namespace orrelin

@@ -3,10 +3,10 @@
 
 #include <ctime>
 #include <filesystem>
-#include <optional>
-#include <vector>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "app/settings_folder.h"
 #include "cli/report_command.h"
@@ -23,8 +23,15 @@ int Fail(const std::string& message) {
   return kBadInput;
 }
 
+// What the window would show in message boxes goes to standard error.
+class StandardErrorSink : public orrelin::MessageSink {
+ public:
+  void Beep() override {}
+  void ShowMessage(const std::string& text) override { std::cerr << text << '\n'; }
+};
+
 // The user's catalogue in the settings folder, else the one shipped with the program.
-orrelin::StarFileContents LoadCatalogue() {
+orrelin::StarCatalogue LoadCatalogue() {
   std::vector<std::filesystem::path> candidates{orrelin::SettingsFolder() / orrelin::kStarFileName};
   std::error_code ec;
   const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
@@ -33,16 +40,32 @@ orrelin::StarFileContents LoadCatalogue() {
     candidates.push_back(program / ".." / "share" / "orrelin" / orrelin::kStarFileName);
   }
   for (const auto& path : candidates) {
-    if (std::filesystem::is_regular_file(path, ec)) return orrelin::LoadStarFile(path);
+    if (std::filesystem::is_regular_file(path, ec)) return orrelin::LoadStarCatalogue(path);
   }
-  return orrelin::LoadStarFile(candidates.front());
+  return orrelin::LoadStarCatalogue(candidates.front());
 }
 
 int Stars(bool json) {
-  const orrelin::StarFileContents catalogue = LoadCatalogue();
+  const orrelin::StarCatalogue catalogue = LoadCatalogue();
   if (!catalogue.read) return Fail(catalogue.message);
+  if (!catalogue.message.empty()) std::cerr << catalogue.message << '\n';
   std::cout << (json ? orrelin::cli::StarListJson(catalogue.records) : orrelin::cli::StarListText(catalogue.records));
   return 0;
+}
+
+// The main window's boxes from the saved settings (or the first-start place) and the options.
+std::optional<orrelin::MainWindowRecord> PlaceAndMoment(const orrelin::cli::PlaceOptions& options) {
+  const orrelin::SettingsFile settings(orrelin::SettingsFolder() / orrelin::kSettingsFileName);
+  const std::time_t now = std::time(nullptr);
+  StandardErrorSink stderrSink;
+  orrelin::MainWindowRecord main =
+      orrelin::cli::StartingRecord(settings, now, orrelin::ComputerZoneOffset(now), stderrSink);
+  orrelin::RecordingMessageSink sink;
+  if (!orrelin::cli::ApplyPlaceOptions(options, main, sink)) {
+    Fail(sink.messages.back());
+    return std::nullopt;
+  }
+  return main;
 }
 
 int Report(const std::vector<std::string>& what, const orrelin::cli::PlaceOptions& options, bool json) {
@@ -52,19 +75,17 @@ int Report(const std::vector<std::string>& what, const orrelin::cli::PlaceOption
   std::optional<orrelin::StarWindowRecord> star;
   if (*code == "STAR") {
     if (what.size() != 2) return Fail("Name the star: report star NAME");
-    const orrelin::StarFileContents catalogue = LoadCatalogue();
+    const orrelin::StarCatalogue catalogue = LoadCatalogue();
     if (!catalogue.read) return Fail(catalogue.message);
+    if (!catalogue.message.empty()) std::cerr << catalogue.message << '\n';
     star = orrelin::cli::StarWindowOf(catalogue.records, what[1]);
     if (!star) return Fail("No star named " + what[1] + " in the catalogue");
   } else if (what.size() != 1) {
     return Fail("Only a star takes a name");
   }
-  const orrelin::SettingsFile settings(orrelin::SettingsFolder() / orrelin::kSettingsFileName);
-  const std::time_t now = std::time(nullptr);
-  orrelin::MainWindowRecord main = orrelin::cli::StartingRecord(settings, now, orrelin::ComputerZoneOffset(now));
-  orrelin::RecordingMessageSink sink;
-  if (!orrelin::cli::ApplyPlaceOptions(options, main, sink)) return Fail(sink.messages.back());
-  const orrelin::cli::ReportOutcome outcome = orrelin::cli::RunReport(main, *code, star ? &*star : nullptr);
+  auto main = PlaceAndMoment(options);
+  if (!main) return kBadInput;
+  const orrelin::cli::ReportOutcome outcome = orrelin::cli::RunReport(*main, *code, star ? &*star : nullptr);
   if (!outcome.ok) {
     for (const auto& m : outcome.messages) std::cerr << m << '\n';
     return kBadInput;
@@ -78,10 +99,29 @@ int Report(const std::vector<std::string>& what, const orrelin::cli::PlaceOption
   return 0;
 }
 
+// The options of the main window's place and moment, shared by every command that computes.
+void AddPlaceOptions(CLI::App& command, orrelin::cli::PlaceOptions& options) {
+  command.add_option("--lat", options.latitude, "Latitude: degrees, minutes, N or S (\"60 9.7 N\")");
+  command.add_option("--lon", options.longitude, "Longitude: degrees, minutes, E or W (\"24 57.3 E\")");
+  command.add_option("--height", options.height, "Height of eye, metres (0 to 8900)");
+  command.add_option("--pressure", options.pressure, "Air pressure, millibars (0 to 1100)");
+  command.add_option("--temp", options.temperature, "Air temperature, degrees Celsius (-90 to 60)");
+  command.add_option("--date", options.date, "Date YYYY-MM-DD, the year 1 to 9999 (see --bc); default: today (UTC)");
+  command.add_flag("--bc", options.beforeChrist, "The year is before Christ (1 B.C. is --date 0001-... --bc)");
+  command.add_option("--time", options.time, "UTC time hh:mm:ss; default: now");
+  command.add_option("--offset", options.offset, "UTC minus local time, hours (-14 to 14)");
+  command.add_option("--delta", options.delta, "Delta T in seconds, as typed in the Delta box");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  CLI::App app{"Orrelin: astronomy and celestial navigation from the command line", "orrelin-cli"};
+  CLI::App app{
+      "Orrelin: astronomy and celestial navigation from the command line.\n"
+      "Place and moment options not given come from the saved settings of the window program\n"
+      "(or, before it was ever closed, the first-start place Helsinki); the date and time\n"
+      "default to now. Nothing is ever written to the settings.",
+      "orrelin-cli"};
   app.set_version_flag("--version", std::string(orrelin::kProgramName) + " " + orrelin::kVersion);
   app.require_subcommand(1);
 
@@ -89,19 +129,12 @@ int main(int argc, char** argv) {
   bool json = false;
   std::vector<std::string> what;
   CLI::App* report = app.add_subcommand("report", "The full report of a body, as the report window shows it");
-  report->add_option("body", what, "sun, moon, mercury, venus, mars, jupiter, saturn, uranus, neptune, or star NAME")
+  report->add_option("BODY", what,
+                     "report BODY: sun, moon, mercury, venus, mars, jupiter, saturn, uranus or neptune;\n"
+                     "report star NAME: a star of the catalogue, by name in any letter case")
       ->required()
       ->expected(1, 2);
-  report->add_option("--lat", options.latitude, "Latitude: degrees, minutes, N or S (\"60 9.7 N\")");
-  report->add_option("--lon", options.longitude, "Longitude: degrees, minutes, E or W (\"24 57.3 E\")");
-  report->add_option("--height", options.height, "Height of eye, metres");
-  report->add_option("--pressure", options.pressure, "Air pressure, millibars");
-  report->add_option("--temp", options.temperature, "Air temperature, degrees Celsius");
-  report->add_option("--date", options.date, "Date YYYY-MM-DD (a positive year; see --bc)");
-  report->add_flag("--bc", options.beforeChrist, "The year is before Christ");
-  report->add_option("--time", options.time, "UTC time hh:mm:ss (default: now)");
-  report->add_option("--offset", options.offset, "UTC minus local time, hours");
-  report->add_option("--delta", options.delta, "Delta T in seconds (the Delta box)");
+  AddPlaceOptions(*report, options);
   report->add_flag("--json", json, "Print one JSON object");
 
   bool starsJson = false;

@@ -7,6 +7,7 @@
 #include <array>
 #include <sstream>
 
+#include "app/date_box.h"
 #include "app/main_window.h"
 #include "core/checks.h"
 #include "core/clock.h"
@@ -14,6 +15,7 @@
 #include "core/numbers.h"
 #include "report/body_place.h"
 #include "report/body_report.h"
+#include "report/observer_reading.h"
 #include "report/report_boxes.h"
 
 namespace orrelin::cli {
@@ -48,32 +50,23 @@ bool ApplyAngle(const std::string& text, int limit, char positive, char negative
   return true;
 }
 
-bool IsLeapYear(int year) {
-  // The picker's calendar: Julian leap years before 1582, Gregorian after.
-  if (year < 1582) return year % 4 == 0;
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
+// Says the option's name before each message: "--lat: 0 .. 59.9".
+class OptionSink : public MessageSink {
+ public:
+  OptionSink(std::string option, MessageSink& sink) : option_(std::move(option)), sink_(sink) {}
+  void Beep() override {}
+  void ShowMessage(const std::string& text) override { sink_.ShowMessage(option_ + ": " + text); }
 
-std::optional<CivilDate> ParseDate(const std::string& text) {
-  if (text.size() < 8) return std::nullopt;
-  const NumberRead y = ReadWholeNumber(ExtractField(text, "-", 0));
-  const NumberRead m = ReadWholeNumber(ExtractField(text, "-", 1));
-  const NumberRead d = ReadWholeNumber(ExtractField(text, "-", 2));
-  if (!y.ok || !m.ok || !d.ok || !ExtractField(text, "-", 3).empty()) return std::nullopt;
-  if (y.value < 1 || y.value > 9999 || m.value < 1 || m.value > 12 || d.value < 1) return std::nullopt;
-  static constexpr std::array<int, 12> kDays{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const int year = static_cast<int>(y.value);
-  const int month = static_cast<int>(m.value);
-  const int days = kDays[static_cast<std::size_t>(month - 1)] + (month == 2 && IsLeapYear(year) ? 1 : 0);
-  if (d.value > days) return std::nullopt;
-  return CivilDate{year, month, static_cast<int>(d.value)};
-}
+ private:
+  std::string option_;
+  MessageSink& sink_;
+};
 
-bool ApplyDecimal(const std::optional<std::string>& option, std::string& box, const std::string& message,
-                  MessageSink& sink) {
+bool ApplyBounded(const std::optional<std::string>& option, const char* name, double lowest, double highest,
+                  const std::string& message, std::string& box, MessageSink& sink) {
   if (!option) return true;
-  if (!ReadDecimal(*option).ok) {
-    sink.ShowMessage(message);
+  if (!ReadBoundedDecimal(*option, lowest, highest)) {
+    OptionSink(name, sink).ShowMessage(message);
     return false;
   }
   box = *option;
@@ -100,39 +93,62 @@ std::string Padded(const std::string& text, std::size_t width) {
 
 }  // namespace
 
-MainWindowRecord StartingRecord(const SettingsFile& settings, std::time_t now, long secondsEastOfUtc) {
+MainWindowRecord StartingRecord(const SettingsFile& settings, std::time_t now, long secondsEastOfUtc,
+                                MessageSink& sink) {
   MainWindowRecord main;
   TakePcTime(main, now, secondsEastOfUtc);
-  if (!RestoreMainSettings(settings.ReadAll(), main)) PutFirstStartDefaults(main);
+  const SettingsRead read = settings.ReadSection();
+  if (!read.readable) sink.ShowMessage(SettingsUnreadableMessage(settings, read.problem));
+  const RestoredSettings restored = RestoreMainSettings(read.values, main);
+  if (!restored.present) PutFirstStartDefaults(main);
+  if (!restored.resetKeys.empty()) sink.ShowMessage(ResetKeysMessage(settings, restored.resetKeys));
   main.date = DateOfInstant(now, 0);  // the time is UTC, so is the date
   return main;
 }
 
 bool ApplyPlaceOptions(const PlaceOptions& o, MainWindowRecord& main, MessageSink& sink) {
-  if (o.latitude && !ApplyAngle(*o.latitude, 90, 'N', 'S', main.latDeg, main.latMin, main.north, sink)) return false;
-  if (o.longitude && !ApplyAngle(*o.longitude, 180, 'W', 'E', main.lonDeg, main.lonMin, main.west, sink)) {
+  OptionSink latSink("--lat", sink), lonSink("--lon", sink), heightSink("--height", sink);
+  if (o.latitude && !ApplyAngle(*o.latitude, 90, 'N', 'S', main.latDeg, main.latMin, main.north, latSink)) {
+    return false;
+  }
+  if (o.longitude && !ApplyAngle(*o.longitude, 180, 'W', 'E', main.lonDeg, main.lonMin, main.west, lonSink)) {
     return false;
   }
   if (o.height) {
-    if (!CheckRealRange(*o.height, 8900, sink)) return false;
+    if (!CheckRealRange(*o.height, kMaxHeightOfEye, heightSink)) return false;
     main.height = *o.height;
   }
-  if (!ApplyDecimal(o.pressure, main.pressure, "Give the pressure in millibars", sink)) return false;
-  if (!ApplyDecimal(o.temperature, main.temperature, "Give the temperature in degrees Celsius", sink)) return false;
-  if (!ApplyDecimal(o.offset, main.utcMinusLocal, "Give the Utc - Local Time difference in hours", sink)) {
+  if (!ApplyBounded(o.pressure, "--pressure", 0.0, kMaxPressure,
+                    "give the air pressure in millibars, from 0 to 1100", main.pressure, sink) ||
+      !ApplyBounded(o.temperature, "--temp", kMinTemperature, kMaxTemperature,
+                    "give the temperature in degrees Celsius, from -90 to 60", main.temperature, sink) ||
+      !ApplyBounded(o.offset, "--offset", -kMaxOffsetHours, kMaxOffsetHours,
+                    "give UTC minus local time in hours, from -14 to 14", main.utcMinusLocal, sink)) {
     return false;
   }
+  main.beforeChrist = o.beforeChrist;
   if (o.date) {
-    const auto date = ParseDate(*o.date);
-    if (!date) {
-      sink.ShowMessage("Give the date as YYYY-MM-DD with a year from 1 to 9999");
+    const DateRead date = ReadDateText(*o.date, o.beforeChrist);
+    if (!date.date) {
+      OptionSink("--date", sink).ShowMessage(date.message);
       return false;
     }
-    main.date = *date;
+    main.date = *date.date;
   }
-  main.beforeChrist = o.beforeChrist;
-  if (o.time) main.time = *o.time;
-  if (o.delta) main.delta = *o.delta;
+  if (o.time) {
+    if (!IsClockTime(*o.time)) {
+      OptionSink("--time", sink).ShowMessage(kMessageBadTime);
+      return false;
+    }
+    main.time = *o.time;
+  }
+  if (o.delta) {
+    if (ReadDeltaBox(*o.delta).status == DeltaBoxStatus::kRefused) {
+      OptionSink("--delta", sink).ShowMessage(kMessageBadDeltaT);
+      return false;
+    }
+    main.delta = *o.delta;
+  }
   UpdateLocalTime(main);
   return true;
 }

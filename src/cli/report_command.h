@@ -27,10 +27,13 @@ struct PlaceOptions {
 };
 
 // The boxes as the window would start with them, without writing any file:
-// the saved place, or Helsinki; the computer's clock and zone at `now`.
-MainWindowRecord StartingRecord(const SettingsFile& settings, std::time_t now, long secondsEastOfUtc);
+// the saved place, or Helsinki; the computer's clock and zone at `now`. A settings
+// file that cannot be read, or keys that were reset, are said to the sink.
+MainWindowRecord StartingRecord(const SettingsFile& settings, std::time_t now, long secondsEastOfUtc,
+                                MessageSink& sink);
 
-// Puts the options into the boxes. False, with the message said, when one is wrong.
+// Puts the options into the boxes. False, with the message said (after the option's
+// name, "--lat: 0 .. 59.9"), when one is wrong.
 bool ApplyPlaceOptions(const PlaceOptions& options, MainWindowRecord& main, MessageSink& sink);
 
 // Maps a command-line body name ("sun", "Mars") to its body code ("SUN", "MARS").

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <string>
 
 #include "app/settings_folder.h"
@@ -26,6 +27,11 @@ StartEnvironment Environment(const TempFolder& folder) {
   return env;
 }
 
+StartResult Start(const StartEnvironment& env, MainWindowRecord& main, MessageSink& sink) {
+  SettingsFile settings(env.settingsFolder / kSettingsFileName);
+  return StartMainWindow(env, settings, main, sink);
+}
+
 TEST(MainWindowStart, FirstStartShowsHelsinkiAndInstallsTheStarFile) {
   TempFolder folder;
   std::filesystem::create_directories(folder.Path() / "share");
@@ -33,7 +39,7 @@ TEST(MainWindowStart, FirstStartShowsHelsinkiAndInstallsTheStarFile) {
   const StartEnvironment env = Environment(folder);
   MainWindowRecord main;
   RecordingMessageSink sink;
-  const StartResult r = StartMainWindow(env, main, sink);
+  const StartResult r = Start(env, main, sink);
   EXPECT_TRUE(sink.messages.empty());
   EXPECT_TRUE(r.firstStart);
   EXPECT_TRUE(std::filesystem::exists(env.settingsFolder / "Mstars.dat"));
@@ -66,11 +72,11 @@ TEST(MainWindowStart, FirstStartWithoutAShippedStarFileSaysSo) {
   TempFolder folder;
   MainWindowRecord main;
   RecordingMessageSink sink;
-  StartMainWindow(Environment(folder), main, sink);
+  Start(Environment(folder), main, sink);
   EXPECT_EQ(sink.messages, std::vector<std::string>{"Star file not in use"});
   // The folder exists now: the next start says nothing.
   RecordingMessageSink again;
-  StartMainWindow(Environment(folder), main, again);
+  Start(Environment(folder), main, again);
   EXPECT_TRUE(again.messages.empty());
 }
 
@@ -79,7 +85,7 @@ TEST(MainWindowStart, SavedPlaceIsRestoredAtTheNextStart) {
   const StartEnvironment env = Environment(folder);
   MainWindowRecord first;
   RecordingMessageSink sink;
-  StartMainWindow(env, first, sink);
+  Start(env, first, sink);
   first.latDeg = "33";
   first.latMin = "52.2";
   first.north = false;
@@ -93,7 +99,7 @@ TEST(MainWindowStart, SavedPlaceIsRestoredAtTheNextStart) {
   SaveMainSettings(settings, first, WindowPosition{40, 50});
 
   MainWindowRecord second;
-  const StartResult r = StartMainWindow(env, second, sink);
+  const StartResult r = Start(env, second, sink);
   EXPECT_FALSE(r.firstStart);
   EXPECT_EQ(second.latDeg, "33");
   EXPECT_EQ(second.latMin, "52.2");
@@ -119,32 +125,145 @@ TEST(MainWindowStart, PresetsFollowAChangeOfScreenClass) {
   settings.WriteAll({{"LatDeg", "60"}, {"ResFonts", "2"}, {"fPlanet", "0,-1,424"}, {"NewSet", "1"}});
   MainWindowRecord main;
   RecordingMessageSink sink;
-  StartMainWindow(env, main, sink);
+  Start(env, main, sink);
   EXPECT_EQ(settings.Read("ResFonts"), "1");
   EXPECT_EQ(settings.Read("fPlanet"), "0,-1,349");
   // Same class, NewSet absent: presets once more and NewSet written.
   settings.WriteAll({{"fPlanet", "0,5,5"}});
-  StartMainWindow(env, main, sink);
+  Start(env, main, sink);
   EXPECT_EQ(settings.Read("fPlanet"), "0,5,5");  // NewSet is present: kept
 }
 
-TEST(MainWindowStart, MissingKeysFollowTheirRules) {
+TEST(MainWindowStart, MissingOrImpossibleValuesTakeTheFirstStartValuesAndAreNamed) {
+  struct Case {
+    std::vector<std::pair<std::string, std::string>> keys;
+    std::string latDeg, latMin, lonDeg, temperature, pressure;
+    bool north;
+    std::string reset;  // the keys the message names
+  };
+  const std::vector<Case> cases = {
+      // A file cut after LatDeg: every other place key takes its first-start value.
+      {{{"LatDeg", "60"}}, "60", "9.7", "24", "10", "1010", true,
+       "LatMin, LonDeg, LonMin, Height, Temp, Pressure, LatPos, LonPos"},
+      {{{"LatDeg", "500"}, {"LatMin", "1"}, {"LonDeg", "1000000000000"}, {"LonMin", "2"}, {"Height", "3"},
+        {"Temp", "-273"}, {"Pressure", "1e308"}, {"LatPos", "S"}, {"LonPos", "W"}},
+       "60", "1", "24", "10", "1010", false, "LatDeg, LonDeg, Temp, Pressure"},
+      {{{"LatDeg", "nan"}, {"LatMin", "60"}, {"LonDeg", "10"}, {"LonMin", "-1"}, {"Height", "-3"},
+        {"Temp", "15"}, {"Pressure", "abc"}, {"LatPos", "x"}, {"LonPos", "E"}},
+       "60", "9.7", "10", "15", "1010", true, "LatDeg, LatMin, LonMin, Height, Pressure, LatPos"},
+      // 90 degrees with minutes is no latitude; empty boxes stay empty as the user left them.
+      {{{"LatDeg", "90"}, {"LatMin", "5"}, {"LonDeg", ""}, {"LonMin", ""}, {"Height", ""}, {"Temp", ""},
+        {"Pressure", ""}, {"LatPos", "N"}, {"LonPos", "E"}, {"Delta", "nan"}},
+       "90", "9.7", "", "", "", true, "LatMin, Delta"},
+  };
+  for (const Case& c : cases) {
+    TempFolder folder;
+    const StartEnvironment env = Environment(folder);
+    std::filesystem::create_directories(env.settingsFolder);
+    const SettingsFile settings(env.settingsFolder / "settings.ini");
+    settings.WriteAll(c.keys);
+    MainWindowRecord main;
+    RecordingMessageSink sink;
+    Start(env, main, sink);
+    EXPECT_EQ(main.latDeg, c.latDeg) << c.reset;
+    EXPECT_EQ(main.latMin, c.latMin) << c.reset;
+    EXPECT_EQ(main.lonDeg, c.lonDeg) << c.reset;
+    EXPECT_EQ(main.temperature, c.temperature) << c.reset;
+    EXPECT_EQ(main.pressure, c.pressure) << c.reset;
+    EXPECT_EQ(main.north, c.north) << c.reset;
+    ASSERT_FALSE(sink.messages.empty()) << c.reset;
+    EXPECT_EQ(sink.messages.back(), "Some settings in " + settings.Path().string() +
+                                        " could not be used and were reset to their first-start values: " + c.reset);
+  }
+}
+
+TEST(MainWindowStart, OtherTimeTakesTheSavedOffset) {
   TempFolder folder;
   const StartEnvironment env = Environment(folder);
   std::filesystem::create_directories(env.settingsFolder);
-  const SettingsFile settings(env.settingsFolder / "settings.ini");
-  settings.WriteAll({{"LatDeg", "45"}, {"Height", "3"}, {"PcTime", "0"}, {"Dif", "-3"}, {"LatPos", "x"}});
   MainWindowRecord main;
+  PutFirstStartDefaults(main);
+  SaveMainSettings(SettingsFile(env.settingsFolder / "settings.ini"), main, std::nullopt);
+  SettingsFile(env.settingsFolder / "settings.ini").WriteAll({{"PcTime", "0"}, {"Dif", "-3"}});
   RecordingMessageSink sink;
-  StartMainWindow(env, main, sink);
-  EXPECT_EQ(main.latMin, "45");       // a missing place key takes LatDeg
-  EXPECT_EQ(main.temperature, "3");   // a missing weather key takes the one read before
-  EXPECT_EQ(main.pressure, "3");
-  EXPECT_FALSE(main.north);           // anything but "N" is South
-  EXPECT_FALSE(main.west);
-  EXPECT_FALSE(main.pcTime);          // PcTime "0" chooses Other Time with its offset
+  Start(env, main, sink);
+  EXPECT_TRUE(sink.messages.empty());
+  EXPECT_FALSE(main.pcTime);
   EXPECT_EQ(main.utcMinusLocal, "-3");
   EXPECT_EQ(main.localTime, "02:10:05");
+}
+
+TEST(MainWindowStart, ASettingsFileThatCannotBeReadIsToldAndNeverWrittenOver) {
+  TempFolder folder;
+  const StartEnvironment env = Environment(folder);
+  std::filesystem::create_directories(env.settingsFolder);
+  const auto ini = env.settingsFolder / "settings.ini";
+  const std::string big = "[OrrelinForm]\nLatDeg=33\n; " + std::string(1100 * 1024, 'x') + "\n";
+  struct Case {
+    const char* name;
+    std::function<void()> make;
+    std::string problem;
+  };
+  const std::vector<Case> cases = {
+      {"a symbolic-link loop", [&] { std::filesystem::create_symlink(ini, ini); },
+       "Too many levels of symbolic links"},
+      {"a folder", [&] { std::filesystem::create_directory(ini); }, "Is a directory"},
+      {"larger than 1 MB", [&] { std::ofstream(ini, std::ios::binary) << big; }, "it is larger than 1024 kB"},
+  };
+  for (const Case& c : cases) {
+    std::filesystem::remove_all(ini);
+    c.make();
+    SettingsFile settings(ini);
+    MainWindowRecord main;
+    RecordingMessageSink sink;
+    const StartResult r = StartMainWindow(env, settings, main, sink);
+    ASSERT_EQ(sink.messages.size(), 1u) << c.name;
+    EXPECT_EQ(sink.messages[0], "The settings could not be read from " + ini.string() + " (" + c.problem +
+                                    "). They will not be saved this time.");
+    EXPECT_TRUE(r.firstStart) << c.name;  // the window starts with the defaults
+    EXPECT_EQ(main.latDeg, "60");
+    SaveMainSettings(settings, main, WindowPosition{1, 2});  // closing writes nothing
+    EXPECT_TRUE(settings.Unwritten());
+  }
+  EXPECT_EQ(std::filesystem::file_size(ini), big.size());  // the big file is kept as it was
+}
+
+TEST(MainWindowStart, ACutOffStarFileIsReplacedAndAWholeOneKept) {
+  TempFolder folder;
+  const StartEnvironment env = Environment(folder);
+  std::filesystem::create_directories(folder.Path() / "share");
+  const std::string shipped(4234, 'S');
+  std::ofstream(folder.Path() / "share" / "Mstars.dat", std::ios::binary) << shipped;
+  std::filesystem::create_directories(env.settingsFolder);
+  const auto mine = env.settingsFolder / "Mstars.dat";
+  for (const auto& [present, expected] : std::vector<std::pair<std::string, std::string>>{
+           {shipped.substr(0, 4096), shipped},  // a full disk cut the first copy
+           {"my own catalogue", "my own catalogue"},  // the user's own file stays
+       }) {
+    std::ofstream(mine, std::ios::binary | std::ios::trunc) << present;
+    MainWindowRecord main;
+    RecordingMessageSink sink;
+    Start(env, main, sink);
+    std::ifstream in(mine, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), expected);
+  }
+}
+
+TEST(MainWindowStart, AClassZeroScreenKeepsThePlacesTheUserSaved) {
+  TempFolder folder;
+  StartEnvironment env = Environment(folder);
+  env.screenWidth = 800;  // 800 x 600 at 96 dpi: class 0
+  const SettingsFile settings(env.settingsFolder / "settings.ini");
+  MainWindowRecord main;
+  RecordingMessageSink sink;
+  for (int start = 0; start < 3; ++start) {
+    Start(env, main, sink);
+    SaveMainSettings(settings, main, WindowPosition{100, 200});
+  }
+  settings.Write("fPlanet", "0,300,400");
+  Start(env, main, sink);
+  Start(env, main, sink);
+  EXPECT_EQ(settings.Read("fPlanet"), "0,300,400");
 }
 
 TEST(MainWindow, ClockDateAndLocalTime) {

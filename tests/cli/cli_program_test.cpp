@@ -42,8 +42,8 @@ TEST(CliProgram, ReportsTheSunAsJson) {
 
 TEST(CliProgram, BadInputGivesTheMessageAndStatusTwo) {
   const std::vector<std::pair<std::string, std::string>> cases = {
-      {"report sun --lat '91 0 N'", "0 .. 90\n"},
-      {"report sun --time 25:00:00", "Give the time as hh:mm:ss\n"},
+      {"report sun --lat '91 0 N'", "--lat: 0 .. 90\n"},
+      {"report sun --time 25:00:00", "--time: Give the time as hh:mm:ss\n"},
       {"report pluto", "Unknown body: pluto\n"},
   };
   for (const auto& [arguments, message] : cases) {

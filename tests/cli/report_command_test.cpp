@@ -18,7 +18,8 @@ constexpr std::time_t kMarch21 = 1774087200;  // 2026-03-21 10:00:00 UTC
 
 MainWindowRecord Defaults() {
   TempFolder folder;
-  return StartingRecord(SettingsFile(folder.Path() / "settings.ini"), kMarch21, 7200);
+  RecordingMessageSink sink;
+  return StartingRecord(SettingsFile(folder.Path() / "settings.ini"), kMarch21, 7200, sink);
 }
 
 TEST(CliOptions, WithoutSettingsTheFirstStartPlaceAndTheComputersClock) {
@@ -38,10 +39,14 @@ TEST(CliOptions, SavedPlaceIsTheStartingPointAndNothingIsWritten) {
   const SettingsFile settings(folder.Path() / "settings.ini");
   settings.WriteAll({{"LatDeg", "33"}, {"LatMin", "52.2"}, {"LatPos", "S"}, {"LonDeg", "151"}, {"LonPos", "E"}});
   const auto before = std::filesystem::last_write_time(settings.Path());
-  const MainWindowRecord m = StartingRecord(settings, kMarch21, 36000);
+  RecordingMessageSink sink;
+  const MainWindowRecord m = StartingRecord(settings, kMarch21, 36000, sink);
   EXPECT_EQ(m.latDeg, "33");
   EXPECT_FALSE(m.north);
   EXPECT_EQ(std::filesystem::last_write_time(settings.Path()), before);
+  // The keys the file lacks took their first-start values, and the user is told.
+  EXPECT_EQ(m.lonMin, "57.3");
+  EXPECT_EQ(sink.messages.size(), 1u);
 }
 
 TEST(CliOptions, GoodOptionsFillTheBoxes) {
@@ -76,22 +81,41 @@ TEST(CliOptions, BadOptionsSayWhy) {
     return o;
   };
   const std::vector<Case> cases = {
-      {"latitude 91", with([](PlaceOptions& o) { o.latitude = "91 0 N"; }), "0 .. 90"},
-      {"latitude minutes 60", with([](PlaceOptions& o) { o.latitude = "45 60 N"; }), "0 .. 59.9"},
-      {"latitude 90 1", with([](PlaceOptions& o) { o.latitude = "90 1 N"; }), "Not greater than 90 degrees"},
-      {"latitude hemisphere", with([](PlaceOptions& o) { o.latitude = "45 0 E"; }), "The hemisphere is N or S"},
+      {"latitude 91", with([](PlaceOptions& o) { o.latitude = "91 0 N"; }), "--lat: 0 .. 90"},
+      {"latitude minutes 60", with([](PlaceOptions& o) { o.latitude = "45 60 N"; }), "--lat: 0 .. 59.9"},
+      {"latitude 90 1", with([](PlaceOptions& o) { o.latitude = "90 1 N"; }), "--lat: Not greater than 90 degrees"},
+      {"latitude hemisphere", with([](PlaceOptions& o) { o.latitude = "45 0 E"; }),
+       "--lat: The hemisphere is N or S"},
       {"latitude form", with([](PlaceOptions& o) { o.latitude = "45"; }),
-       "Give degrees, minutes and N or S, e.g. \"60 9.7 N\""},
-      {"longitude 181", with([](PlaceOptions& o) { o.longitude = "181 0 W"; }), "0 .. 180"},
-      {"height", with([](PlaceOptions& o) { o.height = "9000"; }), "0.0 .. 8900.0"},
-      {"pressure", with([](PlaceOptions& o) { o.pressure = "1010,5"; }), "Give the pressure in millibars"},
-      {"offset", with([](PlaceOptions& o) { o.offset = "x"; }), "Give the Utc - Local Time difference in hours"},
+       "--lat: Give degrees, minutes and N or S, e.g. \"60 9.7 N\""},
+      {"longitude 181", with([](PlaceOptions& o) { o.longitude = "181 0 W"; }), "--lon: 0 .. 180"},
+      {"height", with([](PlaceOptions& o) { o.height = "9000"; }), "--height: 0.0 .. 8900.0"},
+      {"empty height", with([](PlaceOptions& o) { o.height = ""; }), "--height: 0.0 .. 8900.0"},
+      {"pressure", with([](PlaceOptions& o) { o.pressure = "1010,5"; }),
+       "--pressure: give the air pressure in millibars, from 0 to 1100"},
+      {"pressure 1e308", with([](PlaceOptions& o) { o.pressure = "1e308"; }),
+       "--pressure: give the air pressure in millibars, from 0 to 1100"},
+      {"temperature -273", with([](PlaceOptions& o) { o.temperature = "-273"; }),
+       "--temp: give the temperature in degrees Celsius, from -90 to 60"},
+      {"offset", with([](PlaceOptions& o) { o.offset = "x"; }),
+       "--offset: give UTC minus local time in hours, from -14 to 14"},
+      {"offset 100000", with([](PlaceOptions& o) { o.offset = "100000"; }),
+       "--offset: give UTC minus local time in hours, from -14 to 14"},
       {"date form", with([](PlaceOptions& o) { o.date = "21.3.2026"; }),
-       "Give the date as YYYY-MM-DD with a year from 1 to 9999"},
-      {"date day", with([](PlaceOptions& o) { o.date = "2026-02-29"; }),
-       "Give the date as YYYY-MM-DD with a year from 1 to 9999"},
+       "--date: Give the date as yyyy-mm-dd, the year from 1 to 9999"},
+      {"date day", with([](PlaceOptions& o) { o.date = "2026-02-29"; }), "--date: There is no such day: 2026-02-29"},
+      {"reform gap", with([](PlaceOptions& o) { o.date = "1582-10-10"; }),
+       "--date: There is no such day: 1582-10-10 (the Gregorian calendar follows 1582-10-04 with 1582-10-15)"},
       {"date year 0", with([](PlaceOptions& o) { o.date = "0000-01-01"; }),
-       "Give the date as YYYY-MM-DD with a year from 1 to 9999"},
+       "--date: Year 0 does not exist: 1 B.C. is year 1 with B.C. ticked"},
+      {"time 4294967308", with([](PlaceOptions& o) { o.time = "4294967308:00:00"; }),
+       "--time: Give the time as hh:mm:ss"},
+      {"delta abc", with([](PlaceOptions& o) { o.delta = "abc"; }),
+       "--delta: Give Delta T in seconds, from -1000000 to 1000000"},
+      {"delta 1e400", with([](PlaceOptions& o) { o.delta = "1e400"; }),
+       "--delta: Give Delta T in seconds, from -1000000 to 1000000"},
+      {"delta -1e30", with([](PlaceOptions& o) { o.delta = "-1e30"; }),
+       "--delta: Give Delta T in seconds, from -1000000 to 1000000"},
   };
   for (const auto& c : cases) {
     MainWindowRecord m = Defaults();
