@@ -8,6 +8,7 @@ PACKAGES=(
   googletest libgtest-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-dejavu-core libcli11-dev nlohmann-json3-dev
   locales tzdata
+  xvfb openbox
 )
 COMMA_LOCALE="de_DE.UTF-8"
 

@@ -1,6 +1,5 @@
 // Orrelin, the windowed program.
 #include <QApplication>
-#include <QDir>
 #include <QScreen>
 #include <ctime>
 
@@ -8,19 +7,8 @@
 #include "app/settings_folder.h"
 #include "core/clock.h"
 #include "ui/orrelin_form.h"
+#include "ui/program_files.h"
 #include "ui/qt_message_sink.h"
-
-namespace {
-
-// Where a shipped "Mstars.dat" may be: beside the program, the installed data
-// folder, and the current folder.
-std::vector<std::filesystem::path> StarFileSources() {
-  const QString programFolder = QCoreApplication::applicationDirPath();
-  return {programFolder.toStdString(), QDir(programFolder + "/../share/orrelin").absolutePath().toStdString(),
-          std::filesystem::current_path()};
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -28,7 +16,7 @@ int main(int argc, char** argv) {
 
   orrelin::StartEnvironment env;
   env.settingsFolder = orrelin::SettingsFolder();
-  env.starFileSources = StarFileSources();
+  env.starFileSources = orrelin::ui::ProgramDataFolders();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     env.screenDotsPerInch = screen->logicalDotsPerInch();
     env.screenWidth = screen->geometry().width();

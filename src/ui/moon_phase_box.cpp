@@ -9,11 +9,14 @@ namespace orrelin::ui {
 
 namespace {
 
-// Floods the region around `start` that is bounded by black, staying inside the disk.
+// Floods the region around `start` that is bounded by black. The disk's black outline
+// bounds it (a 4-connected flood cannot pass an 8-connected line); the ellipse a pixel
+// and a half outside the outline only guards the picture should the outline ever
+// have a gap. A tighter geometric bound left white pixels just inside the outline.
 void FloodFillInsideDisk(QImage& image, QPoint start, const PhaseBox& disk) {
   const QRgb black = qRgb(0, 0, 0);
   const double cx = (disk.left + disk.right) / 2.0, cy = (disk.top + disk.bottom) / 2.0;
-  const double rx = (disk.right - disk.left) / 2.0, ry = (disk.bottom - disk.top) / 2.0;
+  const double rx = (disk.right - disk.left) / 2.0 + 1.5, ry = (disk.bottom - disk.top) / 2.0 + 1.5;
   auto inside = [&](int x, int y) {
     const double dx = (x + 0.5 - cx) / rx, dy = (y + 0.5 - cy) / ry;
     return dx * dx + dy * dy <= 1.0 && image.valid(x, y) && image.pixel(x, y) != black;

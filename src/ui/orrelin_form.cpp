@@ -8,13 +8,16 @@
 #include <QMenuBar>
 #include <QVBoxLayout>
 #include <ctime>
+#include <functional>
 
 #include "app/settings_folder.h"
 #include "core/calendar.h"
 #include "core/clock.h"
 #include "core/checks.h"
+#include "core/numbers.h"
 #include "report/body_place.h"
 #include "report/body_report.h"
+#include "ui/date_box.h"
 #include "ui/planet_form.h"
 #include "ui/printing.h"
 #include "ui/star_form.h"
@@ -41,8 +44,6 @@ QRadioButton* Radio(const char* name, const QString& caption) {
   return button;
 }
 
-QDate ToQDate(const CivilDate& d) { return QDate(d.year, d.month, d.day); }
-CivilDate ToCivil(const QDate& d) { return {d.year(), d.month(), d.day()}; }
 
 // On rejection the whole text is selected, so that the next key replaces it.
 void SelectAllWhenRejected(QLineEdit* box, bool accepted) {
@@ -51,8 +52,13 @@ void SelectAllWhenRejected(QLineEdit* box, bool accepted) {
 
 }  // namespace
 
+void TOrrelinForm::ReportFirstSink::ShowMessage(const std::string& text) {
+  if (form_.planetForm_) form_.planetForm_->Apply();
+  sink_.ShowMessage(text);
+}
+
 TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidget* parent)
-    : QMainWindow(parent), settings_(env.settingsFolder / kSettingsFileName), sink_(sink) {
+    : QMainWindow(parent), settings_(env.settingsFolder / kSettingsFileName), sink_(sink), reportSink_(*this, sink) {
   setObjectName("OrrelinForm");
   setWindowTitle("Orrelin");
   BuildMenu();
@@ -67,8 +73,9 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
   layout->addWidget(bodyCode_);
   setCentralWidget(central);
 
+  settings_.TellFailuresTo(&sink_);
   MainWindowRecord record;
-  const StartResult start = StartMainWindow(env, record, sink_);
+  const StartResult start = StartMainWindow(env, settings_, record, sink_);
   FromRecord(record);
   if (start.mainWindowPosition) MoveToStoredPlace(*this, *start.mainWindowPosition);
   ConnectTypingChecks();
@@ -82,8 +89,8 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
 
   // The windows are created in their order: the star window, then the report window.
   starForm_ = std::make_unique<TStarForm>(settings_, env.settingsFolder / kStarFileName, sink_,
-                                          [this] { RunBodyReport(ToRecord().bodyCode); });
-  planetForm_ = std::make_unique<TPlanetForm>(settings_);
+                                          [this] { RunBodyReport(ToRecord().bodyCode); }, this);
+  planetForm_ = std::make_unique<TPlanetForm>(settings_, this);
 }
 
 TOrrelinForm::~TOrrelinForm() = default;
@@ -160,13 +167,7 @@ QWidget* TOrrelinForm::BuildPlace() {
 QWidget* TOrrelinForm::BuildMoment() {
   auto* group = new QGroupBox("Moment");
   auto* grid = new QGridLayout(group);
-  date_ = new QDateEdit;
-  date_->setObjectName("DateTimePicker1");
-  date_->setCalendarPopup(true);
-  date_->setMinimumDate(QDate(1, 1, 1));
-  date_->setMaximumDate(QDate(9999, 12, 31));
-  date_->setDisplayFormat("yyyy-MM-dd");
-  date_->setMinimumWidth(120);
+  date_ = new DateBox;
   weekday_ = new QLabel;
   weekday_->setObjectName("lbWeekday");
   weekday_->setMinimumWidth(90);
@@ -212,8 +213,12 @@ QWidget* TOrrelinForm::BuildMoment() {
   deltaLayout->addStretch();
   grid->addWidget(deltaPanel_, 4, 0, 1, 4);
 
-  connect(date_, &QDateEdit::dateChanged, this, &TOrrelinForm::DateChanged);
-  connect(beforeChrist_, &QCheckBox::toggled, this, &TOrrelinForm::DateChanged);
+  connect(date_, &DateBox::DateChanged, this, &TOrrelinForm::DateChanged);
+  connect(date_, &DateBox::Rejected, this, [this](const QString& message) { sink_.ShowMessage(S(message)); });
+  connect(beforeChrist_, &QCheckBox::toggled, this, [this](bool bc) {
+    date_->SetBeforeChrist(bc);
+    DateChanged();
+  });
   connect(time_, &QLineEdit::textChanged, this, &TOrrelinForm::TimeChanged);
   connect(pcTime_, &QRadioButton::clicked, this, &TOrrelinForm::TakeComputerTime);
   connect(clock_, &QPushButton::clicked, this, &TOrrelinForm::ClockClicked);
@@ -222,6 +227,7 @@ QWidget* TOrrelinForm::BuildMoment() {
 
 QWidget* TOrrelinForm::BuildButtons() {
   auto* panel = new QWidget;
+  panel->setObjectName(kKeepClearName);
   auto* grid = new QGridLayout(panel);
   struct Body {
     const char* name;
@@ -262,18 +268,17 @@ QWidget* TOrrelinForm::BuildButtons() {
 }
 
 void TOrrelinForm::ConnectTypingChecks() {
-  connect(latDeg_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    if (!text.isEmpty()) SelectAllWhenRejected(latDeg_, CheckIntRange(S(text), 90, sink_));
-  });
-  connect(latMin_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    if (!text.isEmpty()) SelectAllWhenRejected(latMin_, CheckMinutes(S(latDeg_->text()), S(text), 90, sink_));
-  });
-  connect(lonMin_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    if (!text.isEmpty()) SelectAllWhenRejected(lonMin_, CheckMinutes(S(lonDeg_->text()), S(text), 180, sink_));
-  });
-  connect(height_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    if (!text.isEmpty()) SelectAllWhenRejected(height_, CheckRealRange(S(text), 8900, sink_));
-  });
+  // A check runs on what was typed, but not on the mere beginning of a number ("-", ".").
+  auto check = [this](QLineEdit* box, std::function<bool(const std::string&)> accepts) {
+    connect(box, &QLineEdit::textEdited, this, [box, accepts](const QString& text) {
+      if (text.isEmpty() || IsNumberBeginning(S(text))) return;
+      SelectAllWhenRejected(box, accepts(S(text)));
+    });
+  };
+  check(latDeg_, [this](const std::string& t) { return CheckIntRange(t, 90, sink_); });
+  check(latMin_, [this](const std::string& t) { return CheckMinutes(S(latDeg_->text()), t, 90, sink_); });
+  check(lonMin_, [this](const std::string& t) { return CheckMinutes(S(lonDeg_->text()), t, 180, sink_); });
+  check(height_, [this](const std::string& t) { return CheckRealRange(t, 8900, sink_); });
 }
 
 MainWindowRecord TOrrelinForm::ToRecord() const {
@@ -288,7 +293,7 @@ MainWindowRecord TOrrelinForm::ToRecord() const {
   r.height = S(height_->text());
   r.pressure = S(pressure_->text());
   r.temperature = S(temperature_->text());
-  r.date = ToCivil(date_->date());
+  r.date = date_->Date();
   r.beforeChrist = beforeChrist_->isChecked();
   r.utcMinusLocal = S(offset_->text());
   r.time = S(time_->text());
@@ -311,10 +316,10 @@ void TOrrelinForm::FromRecord(const MainWindowRecord& r) {
   pressure_->setText(Q(r.pressure));
   temperature_->setText(Q(r.temperature));
   {
-    const QSignalBlocker blockDate(date_);
     const QSignalBlocker blockBc(beforeChrist_);
-    date_->setDate(ToQDate(r.date));
     beforeChrist_->setChecked(r.beforeChrist);
+    date_->SetBeforeChrist(r.beforeChrist);
+    date_->SetDate(r.date, false);
   }
   offset_->setText(Q(r.utcMinusLocal));
   {
@@ -333,14 +338,14 @@ void TOrrelinForm::RunBodyReport(const std::string& bodyCode) {
   const int runs = bodyCode == "MOON" ? 2 : 1;  // the Moon's report runs twice
   for (int run = 0; run < runs; ++run) {
     MainWindowRecord record = ToRecord();
-    BodyReport(record, planetForm_->Record(), sink_, &starForm_->Record());
+    BodyReport(record, planetForm_->Record(), reportSink_, &starForm_->Record());
     FromRecord(record);
     planetForm_->Apply();
   }
 }
 
 void TOrrelinForm::DateChanged() {
-  const CivilDate date = ToCivil(date_->date());
+  const CivilDate date = date_->Date();
   deltaPanel_->setVisible(DeltaPanelVisible(date));
   weekday_->setText(Q(WeekdayName(date, beforeChrist_->isChecked())));
 }
@@ -366,10 +371,15 @@ void TOrrelinForm::ClockClicked() {
 
 void TOrrelinForm::Tick() { clock_->setText(Q(ClockCaption(std::time(nullptr)))); }
 
+void TOrrelinForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // A preset top of -1 would leave the title bar above the screen.
+  KeepTitleBarOnScreen(*this);
+}
+
 void TOrrelinForm::closeEvent(QCloseEvent* event) {
-  const bool normal = !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
   std::optional<WindowPosition> position;
-  if (normal) position = WindowPosition{pos().y(), pos().x()};
+  if (InNormalState(*this)) position = InsidePosition(*this);
   SaveMainSettings(settings_, ToRecord(), position);
   if (planetForm_->isVisible()) planetForm_->close();
   if (starForm_->isVisible()) starForm_->close();

@@ -4,7 +4,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -20,6 +19,7 @@
 
 namespace orrelin::ui {
 
+class DateBox;
 class TPlanetForm;
 class TStarForm;
 
@@ -33,6 +33,7 @@ class TOrrelinForm : public QMainWindow {
   TPlanetForm& PlanetForm() { return *planetForm_; }
   TStarForm& StarForm() { return *starForm_; }
   const SettingsFile& Settings() const { return settings_; }
+  MessageSink& Sink() { return reportSink_; }
 
   // The boxes as a record, and back.
   MainWindowRecord ToRecord() const;
@@ -43,6 +44,7 @@ class TOrrelinForm : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildMenu();
@@ -56,8 +58,23 @@ class TOrrelinForm : public QMainWindow {
   void ClockClicked();
   void Tick();
 
+  // Messages of the windows: before one is shown, the report window shows what the
+  // report has written so far (emptied boxes, never the previous body's numbers).
+  class ReportFirstSink : public MessageSink {
+   public:
+    ReportFirstSink(TOrrelinForm& form, MessageSink& sink) : form_(form), sink_(sink) {}
+    void Beep() override { sink_.Beep(); }
+    void ShowMessage(const std::string& text) override;
+    void BringMainWindowForward() override { sink_.BringMainWindowForward(); }
+
+   private:
+    TOrrelinForm& form_;
+    MessageSink& sink_;
+  };
+
   SettingsFile settings_;
   MessageSink& sink_;
+  ReportFirstSink reportSink_;
   std::unique_ptr<TStarForm> starForm_;
   std::unique_ptr<TPlanetForm> planetForm_;
 
@@ -65,7 +82,7 @@ class TOrrelinForm : public QMainWindow {
   QLineEdit *latDeg_ = nullptr, *latMin_ = nullptr, *lonDeg_ = nullptr, *lonMin_ = nullptr;
   QRadioButton *north_ = nullptr, *south_ = nullptr, *west_ = nullptr, *east_ = nullptr;
   QLineEdit *height_ = nullptr, *pressure_ = nullptr, *temperature_ = nullptr;
-  QDateEdit* date_ = nullptr;
+  DateBox* date_ = nullptr;
   QLabel* weekday_ = nullptr;
   QCheckBox* beforeChrist_ = nullptr;
   QLineEdit *offset_ = nullptr, *time_ = nullptr, *localTime_ = nullptr;

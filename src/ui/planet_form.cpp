@@ -9,7 +9,6 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "app/placement.h"
 #include "ui/moon_phase_box.h"
 #include "ui/printing.h"
 #include "ui/window_placement.h"
@@ -36,7 +35,8 @@ QString Lines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-TPlanetForm::TPlanetForm(const SettingsFile& settings, QWidget* parent) : QMainWindow(parent), settings_(settings) {
+TPlanetForm::TPlanetForm(const SettingsFile& settings, QWidget* anchor, QWidget* parent)
+    : PlacedWindow(settings, "fPlanet", anchor, parent) {
   setObjectName("PlanetForm");
   setWindowTitle("Celestial Body");
   BuildMenu();
@@ -52,7 +52,9 @@ TPlanetForm::TPlanetForm(const SettingsFile& settings, QWidget* parent) : QMainW
   outer->addWidget(title_);
 
   auto* body = new QHBoxLayout;
-  auto* left = new QVBoxLayout;
+  auto* leftPanel = new QWidget;
+  auto* left = new QVBoxLayout(leftPanel);
+  left->setContentsMargins(0, 0, 0, 0);
   left->addWidget(BuildResults());
   left->addWidget(BuildLocalTimes());
   left->addWidget(BuildTwilight());
@@ -65,12 +67,15 @@ TPlanetForm::TPlanetForm(const SettingsFile& settings, QWidget* parent) : QMainW
   spare_->hide();
   left->addWidget(spare_);
   left->addStretch();
-  body->addLayout(left);
+  // One width for every body: the column does not jump when the twilight panel or
+  // the phase picture comes and goes.
+  leftPanel->setFixedWidth(leftPanel->sizeHint().width());
+  body->addWidget(leftPanel);
   body->addWidget(BuildColumns(), 1);
   outer->addLayout(body, 1);
   setCentralWidget(central);
   resize(900, 640);
-  RestorePlacement(*this, settings_, "fPlanet");
+  RestoreStoredPlace();
   Apply();
 }
 
@@ -102,13 +107,20 @@ QWidget* TPlanetForm::BuildResults() {
   altitude_ = AddResultBox(grid, 6, "Edit11", "Altitude");
   azimuth_ = AddResultBox(grid, 7, "Edit12", "Azimuth", "Compass course");
 
+  // The refraction panel's caption column is as wide as the grid's, so that its box
+  // stands in the column of the other boxes.
   refractionPanel_ = new QWidget;
   refractionPanel_->setObjectName("Panel2");
   auto* refraction = new QGridLayout(refractionPanel_);
   refraction->setContentsMargins(0, 0, 0, 0);
-  refraction->addWidget(new QLabel("Altitude taking into account\natmospheric refraction"), 0, 0);
+  auto* refractionCaption = new QLabel("Altitude taking into account\natmospheric refraction");
+  refraction->addWidget(refractionCaption, 0, 0);
   refracted_ = ReadOnlyBox("Edit2");
   refraction->addWidget(refracted_, 0, 1);
+  const int captionWidth = refractionCaption->sizeHint().width();
+  grid->setColumnMinimumWidth(0, captionWidth);
+  refraction->setColumnMinimumWidth(0, captionWidth);
+  refraction->setHorizontalSpacing(grid->horizontalSpacing());
   grid->addWidget(refractionPanel_, 8, 0, 1, 2);
 
   magnitudeLabel_ = new QLabel("Visual magnitude");
@@ -247,9 +259,8 @@ void TPlanetForm::Apply() {
 }
 
 void TPlanetForm::closeEvent(QCloseEvent* event) {
-  SavePlacement(*this, settings_, "fPlanet");
   record_.shown = false;
-  event->accept();
+  PlacedWindow::closeEvent(event);
 }
 
 }  // namespace orrelin::ui

@@ -9,16 +9,17 @@
 
 #include "app/settings_file.h"
 #include "report/report_record.h"
+#include "ui/placed_window.h"
 
 namespace orrelin::ui {
 
 class MoonPhaseBox;
 
-class TPlanetForm : public QMainWindow {
+class TPlanetForm : public PlacedWindow {
   Q_OBJECT
 
  public:
-  TPlanetForm(const SettingsFile& settings, QWidget* parent = nullptr);
+  TPlanetForm(const SettingsFile& settings, QWidget* anchor = nullptr, QWidget* parent = nullptr);
 
   // The record a report fills; Apply() shows it.
   ReportWindowRecord& Record() { return record_; }
@@ -38,7 +39,6 @@ class TPlanetForm : public QMainWindow {
   QWidget* BuildPhase();
   QWidget* BuildColumns();
 
-  const SettingsFile& settings_;
   ReportWindowRecord record_;
   QLabel* title_ = nullptr;
   QLineEdit *julianDays_ = nullptr, *deltaTime_ = nullptr, *rightAscension_ = nullptr, *declination_ = nullptr;

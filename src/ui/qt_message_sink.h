@@ -3,9 +3,14 @@
 #include <QPointer>
 #include <QWidget>
 
+class QMessageBox;
+
 #include "core/messages.h"
 
 namespace orrelin::ui {
+
+// The narrowest a message box is made, so that its title is never cut.
+int MessageBoxMinimumWidth(const QMessageBox& box);
 
 class QtMessageSink : public MessageSink {
  public:

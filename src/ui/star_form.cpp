@@ -37,8 +37,8 @@ constexpr std::array<BoxSpec, kStarFieldCount> kBoxes{{
 }  // namespace
 
 TStarForm::TStarForm(const SettingsFile& settings, std::filesystem::path starFile, MessageSink& sink,
-                     std::function<void()> runReport, QWidget* parent)
-    : QMainWindow(parent), settings_(settings), starFile_(std::move(starFile)), sink_(sink),
+                     std::function<void()> runReport, QWidget* anchor, QWidget* parent)
+    : PlacedWindow(settings, "fStar", anchor, parent), starFile_(std::move(starFile)), sink_(sink),
       runReport_(std::move(runReport)) {
   setObjectName("StarForm");
   setWindowTitle("Star");
@@ -58,9 +58,13 @@ TStarForm::TStarForm(const SettingsFile& settings, std::filesystem::path starFil
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
   grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   grid_->horizontalHeader()->setStretchLastSection(true);
+  // The boxes follow the highlighted row, whether a click or the arrow keys moved it.
   connect(grid_, &QTableWidget::cellClicked, this, [this](int row, int) { RowClicked(row); });
-  layout->addWidget(grid_, 1);
+  connect(grid_, &QTableWidget::currentCellChanged, this, [this](int row, int, int, int) {
+    if (row >= 0) RowClicked(row);
+  });
 
+  // The boxes stand on the left, as the hint of "Star Values" says.
   auto* side = new QWidget;
   auto* boxes = new QGridLayout(side);
   for (std::size_t i = 0; i < kStarFieldCount; ++i) {
@@ -88,10 +92,11 @@ TStarForm::TStarForm(const SettingsFile& settings, std::filesystem::path starFil
   boxes->addWidget(mode_, static_cast<int>(kStarFieldCount) + 2, 0);
   boxes->setRowStretch(static_cast<int>(kStarFieldCount) + 3, 1);
   layout->addWidget(side);
+  layout->addWidget(grid_, 1);
 
   setCentralWidget(central);
   resize(980, 560);
-  RestorePlacement(*this, settings_, "fStar");
+  RestoreStoredPlace();
 }
 
 void TStarForm::BuildMenu() {
@@ -111,6 +116,7 @@ StarWindowRecord& TStarForm::Record() {
 }
 
 void TStarForm::Apply() {
+  const QSignalBlocker quiet(grid_);  // filling the grid is no choice of a row
   grid_->setRowCount(static_cast<int>(record_.rows.size()));
   for (std::size_t r = 0; r < record_.rows.size(); ++r) {
     for (std::size_t c = 0; c < kStarFieldCount; ++c) {
@@ -123,15 +129,15 @@ void TStarForm::Apply() {
 }
 
 void TStarForm::showEvent(QShowEvent* event) {
-  // Emptied and reloaded each time it is shown.
+  // Emptied and reloaded each time it is shown; no row stays highlighted over empty boxes.
   ShowStarWindow(record_, starFile_, sink_);
   Apply();
-  QMainWindow::showEvent(event);
-}
-
-void TStarForm::closeEvent(QCloseEvent* event) {
-  SavePlacement(*this, settings_, "fStar");
-  event->accept();
+  {
+    const QSignalBlocker quiet(grid_);
+    grid_->clearSelection();
+    grid_->setCurrentCell(-1, -1);
+  }
+  PlacedWindow::showEvent(event);
 }
 
 void TStarForm::RowClicked(int row) {
@@ -150,14 +156,26 @@ bool TStarForm::PrintStarList(QPrinter& printer) {
   printer.setResolution(300);  // the list's positions are in pixels of a 300 dpi page
   QPainter painter;
   if (!painter.begin(&printer)) return false;
-  const auto pages = StarListPages(Record().rows, record_.countLabel, painter.viewport().height());
+  QFont font = painter.font();
+  font.setPointSize(10);
+  const QFontMetrics metrics(font, &printer);
+  std::array<int, kStarFieldCount> widest{};
+  const StarWindowRecord& record = Record();
+  for (const StarRecord& row : record.rows) {
+    for (std::size_t c = 0; c < kStarFieldCount; ++c) {
+      widest[c] = std::max(widest[c], metrics.horizontalAdvance(Q(row.fields[c])));
+    }
+  }
+  const auto pages = StarListPages(record.rows, record.countLabel, painter.viewport().height(),
+                                   StarListColumns(widest, metrics.averageCharWidth() * 2));
   for (std::size_t p = 0; p < pages.size(); ++p) {
     if (p > 0) printer.newPage();
     for (const PrintedText& t : pages[p].texts) {
-      QFont font = painter.font();
       font.setPointSize(t.pointSize);
       painter.setFont(font);
-      painter.drawText(t.x, t.y, Q(t.text));
+      // The text's top, not its baseline, stands at the position.
+      painter.drawText(QRect(t.x, t.y, painter.viewport().width(), painter.viewport().height()),
+                       Qt::AlignLeft | Qt::AlignTop, Q(t.text));
     }
   }
   return painter.end();

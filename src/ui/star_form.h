@@ -13,15 +13,16 @@
 #include "app/settings_file.h"
 #include "core/messages.h"
 #include "stars/star_window.h"
+#include "ui/placed_window.h"
 
 namespace orrelin::ui {
 
-class TStarForm : public QMainWindow {
+class TStarForm : public PlacedWindow {
   Q_OBJECT
 
  public:
   TStarForm(const SettingsFile& settings, std::filesystem::path starFile, MessageSink& sink,
-            std::function<void()> runReport, QWidget* parent = nullptr);
+            std::function<void()> runReport, QWidget* anchor = nullptr, QWidget* parent = nullptr);
 
   // The record with the boxes as they are typed now.
   StarWindowRecord& Record();
@@ -32,14 +33,12 @@ class TStarForm : public QMainWindow {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void closeEvent(QCloseEvent* event) override;
 
  private:
   void BuildMenu();
   void RowClicked(int row);
   void StarValuesClicked();
 
-  const SettingsFile& settings_;
   std::filesystem::path starFile_;
   MessageSink& sink_;
   std::function<void()> runReport_;

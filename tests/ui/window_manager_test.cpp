@@ -1,0 +1,95 @@
+// Window places under a real window manager (run by with_window_manager.sh): the
+// frame and title bar that openbox adds are what the user sees and drags.
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/settings_file.h"
+#include "core/messages.h"
+#include "ui/orrelin_form.h"
+#include "ui/planet_form.h"
+#include "ui/star_form.h"
+#include "ui_test_support.h"
+
+using orrelin::RecordingMessageSink;
+using orrelin::testing::Find;
+using orrelin::ui::TOrrelinForm;
+
+class WindowManagerTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+  int folders_ = 0;
+  orrelin::StartEnvironment Environment() {
+    return orrelin::testing::WindowEnvironment(dir_.path() + "/cfg" + QString::number(++folders_));
+  }
+
+  // Shown, framed by the window manager, and settled where it will stay.
+  static void ShowAndSettle(QWidget& window) {
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(300);
+  }
+
+  static QRect Available() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+
+ private slots:
+  void tenRestartsLeaveTheMainWindowWhereTheUserPutIt() {
+    const orrelin::StartEnvironment env = Environment();
+    RecordingMessageSink sink;
+    QPoint placed;
+    {
+      TOrrelinForm form(env, sink);
+      ShowAndSettle(form);
+      form.move(300, 200);  // the user drags it by its title bar
+      QTest::qWait(300);
+      placed = form.frameGeometry().topLeft();
+      form.close();
+    }
+    for (int restart = 0; restart < 10; ++restart) {
+      TOrrelinForm form(env, sink);
+      ShowAndSettle(form);
+      QCOMPARE(form.frameGeometry().topLeft(), placed);
+      form.close();
+    }
+  }
+
+  void aPresetAboveTheScreenLeavesTheTitleBarOnIt() {
+    const orrelin::StartEnvironment env = Environment();
+    std::filesystem::create_directories(env.settingsFolder);
+    RecordingMessageSink sink;
+    {
+      TOrrelinForm first(env, sink);  // a first start writes the place on closing
+      first.close();
+    }
+    orrelin::SettingsFile(env.settingsFolder / "settings.ini").WriteAll({{"fOrrelin", "1,-1,3"}});
+    TOrrelinForm form(env, sink);
+    ShowAndSettle(form);
+    QTRY_VERIFY(form.frameGeometry().top() >= Available().top());
+    QVERIFY(form.frameGeometry().left() >= Available().left());
+  }
+
+  void windowsOpenedForTheFirstTimeStandBesideTheMainWindow() {
+    RecordingMessageSink sink;
+    TOrrelinForm form(Environment(), sink);
+    ShowAndSettle(form);
+    QTest::mouseClick(Find<QPushButton>(form, "Sun"), Qt::LeftButton);
+    QTest::qWait(300);
+    QTest::mouseClick(Find<QPushButton>(form, "Stars"), Qt::LeftButton);
+    QTest::qWait(300);
+    const QRect buttons(Find<QPushButton>(form, "Sun")->mapToGlobal(QPoint(0, 0)),
+                        Find<QPushButton>(form, "Neptune")->mapToGlobal(QPoint(60, 20)));
+    for (QWidget* window : {static_cast<QWidget*>(&form.PlanetForm()), static_cast<QWidget*>(&form.StarForm())}) {
+      QVERIFY(window->isVisible());
+      // Once framed, the window is moved wholly onto the screen (which may take a moment).
+      QTRY_VERIFY2(Available().contains(window->frameGeometry()), qPrintable(window->windowTitle()));
+      QVERIFY2(!window->frameGeometry().intersects(buttons), qPrintable(window->windowTitle()));
+    }
+  }
+};
+
+QTEST_MAIN(WindowManagerTest)
+#include "window_manager_test.moc"
