@@ -89,7 +89,8 @@ std::string ShiftClockText(const std::string& text, double offsetHours) {
     minutes -= 60;
     hours += 1;
   }
-  if (seconds.size() == 1) seconds = "0" + seconds;
+  // The seconds as typed, made two characters ("5" -> "05"; a missing field is "00").
+  while (seconds.size() < 2) seconds = "0" + seconds;
   return TwoDigitText(hours) + ":" + TwoDigitText(minutes) + ":" + seconds;
 }
 
