@@ -43,8 +43,15 @@ std::optional<StarValues> SelectedStar(const StarWindowRecord& window) {
   return ReadStarValues(b[0], b[1], b[2], b[3], b[4]);
 }
 
+std::array<int, kStarFieldCount> StarListColumns(const std::array<int, kStarFieldCount>& widestTexts, int gap) {
+  std::array<int, kStarFieldCount> x{};
+  x[0] = 300;
+  for (std::size_t c = 1; c < kStarFieldCount; ++c) x[c] = x[c - 1] + std::max(310, widestTexts[c - 1] + gap);
+  return x;
+}
+
 std::vector<PrintedPage> StarListPages(const std::vector<StarRecord>& rows, const std::string& countLabel,
-                                       int pageHeight) {
+                                       int pageHeight, const std::array<int, kStarFieldCount>& columns) {
   std::vector<PrintedPage> pages(1);
   pages[0].texts.push_back({860, 50, 16, "List of Stars for Navigation"});
   const int lineStep = pageHeight / 60;
@@ -61,7 +68,7 @@ std::vector<PrintedPage> StarListPages(const std::vector<StarRecord>& rows, cons
     }
     if (!row.fields[1].empty()) y += lineStep + 10;
     for (std::size_t c = 0; c < kStarFieldCount; ++c) {
-      pages.back().texts.push_back({300 + 310 * static_cast<int>(c), y, 10, row.fields[c]});
+      pages.back().texts.push_back({columns[c], y, 10, row.fields[c]});
     }
   }
   pages.back().texts.push_back({300, y + 100, 10, countLabel});

@@ -48,7 +48,10 @@ struct PrintedText {
 struct PrintedPage {
   std::vector<PrintedText> texts;
 };
+// Each text's top-left stands at (x, y). The columns start at x = 300 and stand 310
+// apart, wider where a column's widest text (in printer pixels) needs more room.
+std::array<int, kStarFieldCount> StarListColumns(const std::array<int, kStarFieldCount>& widestTexts, int gap);
 std::vector<PrintedPage> StarListPages(const std::vector<StarRecord>& rows, const std::string& countLabel,
-                                       int pageHeight);
+                                       int pageHeight, const std::array<int, kStarFieldCount>& columns);
 
 }  // namespace orrelin

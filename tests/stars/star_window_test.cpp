@@ -59,7 +59,7 @@ TEST(StarWindow, ChoosingARowCutsTheBoxes) {
 TEST(StarWindow, PrintedListBreaksAfter47RowsThen48) {
   std::vector<StarRecord> rows;
   for (int i = 0; i < 150; ++i) rows.push_back(Row("Star" + std::to_string(i)));
-  const auto pages = StarListPages(rows, "The number of stars in the file: 150", 6000);
+  const auto pages = StarListPages(rows, "The number of stars in the file: 150", 6000, StarListColumns({}, 40));
   ASSERT_EQ(pages.size(), 4u);
   auto rowsOn = [](const PrintedPage& p) {
     int n = 0;
@@ -79,6 +79,13 @@ TEST(StarWindow, PrintedListBreaksAfter47RowsThen48) {
   EXPECT_EQ(pages[0].texts[8].y, 200 + 220);
   EXPECT_EQ(pages[0].texts[2].x, 610);
   EXPECT_EQ(pages[3].texts.back().text, "The number of stars in the file: 150");
+}
+
+TEST(StarWindow, PrintedColumnsMakeRoomForTheirWidestText) {
+  // "Rigil Kentaurus" at 10 points on a 300 dpi page is wider than the 310 pixels.
+  const auto x = StarListColumns({420, 250, 250, 200, 200, 150, 100}, 40);
+  const std::array<int, kStarFieldCount> expected{300, 760, 1070, 1380, 1690, 2000, 2310};
+  EXPECT_EQ(x, expected);
 }
 
 }  // namespace
