@@ -12,6 +12,10 @@
 #include "cli/report_command.h"
 #include "core/clock.h"
 #include "core/version.h"
+#include "cli/satellites_command.h"
+#include "planets/jupiter_satellites.h"
+#include "report/body_report.h"
+#include "report/satellites_moment.h"
 #include "stars/star_file.h"
 
 namespace {
@@ -99,6 +103,18 @@ int Report(const std::vector<std::string>& what, const orrelin::cli::PlaceOption
   return 0;
 }
 
+int Satellites(const orrelin::cli::PlaceOptions& options, bool inverted, bool json) {
+  auto main = PlaceAndMoment(options);
+  if (!main) return kBadInput;
+  const auto moment = orrelin::SatellitesMomentOf(*main);
+  if (!moment) return Fail(orrelin::kMessageBadTime);
+  const orrelin::SatellitePositions positions = orrelin::JupiterSatellites(moment->jd0, moment->hours);
+  const orrelin::JupiterPicture picture = orrelin::DrawJupiterSatellites(positions, inverted, 345);
+  std::cout << (json ? orrelin::cli::SatellitesJson(picture)
+                     : orrelin::cli::SatellitesText(positions, picture, inverted));
+  return 0;
+}
+
 // The options of the main window's place and moment, shared by every command that computes.
 void AddPlaceOptions(CLI::App& command, orrelin::cli::PlaceOptions& options) {
   command.add_option("--lat", options.latitude, "Latitude: degrees, minutes, N or S (\"60 9.7 N\")");
@@ -137,6 +153,14 @@ int main(int argc, char** argv) {
   AddPlaceOptions(*report, options);
   report->add_flag("--json", json, "Print one JSON object");
 
+  bool satellitesInverted = false, satellitesJson = false;
+  orrelin::cli::PlaceOptions satellitesOptions;
+  CLI::App* satellites =
+      app.add_subcommand("satellites", "Where Jupiter's four large satellites stand, as the satellites window shows");
+  AddPlaceOptions(*satellites, satellitesOptions);
+  satellites->add_flag("--inverted", satellitesInverted, "As an inverting telescope shows them");
+  satellites->add_flag("--json", satellitesJson, "Print {\"X\", \"Y\", \"px\", \"py\"} as JSON");
+
   bool starsJson = false;
   CLI::App* stars = app.add_subcommand("stars", "The navigational stars of the catalogue");
   stars->add_flag("--json", starsJson, "Print a JSON array");
@@ -151,5 +175,6 @@ int main(int argc, char** argv) {
   }
   if (report->parsed()) return Report(what, options, json);
   if (stars->parsed()) return Stars(starsJson);
+  if (satellites->parsed()) return Satellites(satellitesOptions, satellitesInverted, satellitesJson);
   return 0;
 }

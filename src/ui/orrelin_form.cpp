@@ -17,7 +17,9 @@
 #include "core/numbers.h"
 #include "report/body_place.h"
 #include "report/body_report.h"
+#include "report/satellites_moment.h"
 #include "ui/date_box.h"
+#include "ui/jupiter_form.h"
 #include "ui/planet_form.h"
 #include "ui/printing.h"
 #include "ui/star_form.h"
@@ -87,10 +89,13 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
   timer_->start();
   Tick();
 
-  // The windows are created in their order: the star window, then the report window.
+  // The windows are created in their order: Jupiter's, the star window, the report window.
+  jupiterForm_ = std::make_unique<TJupiterForm>(
+      settings_, [this] { return TJupiterForm::MainTexts{date_->text(), localTime_->text(), weekday_->text()}; },
+      this);
   starForm_ = std::make_unique<TStarForm>(settings_, env.settingsFolder / kStarFileName, sink_,
                                           [this] { RunBodyReport(ToRecord().bodyCode); }, this);
-  planetForm_ = std::make_unique<TPlanetForm>(settings_, this);
+  planetForm_ = std::make_unique<TPlanetForm>(settings_, [this] { OpenSatellites(); }, this);
 }
 
 TOrrelinForm::~TOrrelinForm() = default;
@@ -344,13 +349,29 @@ void TOrrelinForm::RunBodyReport(const std::string& bodyCode) {
   }
 }
 
+void TOrrelinForm::OpenSatellites() {
+  const auto moment = SatellitesMomentOf(ToRecord());
+  if (!moment) {
+    sink_.ShowMessage(kMessageBadTime);
+    return;
+  }
+  jupiterForm_->ShowFor(*moment);
+}
+
+// A changed date or time makes the satellites window's picture stale: it closes.
+void TOrrelinForm::CloseSatellites() {
+  if (jupiterForm_ && jupiterForm_->isVisible()) jupiterForm_->close();
+}
+
 void TOrrelinForm::DateChanged() {
+  CloseSatellites();
   const CivilDate date = date_->Date();
   deltaPanel_->setVisible(DeltaPanelVisible(date));
   weekday_->setText(Q(WeekdayName(date, beforeChrist_->isChecked())));
 }
 
 void TOrrelinForm::TimeChanged() {
+  CloseSatellites();
   MainWindowRecord record = ToRecord();
   UpdateLocalTime(record);
   localTime_->setText(Q(record.localTime));
@@ -381,8 +402,10 @@ void TOrrelinForm::closeEvent(QCloseEvent* event) {
   std::optional<WindowPosition> position;
   if (InNormalState(*this)) position = InsidePosition(*this);
   SaveMainSettings(settings_, ToRecord(), position);
-  if (planetForm_->isVisible()) planetForm_->close();
-  if (starForm_->isVisible()) starForm_->close();
+  for (QWidget* window : {static_cast<QWidget*>(planetForm_.get()), static_cast<QWidget*>(starForm_.get()),
+                          static_cast<QWidget*>(jupiterForm_.get())}) {
+    if (window->isVisible()) window->close();
+  }
   event->accept();
 }
 

@@ -20,6 +20,7 @@
 namespace orrelin::ui {
 
 class DateBox;
+class TJupiterForm;
 class TPlanetForm;
 class TStarForm;
 
@@ -32,6 +33,7 @@ class TOrrelinForm : public QMainWindow {
 
   TPlanetForm& PlanetForm() { return *planetForm_; }
   TStarForm& StarForm() { return *starForm_; }
+  TJupiterForm& JupiterForm() { return *jupiterForm_; }
   const SettingsFile& Settings() const { return settings_; }
   MessageSink& Sink() { return reportSink_; }
 
@@ -41,6 +43,8 @@ class TOrrelinForm : public QMainWindow {
 
   // Runs the report of a body code as its button does.
   void RunBodyReport(const std::string& bodyCode);
+  // The report window's "Satellites": the satellites window for the date and time.
+  void OpenSatellites();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -57,6 +61,7 @@ class TOrrelinForm : public QMainWindow {
   void TakeComputerTime();
   void ClockClicked();
   void Tick();
+  void CloseSatellites();
 
   // Messages of the windows: before one is shown, the report window shows what the
   // report has written so far (emptied boxes, never the previous body's numbers).
@@ -75,6 +80,7 @@ class TOrrelinForm : public QMainWindow {
   SettingsFile settings_;
   MessageSink& sink_;
   ReportFirstSink reportSink_;
+  std::unique_ptr<TJupiterForm> jupiterForm_;
   std::unique_ptr<TStarForm> starForm_;
   std::unique_ptr<TPlanetForm> planetForm_;
 

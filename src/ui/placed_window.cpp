@@ -15,7 +15,16 @@ void PlacedWindow::RestoreStoredPlace() {
 }
 
 void PlacedWindow::showEvent(QShowEvent* event) {
-  if (!placed_ && anchor_ != nullptr) PlaceBeside(*this, *anchor_);
+  if (restoreAtEveryShow_) {
+    placed_ = RestorePlacement(*this, settings_, key_) || placed_;
+  }
+  if (!placed_) {
+    if (designPlace_) {
+      MoveToStoredPlace(*this, {designPlace_->y(), designPlace_->x()});
+    } else if (anchor_ != nullptr) {
+      PlaceBeside(*this, *anchor_);
+    }
+  }
   placed_ = true;
   QMainWindow::showEvent(event);
   // Once the window manager has framed it, its title bar must lie on the screen.

@@ -35,7 +35,8 @@ QString Lines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-TPlanetForm::TPlanetForm(const SettingsFile& settings, QWidget* anchor, QWidget* parent)
+TPlanetForm::TPlanetForm(const SettingsFile& settings, std::function<void()> openSatellites, QWidget* anchor,
+                         QWidget* parent)
     : PlacedWindow(settings, "fPlanet", anchor, parent) {
   setObjectName("PlanetForm");
   setWindowTitle("Celestial Body");
@@ -61,7 +62,10 @@ TPlanetForm::TPlanetForm(const SettingsFile& settings, QWidget* anchor, QWidget*
   left->addWidget(BuildPhase());
   satellites_ = new QPushButton("Satellites");
   satellites_->setObjectName("btnSatellit");
-  satellites_->setEnabled(false);  // the satellites window comes with Jupiter's satellites
+  satellites_->setEnabled(static_cast<bool>(openSatellites));
+  connect(satellites_, &QPushButton::clicked, this, [openSatellites] {
+    if (openSatellites) openSatellites();
+  });
   left->addWidget(satellites_);
   spare_ = ReadOnlyBox("Edit20");
   spare_->hide();

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <functional>
 
 #include "app/settings_file.h"
 #include "report/report_record.h"
@@ -19,7 +20,9 @@ class TPlanetForm : public PlacedWindow {
   Q_OBJECT
 
  public:
-  TPlanetForm(const SettingsFile& settings, QWidget* anchor = nullptr, QWidget* parent = nullptr);
+  // `openSatellites` is the "Satellites" button's action (Jupiter's report only).
+  TPlanetForm(const SettingsFile& settings, std::function<void()> openSatellites = {}, QWidget* anchor = nullptr,
+              QWidget* parent = nullptr);
 
   // The record a report fills; Apply() shows it.
   ReportWindowRecord& Record() { return record_; }

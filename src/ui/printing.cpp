@@ -24,8 +24,9 @@ void PrintWidgetWithDialog(QWidget& widget) {
   if (dialog.exec() == QDialog::Accepted) PrintWidgetImage(widget, printer);
 }
 
-void AddCloseAndPrintImageMenu(QMainWindow& window, const char* printCaption, const char* printObjectName) {
-  QAction* close = window.menuBar()->addAction("&Close Form");
+void AddCloseAndPrintImageMenu(QMainWindow& window, const char* printCaption, const char* printObjectName,
+                               const char* closeCaption) {
+  QAction* close = window.menuBar()->addAction(closeCaption);
   close->setObjectName("CloseForm");
   QObject::connect(close, &QAction::triggered, &window, &QWidget::close);
   QAction* print = window.menuBar()->addAction(printCaption);

@@ -11,8 +11,9 @@ bool PrintWidgetImage(QWidget& widget, QPrinter& printer);
 // Asks for a printer and prints the widget's image when the user confirms.
 void PrintWidgetWithDialog(QWidget& widget);
 
-// The menu entries every window has: "&Close Form", and one that prints the window's
-// image under the given caption ("&Print", "&Print Form").
-void AddCloseAndPrintImageMenu(QMainWindow& window, const char* printCaption, const char* printObjectName);
+// The menu entries every window has: one that closes it ("&Close Form", "&Close") and
+// one that prints the window's image ("&Print", "&Print Form").
+void AddCloseAndPrintImageMenu(QMainWindow& window, const char* printCaption, const char* printObjectName,
+                               const char* closeCaption = "&Close Form");
 
 }  // namespace orrelin::ui

@@ -45,6 +45,8 @@ TEST(CliProgram, BadInputGivesTheMessageAndStatusTwo) {
       {"report sun --lat '91 0 N'", "--lat: 0 .. 90\n"},
       {"report sun --time 25:00:00", "--time: Give the time as hh:mm:ss\n"},
       {"report pluto", "Unknown body: pluto\n"},
+      {"satellites --time 25:00:00", "--time: Give the time as hh:mm:ss\n"},
+      {"satellites --date 0000-01-01", "--date: Year 0 does not exist: 1 B.C. is year 1 with B.C. ticked\n"},
   };
   for (const auto& [arguments, message] : cases) {
     const Result r = RunCli(arguments);

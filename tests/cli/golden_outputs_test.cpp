@@ -1,0 +1,54 @@
+// Whole outputs for fixed inputs, checked once against the book (and JPL Horizons)
+// and compared text for text: any slip that changes a printed digit shows here.
+// ORRELIN_UPDATE_GOLDEN=1 writes the files anew after a change that is meant.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "temp_folder.h"
+
+namespace {
+
+std::string Output(const std::string& arguments) {
+  orrelin::testing::TempFolder config;
+  const std::string command =
+      "XDG_CONFIG_HOME='" + config.Path().string() + "' " + ORRELIN_CLI_PATH + " " + arguments + " 2>&1";
+  std::string out;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return out;
+  std::array<char, 4096> buffer{};
+  while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) out += buffer.data();
+  pclose(pipe);
+  return out;
+}
+
+TEST(GoldenOutputs, WholeOutputsAreUnchanged) {
+  const std::string place = "--lat '60 9.7 N' --lon '24 57.3 E' --height 0 --pressure 1010 --temp 10 --offset -2";
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {"report sun " + place + " --date 2026-03-21 --time 10:00:00 --delta 69.2 --json", "report-sun-2026-03-21.json"},
+      {"report moon " + place + " --date 1992-04-12 --time 00:00:00 --json", "report-moon-1992-04-12.json"},
+      {"satellites --date 1992-12-16 --time 00:00:00", "satellites-1992-12-16.txt"},
+      {"satellites --date 1992-12-16 --time 00:00:00 --inverted --json", "satellites-1992-12-16-inverted.json"},
+      {"stars --json", "stars.json"},
+  };
+  const bool update = std::getenv("ORRELIN_UPDATE_GOLDEN") != nullptr;
+  for (const auto& [arguments, file] : cases) {
+    const std::string path = std::string(ORRELIN_TEST_DATA_DIR) + "/golden/" + file;
+    const std::string out = Output(arguments);
+    if (update) {
+      std::ofstream(path, std::ios::binary) << out;
+      continue;
+    }
+    std::ifstream in(path, std::ios::binary);
+    ASSERT_TRUE(in) << "no golden file " << path;
+    EXPECT_EQ(out, std::string(std::istreambuf_iterator<char>(in), {})) << arguments;
+  }
+}
+
+}  // namespace
