@@ -41,11 +41,13 @@ SiderealTimeResult SiderealTime(double hours, double jd0) {
 }
 
 void ExplainNutation(double deltaPsi, double deltaEpsilon, ExplanationLines* lines) {
+  if (lines == nullptr) return;  // the texts cost more than the numbers
   ReportLine(lines, "Nutation in longitude:", FixedText(deltaPsi, 4) + "''");
   ReportLine(lines, "Nutation in obliquity:", FixedText(deltaEpsilon, 4) + "''");
 }
 
 void ExplainSiderealTime(double apparentHours, ExplanationLines* lines) {
+  if (lines == nullptr) return;  // the texts cost more than the numbers
   ReportLine(lines, "Apparent Sidereal Time:", HourMinSecText(apparentHours));
 }
 

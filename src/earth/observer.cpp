@@ -40,8 +40,12 @@ GeocentricPosition ObserverGeocentric(double latitude, double height) {
 
 EquatorialPlace TopocentricCorrection(const EquatorialPlace& place, double parallax, double longitude,
                                       double latitude, double height, double utHours, double jd0) {
-  const double theta = SiderealTime(utHours, jd0).apparent;
-  const GeocentricPosition g = ObserverGeocentric(latitude, height);
+  return TopocentricCorrection(place, parallax, longitude, ObserverGeocentric(latitude, height),
+                               SiderealTime(utHours, jd0).apparent);
+}
+
+EquatorialPlace TopocentricCorrection(const EquatorialPlace& place, double parallax, double longitude,
+                                      const GeocentricPosition& g, double theta) {
   const double h = 15.0 * theta - longitude - place.rightAscension;  // only its sine and cosine are used
   const double sinPi = SinDeg(parallax);
   const double denominator = CosDeg(place.declination) - g.rhoCosPhi * sinPi * CosDeg(h);

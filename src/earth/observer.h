@@ -46,6 +46,10 @@ struct EquatorialPlace {
 // The topocentric place of an apparent place with horizontal parallax (degrees).
 EquatorialPlace TopocentricCorrection(const EquatorialPlace& place, double parallax, double longitude,
                                       double latitude, double height, double utHours, double jd0);
+// The same with the observer's geocentric position and the apparent sidereal time
+// (hours) already computed, for many bodies of one place and moment.
+EquatorialPlace TopocentricCorrection(const EquatorialPlace& place, double parallax, double longitude,
+                                      const GeocentricPosition& observer, double siderealHours);
 
 // Horizontal parallax in degrees of a body at distance (AU).
 double PlanetParallax(double distance);

@@ -21,16 +21,19 @@ constexpr std::size_t kPlanetCut = 7;
 }  // namespace
 
 void ExplainMoonSemidiameter(double distanceKm, double altitude, double parallax, ExplanationLines* lines) {
+  if (lines == nullptr) return;  // the texts cost more than the numbers
   const double s = (1.0 + SinDeg(parallax) * SinDeg(altitude)) * 358473400.0 / distanceKm;
   ReportLine(lines, "Semidiameter of Moon:", SemidiameterText(s, kNoCut));
 }
 
 void JupiterSemidiameters(double distance, ExplanationLines* lines) {
+  if (lines == nullptr) return;  // the texts cost more than the numbers
   ReportLine(lines, "Equatorial semidiameter:", SemidiameterText(98.44 / distance, kPlanetCut));
   ReportLine(lines, "Polar semidiameter:", SemidiameterText(92.06 / distance, kPlanetCut));
 }
 
 void SaturnSemidiameter(double distance, ExplanationLines* lines) {
+  if (lines == nullptr) return;  // the texts cost more than the numbers
   ReportLine(lines, "Equatorial semidiameter:", SemidiameterText(82.73 / distance, kPlanetCut));
 }
 

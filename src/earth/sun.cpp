@@ -54,18 +54,21 @@ double RoundedSemidiameter(double distance, double semidiameterAtUnitDistance) {
 }
 
 void ExplainSunLongitude(double trueLongitude, double geometricMeanLongitude, ExplanationLines* lines) {
+  if (lines == nullptr) return;  // the texts cost more than the numbers
   ReportLine(lines, "Geom mean long of Sun:", DegMinSecText(geometricMeanLongitude));
   ReportLine(lines, "True longitude of Sun:", FixedText(trueLongitude, 5) + kDegreeSign);
   ReportLine(lines, "", DegMinSecText(trueLongitude));
 }
 
 void ExplainSunDistance(double semidiameter, double radiusVector, ExplanationLines* lines) {
+  if (lines == nullptr) return;  // the texts cost more than the numbers
   ReportLine(lines, "Radius vector of Sun:", FixedText(radiusVector, 6) + "  AU");
   ReportLine(lines, "Semidiameter of Sun:", FixedText(semidiameter, 2) + "''");
 }
 
 void ExplainSunApparent(double declination, double rightAscension, double meanObliquity,
                         double apparentLongitude, double node, ExplanationLines* lines) {
+  if (lines == nullptr) return;  // the texts cost more than the numbers
   ReportLine(lines, "Omega:", FixedText(node, 4) + kDegreeSign);
   ReportLine(lines, "Obliquity of ecliptic:", FixedText(meanObliquity, 4) + kDegreeSign);
   ReportLine(lines, "Apparent longitude of Sun:", FixedText(apparentLongitude, 5));

@@ -45,6 +45,7 @@ double Argument(int d, int m, int mPrime, int f, const MoonArguments& a) {
 }
 
 void ExplainMoon(const MoonArguments& a, const MoonPlace& p, double apparentLongitude, ExplanationLines* lines) {
+  if (lines == nullptr) return;  // the texts cost more than the numbers
   ReportLine(lines, "Mean longitude:", DegMinSecText(a.meanLongitude));
   ReportLine(lines, "Lambda:", DegMinSecText(p.longitude));
   ReportLine(lines, "Beta:", DegMinSecText(p.latitude));

@@ -33,6 +33,7 @@ constexpr std::array<PlanetConstants, 7> kConstants{{
 
 void ExplainEcliptical(const HeliocentricPlace& h, double lambda, double beta, double distance,
                        ExplanationLines* lines) {
+  if (lines == nullptr) return;  // the texts cost more than the numbers
   ReportLine(lines, "Ecliptical longitude:", DegMinSecText(h.longitude));
   ReportLine(lines, "Ecliptical latitude:", DegMinSecText(h.latitude));
   ReportLine(lines, "Geocentric longitude:", DegMinSecText(lambda));
@@ -41,6 +42,7 @@ void ExplainEcliptical(const HeliocentricPlace& h, double lambda, double beta, d
 }
 
 void ExplainSemidiameter(Planet planet, const PlanetConstants& c, double distance, ExplanationLines* lines) {
+  if (lines == nullptr) return;  // the texts cost more than the numbers
   if (planet == Planet::kJupiter) {
     JupiterSemidiameters(distance, lines);
   } else if (planet == Planet::kSaturn) {

@@ -5,7 +5,6 @@
 #include "core/encoding.h"
 #include "core/file_io.h"
 #include "core/numbers.h"
-#include "stars/star_place.h"
 
 namespace orrelin {
 
@@ -104,11 +103,32 @@ StarFileContents LoadStarFile(const std::filesystem::path& path) {
   return contents;
 }
 
+std::optional<double> ReadStarMagnitude(const std::string& text) {
+  const NumberRead m = ReadDecimal(text);
+  if (!m.ok || !(m.value > -30 && m.value < 30)) return std::nullopt;
+  return m.value;
+}
+
+namespace {
+
+// A record's numbers; none for an unnamed record; `damaged` when a named one does not read.
+std::optional<StarValues> ValuesOf(const StarRecord& r, bool& damaged, double& magnitude) {
+  damaged = false;
+  if (r.Name().empty()) return std::nullopt;
+  const auto m = ReadStarMagnitude(r.fields[6]);
+  auto values = ReadStarValues(r.fields[0], r.fields[1], r.fields[2], r.fields[3], r.fields[4]);
+  damaged = !m || !values;
+  magnitude = m.value_or(0.0);
+  return damaged ? std::nullopt : values;
+}
+
+}  // namespace
+
 bool IsDamagedStarRecord(const StarRecord& r) {
-  if (r.Name().empty()) return false;
-  const NumberRead magnitude = ReadDecimal(r.fields[6]);
-  const bool magnitudeReads = magnitude.ok && magnitude.value > -30 && magnitude.value < 30;
-  return !magnitudeReads || !ReadStarValues(r.fields[0], r.fields[1], r.fields[2], r.fields[3], r.fields[4]);
+  bool damaged = false;
+  double magnitude = 0.0;
+  ValuesOf(r, damaged, magnitude);
+  return damaged;
 }
 
 StarCatalogue LoadStarCatalogue(const std::filesystem::path& path) {
@@ -118,11 +138,16 @@ StarCatalogue LoadStarCatalogue(const std::filesystem::path& path) {
   catalogue.message = file.message;
   std::vector<std::string> damaged;
   for (std::size_t i = 0; i < file.records.size(); ++i) {
-    if (IsDamagedStarRecord(file.records[i])) {
+    bool isDamaged = false;
+    double magnitude = 0.0;
+    auto values = ValuesOf(file.records[i], isDamaged, magnitude);
+    if (isDamaged) {
       damaged.push_back(RecordName(file.records[i], i));
-    } else {
-      catalogue.records.push_back(std::move(file.records[i]));
+      continue;
     }
+    catalogue.records.push_back(std::move(file.records[i]));
+    catalogue.values.push_back(std::move(values));
+    catalogue.magnitudes.push_back(magnitude);
   }
   if (damaged.empty()) return catalogue;
   if (catalogue.records.empty()) {

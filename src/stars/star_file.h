@@ -5,9 +5,12 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "stars/star_place.h"
 
 namespace orrelin {
 
@@ -48,11 +51,17 @@ struct StarCatalogue {
   bool read = false;          // false: missing or unreadable (see message)
   std::string message;        // the missing-file or read-error message, or the damage report
   std::vector<StarRecord> records;  // in file order, damaged ones left out
+  // Beside each record: its numbers as read (none for an unnamed record) and its magnitude.
+  std::vector<std::optional<StarValues>> values;
+  std::vector<double> magnitudes;
 };
 StarCatalogue LoadStarCatalogue(const std::filesystem::path& path);
 
 // Whether a record names a star whose right ascension, declination, proper motions
 // or magnitude do not read (an unnamed record is an empty row, not damage).
 bool IsDamagedStarRecord(const StarRecord& record);
+
+// A catalogue magnitude a star can have: it reads, within -30..30.
+std::optional<double> ReadStarMagnitude(const std::string& text);
 
 }  // namespace orrelin

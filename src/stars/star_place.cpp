@@ -81,7 +81,11 @@ std::optional<StarValues> ReadStarValues(const std::string& name, const std::str
 }
 
 StarCorrection StarNutationAberration(double declination, double rightAscension, double t, ExplanationLines* lines) {
-  const NutationResult n = Nutation(t, lines);
+  return StarNutationAberration(declination, rightAscension, t, Nutation(t, lines), lines);
+}
+
+StarCorrection StarNutationAberration(double declination, double rightAscension, double t,
+                                      const NutationResult& n, ExplanationLines* lines) {
   const double eps = MeanObliquity(t) + n.deltaEpsilon / 3600.0;
   const double a = rightAscension, d = declination, sun = n.sunTrueLongitude;
   const double sa = SinDeg(a), ca = CosDeg(a), sd = SinDeg(d), cd = CosDeg(d), td = TanDeg(d);
@@ -97,39 +101,68 @@ StarCorrection StarNutationAberration(double declination, double rightAscension,
   const double aberrationRa = -kappa * (ca * cs * ce + sa * ss) / cd + e * kappa * (ca * cp * ce + sa * sp) / cd;
   const double aberrationDec = -kappa * (cs * ce * (te * cd - sa * sd) + ca * sd * ss) +
                                e * kappa * (cp * ce * (te * cd - sa * sd) + ca * sd * sp);
-  ReportLine(lines, "True longitude of sun:", DegMinSecText(sun));
-  ReportLine(lines, "Eccentricity of Earths orbit:", FixedText(e, 5));
-  ReportLine(lines, "Nutation to RAs:", FixedText(nutationRa, 5) + "''");
-  ReportLine(lines, "Nutation to Dec:", FixedText(nutationDec, 5) + "''");
-  ReportLine(lines, "Aberration to RAs:", FixedText(aberrationRa, 5) + "''");
-  ReportLine(lines, "Aberration to Dec:", FixedText(aberrationDec, 5) + "''");
+  if (lines != nullptr) {
+    ReportLine(lines, "True longitude of sun:", DegMinSecText(sun));
+    ReportLine(lines, "Eccentricity of Earths orbit:", FixedText(e, 5));
+    ReportLine(lines, "Nutation to RAs:", FixedText(nutationRa, 5) + "''");
+    ReportLine(lines, "Nutation to Dec:", FixedText(nutationDec, 5) + "''");
+    ReportLine(lines, "Aberration to RAs:", FixedText(aberrationRa, 5) + "''");
+    ReportLine(lines, "Aberration to Dec:", FixedText(aberrationDec, 5) + "''");
+  }
   return {nutationRa + aberrationRa, nutationDec + aberrationDec};
 }
 
-EquatorialPlace StarApparentPlace(const StarValues& star, double t, ExplanationLines* lines) {
-  const double years = 100.0 * t;
-  const double hours = star.rightAscension + star.properMotionRa * years / 3600.0;
-  double delta = star.declination + star.properMotionDec * years / 3600.0;
-  ReportLine(lines, "Mean Right Ascension:", HourMinSecText(hours));
-  ReportLine(lines, "Mean Declination:", DegMinSecText(delta));
+namespace {
 
-  // Rigorous precession from J2000.0 (Meeus ch. 20).
-  const double alpha0 = 15.0 * hours;
+// Proper motion and rigorous precession from J2000.0 to the mean place of date
+// (Meeus ch. 20 and 21); the mean right ascension in hours and declination, then the place.
+struct MeanPlace {
+  double hours = 0.0;        // with proper motion, J2000.0
+  double declination0 = 0.0; // with proper motion, J2000.0
+  double alpha = 0.0;        // of date, degrees 0..360
+  double delta = 0.0;        // of date
+};
+
+MeanPlace MeanPlaceOfDate(const StarValues& star, double t) {
+  MeanPlace m;
+  const double years = 100.0 * t;
+  m.hours = star.rightAscension + star.properMotionRa * years / 3600.0;
+  m.declination0 = star.declination + star.properMotionDec * years / 3600.0;
+  const double alpha0 = 15.0 * m.hours;
+  const double delta0 = m.declination0;
   const double zeta = (2306.2181 * t + 0.30188 * t * t + 0.017998 * t * t * t) / 3600.0;
   const double z = (2306.2181 * t + 1.09468 * t * t + 0.018203 * t * t * t) / 3600.0;
   const double theta = (2004.3109 * t - 0.42665 * t * t - 0.041833 * t * t * t) / 3600.0;
-  const double a = CosDeg(delta) * SinDeg(alpha0 + zeta);
-  const double b = CosDeg(theta) * CosDeg(delta) * CosDeg(alpha0 + zeta) - SinDeg(theta) * SinDeg(delta);
-  const double c = SinDeg(theta) * CosDeg(delta) * CosDeg(alpha0 + zeta) + CosDeg(theta) * SinDeg(delta);
+  const double a = CosDeg(delta0) * SinDeg(alpha0 + zeta);
+  const double b = CosDeg(theta) * CosDeg(delta0) * CosDeg(alpha0 + zeta) - SinDeg(theta) * SinDeg(delta0);
+  const double c = SinDeg(theta) * CosDeg(delta0) * CosDeg(alpha0 + zeta) + CosDeg(theta) * SinDeg(delta0);
   double alpha = ArcTanDeg(a / b) + z;
   if (b < 0) alpha += 180.0;
-  alpha = NormalizeAngle(alpha);
-  delta = ArcSinDeg(c);
+  m.alpha = NormalizeAngle(alpha);
+  m.delta = ArcSinDeg(c);
+  return m;
+}
 
-  const StarCorrection correction = StarNutationAberration(delta, alpha, t, lines);
-  EquatorialPlace place{alpha + correction.rightAscension / 3600.0, delta + correction.declination / 3600.0};
+EquatorialPlace Corrected(const MeanPlace& m, const StarCorrection& correction) {
+  return {m.alpha + correction.rightAscension / 3600.0, m.delta + correction.declination / 3600.0};
+}
+
+}  // namespace
+
+EquatorialPlace StarApparentPlace(const StarValues& star, double t, ExplanationLines* lines) {
+  const MeanPlace m = MeanPlaceOfDate(star, t);
+  if (lines != nullptr) {
+    ReportLine(lines, "Mean Right Ascension:", HourMinSecText(m.hours));
+    ReportLine(lines, "Mean Declination:", DegMinSecText(m.declination0));
+  }
+  const EquatorialPlace place = Corrected(m, StarNutationAberration(m.delta, m.alpha, t, lines));
   ExplainApparentPlace(place.rightAscension, place.declination, lines);
   return place;
+}
+
+EquatorialPlace StarApparentPlace(const StarValues& star, double t, const NutationResult& nutation) {
+  const MeanPlace m = MeanPlaceOfDate(star, t);
+  return Corrected(m, StarNutationAberration(m.delta, m.alpha, t, nutation, nullptr));
 }
 
 }  // namespace orrelin

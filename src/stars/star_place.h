@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/explanation.h"
+#include "earth/nutation.h"
 #include "earth/observer.h"
 
 namespace orrelin {
@@ -33,8 +34,13 @@ struct StarCorrection {
 };
 // Nutation and aberration of a mean place of date (degrees) at t centuries from J2000.0.
 StarCorrection StarNutationAberration(double declination, double rightAscension, double t, ExplanationLines* lines);
+// The same with the nutation of the moment already computed (the same for every star).
+StarCorrection StarNutationAberration(double declination, double rightAscension, double t,
+                                      const NutationResult& nutation, ExplanationLines* lines);
 
 // The apparent place in degrees (right ascension 0..360).
 EquatorialPlace StarApparentPlace(const StarValues& star, double t, ExplanationLines* lines);
+// The same without explanation, many stars of one moment sharing its nutation.
+EquatorialPlace StarApparentPlace(const StarValues& star, double t, const NutationResult& nutation);
 
 }  // namespace orrelin
