@@ -12,7 +12,9 @@
 #include "cli/report_command.h"
 #include "core/clock.h"
 #include "core/version.h"
+#include "cli/identify_command.h"
 #include "cli/satellites_command.h"
+#include "identify/identify_form.h"
 #include "planets/jupiter_satellites.h"
 #include "report/body_report.h"
 #include "report/satellites_moment.h"
@@ -35,7 +37,7 @@ class StandardErrorSink : public orrelin::MessageSink {
 };
 
 // The user's catalogue in the settings folder, else the one shipped with the program.
-orrelin::StarCatalogue LoadCatalogue() {
+std::filesystem::path CataloguePath() {
   std::vector<std::filesystem::path> candidates{orrelin::SettingsFolder() / orrelin::kStarFileName};
   std::error_code ec;
   const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
@@ -44,10 +46,12 @@ orrelin::StarCatalogue LoadCatalogue() {
     candidates.push_back(program / ".." / "share" / "orrelin" / orrelin::kStarFileName);
   }
   for (const auto& path : candidates) {
-    if (std::filesystem::is_regular_file(path, ec)) return orrelin::LoadStarCatalogue(path);
+    if (std::filesystem::is_regular_file(path, ec)) return path;
   }
-  return orrelin::LoadStarCatalogue(candidates.front());
+  return candidates.front();
 }
+
+orrelin::StarCatalogue LoadCatalogue() { return orrelin::LoadStarCatalogue(CataloguePath()); }
 
 int Stars(bool json) {
   const orrelin::StarCatalogue catalogue = LoadCatalogue();
@@ -115,6 +119,27 @@ int Satellites(const orrelin::cli::PlaceOptions& options, bool inverted, bool js
   return 0;
 }
 
+int Identify(const orrelin::cli::PlaceOptions& options, const std::string& hs, const std::string& zn,
+             const std::string& limit, bool json) {
+  auto main = PlaceAndMoment(options);
+  if (!main) return kBadInput;
+  orrelin::TIdentifyForm form = orrelin::cli::SightOf(hs, zn, limit);
+  orrelin::RecordingMessageSink sink;
+  // The user's catalogue (or the shipped one), read once for the search.
+  const std::filesystem::path catalogue = CataloguePath();
+  if (!orrelin::IdentifyOk(form, *main, catalogue, sink)) {
+    for (const auto& m : sink.messages) std::cerr << m << '\n';
+    return kBadInput;
+  }
+  if (json) {
+    std::cout << orrelin::cli::IdentifyJson(form, sink.messages);
+  } else {
+    for (const auto& m : sink.messages) std::cerr << m << '\n';
+    std::cout << orrelin::cli::IdentifyText(form);
+  }
+  return 0;
+}
+
 // The options of the main window's place and moment, shared by every command that computes.
 void AddPlaceOptions(CLI::App& command, orrelin::cli::PlaceOptions& options) {
   command.add_option("--lat", options.latitude, "Latitude: degrees, minutes, N or S (\"60 9.7 N\")");
@@ -161,6 +186,18 @@ int main(int argc, char** argv) {
   satellites->add_flag("--inverted", satellitesInverted, "As an inverting telescope shows them");
   satellites->add_flag("--json", satellitesJson, "Print {\"X\", \"Y\", \"px\", \"py\"} as JSON");
 
+  orrelin::cli::PlaceOptions identifyOptions;
+  std::string identifyHs, identifyZn, identifyMag = orrelin::kInitialMagnitudeLimit;
+  bool identifyJson = false;
+  CLI::App* identify = app.add_subcommand(
+      "identify", "Which star or planet a sextant altitude and a compass azimuth could be, the nearest three first");
+  identify->add_option("--hs", identifyHs, "Sextant altitude: degrees and minutes as typed (\"35 20.5\"; minutes may be left out)")
+      ->required();
+  identify->add_option("--zn", identifyZn, "Azimuth, degrees from north through east (0 to 360)")->required();
+  identify->add_option("--mag", identifyMag, "Magnitude limit (default 2.0): bodies this bright or brighter");
+  AddPlaceOptions(*identify, identifyOptions);
+  identify->add_flag("--json", identifyJson, "Print one JSON object");
+
   bool starsJson = false;
   CLI::App* stars = app.add_subcommand("stars", "The navigational stars of the catalogue");
   stars->add_flag("--json", starsJson, "Print a JSON array");
@@ -176,5 +213,6 @@ int main(int argc, char** argv) {
   if (report->parsed()) return Report(what, options, json);
   if (stars->parsed()) return Stars(starsJson);
   if (satellites->parsed()) return Satellites(satellitesOptions, satellitesInverted, satellitesJson);
+  if (identify->parsed()) return Identify(identifyOptions, identifyHs, identifyZn, identifyMag, identifyJson);
   return 0;
 }

@@ -50,6 +50,12 @@ std::string DegMinText(double x) {
   return WholeText(r.degrees) + kDegreeSign + " " + minutes + "'";
 }
 
+std::string AltitudeText(double altitude) {
+  const std::string text = DegMinText(altitude);
+  const bool showsZero = text == DegMinText(0.0);
+  return (altitude < 0 && !showsZero) ? "-" + text : text;
+}
+
 std::string DegMinSecText(double x) {
   x = Printable(x);
   const double fraction = std::fabs(Frac(x));

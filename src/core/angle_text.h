@@ -9,6 +9,8 @@ inline constexpr const char* kDegreeSign = "\xC2\xB0";
 
 // D° MM.M' without sign: 60.1617 -> "60° 09.7'".
 std::string DegMinText(double x);
+// DegMinText with "-" before a negative altitude (none when it shows as zero).
+std::string AltitudeText(double altitude);
 // D° MM' S.SS'' with the sign: -23.4392 -> "-23° 26' 21.12''".
 std::string DegMinSecText(double x);
 // H h MM m SS s of an hour value brought into 0..24: 6.5 -> "6 h 30 m 00 s".

@@ -53,12 +53,6 @@ std::string DeclinationText(double declination) {
   return DegMinSecText(declination) + (declination > 0 ? "  N" : "  S");
 }
 
-std::string AltitudeText(double altitude) {
-  const std::string text = DegMinText(altitude);
-  const bool showsZero = text == DegMinText(0.0);
-  return (altitude < 0 && !showsZero) ? "-" + text : text;
-}
-
 struct Levels {
   std::array<double, 4> altitudes{};
   std::size_t count = 0;

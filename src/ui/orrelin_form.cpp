@@ -19,6 +19,7 @@
 #include "report/body_report.h"
 #include "report/satellites_moment.h"
 #include "ui/date_box.h"
+#include "ui/identify_form.h"
 #include "ui/jupiter_form.h"
 #include "ui/planet_form.h"
 #include "ui/printing.h"
@@ -89,7 +90,15 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
   timer_->start();
   Tick();
 
-  // The windows are created in their order: Jupiter's, the star window, the report window.
+  // The windows are created in their order: identification, Jupiter's, the star window, the report window.
+  identifyForm_ = std::make_unique<TIdentifyForm>(
+      settings_, env.settingsFolder / kStarFileName, reportSink_,
+      TIdentifyForm::MainWindowAccess{[this] { return ToRecord(); },
+                                      [this](const MainWindowRecord& r) {
+                                        latMin_->setText(Q(r.latMin));
+                                        lonMin_->setText(Q(r.lonMin));
+                                      }},
+      this);
   jupiterForm_ = std::make_unique<TJupiterForm>(
       settings_, [this] { return TJupiterForm::MainTexts{date_->text(), localTime_->text(), weekday_->text()}; },
       this);
@@ -262,13 +271,18 @@ QWidget* TOrrelinForm::BuildButtons() {
   });
   grid->addWidget(stars, i / 5, i % 5);
   ++i;
-  for (const char* name : {"Identify", "Almanac"}) {
-    auto* button = new QPushButton(name);
-    button->setObjectName(name);
-    button->setEnabled(false);  // their windows come with later parts of the program
-    grid->addWidget(button, i / 5, i % 5);
-    ++i;
-  }
+  auto* identify = new QPushButton("Identify");
+  identify->setObjectName("Identify");
+  connect(identify, &QPushButton::clicked, this, [this] {
+    identifyForm_->show();
+    identifyForm_->raise();
+  });
+  grid->addWidget(identify, i / 5, i % 5);
+  ++i;
+  auto* almanac = new QPushButton("Almanac");
+  almanac->setObjectName("Almanac");
+  almanac->setEnabled(false);  // the almanac window comes with a later part of the program
+  grid->addWidget(almanac, i / 5, i % 5);
   return panel;
 }
 
@@ -403,7 +417,7 @@ void TOrrelinForm::closeEvent(QCloseEvent* event) {
   if (InNormalState(*this)) position = InsidePosition(*this);
   SaveMainSettings(settings_, ToRecord(), position);
   for (QWidget* window : {static_cast<QWidget*>(planetForm_.get()), static_cast<QWidget*>(starForm_.get()),
-                          static_cast<QWidget*>(jupiterForm_.get())}) {
+                          static_cast<QWidget*>(jupiterForm_.get()), static_cast<QWidget*>(identifyForm_.get())}) {
     if (window->isVisible()) window->close();
   }
   event->accept();

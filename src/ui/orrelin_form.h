@@ -20,6 +20,7 @@
 namespace orrelin::ui {
 
 class DateBox;
+class TIdentifyForm;
 class TJupiterForm;
 class TPlanetForm;
 class TStarForm;
@@ -34,6 +35,7 @@ class TOrrelinForm : public QMainWindow {
   TPlanetForm& PlanetForm() { return *planetForm_; }
   TStarForm& StarForm() { return *starForm_; }
   TJupiterForm& JupiterForm() { return *jupiterForm_; }
+  TIdentifyForm& IdentifyForm() { return *identifyForm_; }
   const SettingsFile& Settings() const { return settings_; }
   MessageSink& Sink() { return reportSink_; }
 
@@ -80,6 +82,7 @@ class TOrrelinForm : public QMainWindow {
   SettingsFile settings_;
   MessageSink& sink_;
   ReportFirstSink reportSink_;
+  std::unique_ptr<TIdentifyForm> identifyForm_;
   std::unique_ptr<TJupiterForm> jupiterForm_;
   std::unique_ptr<TStarForm> starForm_;
   std::unique_ptr<TPlanetForm> planetForm_;

@@ -36,6 +36,10 @@ TEST(GoldenOutputs, WholeOutputsAreUnchanged) {
       {"satellites --date 1992-12-16 --time 00:00:00", "satellites-1992-12-16.txt"},
       {"satellites --date 1992-12-16 --time 00:00:00 --inverted --json", "satellites-1992-12-16-inverted.json"},
       {"stars --json", "stars.json"},
+      {"identify --hs '13 3.6' --zn 184.6 " + place + " --height 3 --date 2026-01-15 --time 21:44:00 --json",
+       "identify-sirius-2026-01-15.json"},
+      {"identify --hs '25 10' --zn 120 " + place + " --date 2026-01-15 --time 18:00:00 --mag 6.0",
+       "identify-2026-01-15.txt"},
   };
   const bool update = std::getenv("ORRELIN_UPDATE_GOLDEN") != nullptr;
   for (const auto& [arguments, file] : cases) {

@@ -1,0 +1,78 @@
+#include "cli/identify_command.h"
+
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+#include <utility>
+
+namespace orrelin::cli {
+
+namespace {
+
+std::vector<std::string> Words(const std::string& text) {
+  std::vector<std::string> words;
+  std::istringstream in(text);
+  for (std::string w; in >> w;) words.push_back(w);
+  return words;
+}
+
+void Line(std::ostringstream& out, const std::string& caption, const std::string& text) {
+  out << "  " << caption << std::string(caption.size() < 20 ? 20 - caption.size() : 1, ' ') << text << '\n';
+}
+
+}  // namespace
+
+TIdentifyForm SightOf(const std::string& sextantAltitude, const std::string& azimuth, const std::string& limit) {
+  TIdentifyForm form;
+  const std::vector<std::string> w = Words(sextantAltitude);
+  form.hmDeg = w.empty() ? "" : w[0];
+  form.hmMin = w.size() > 1 ? w[1] : "";
+  if (w.size() > 2) form.hmMin += " " + w[2];  // more than two parts: the minutes do not read
+  form.azimuth = azimuth;
+  form.magnitudeLimit = limit;
+  return form;
+}
+
+std::string IdentifyText(const TIdentifyForm& f) {
+  std::ostringstream out;
+  out << "Observed\n";
+  Line(out, "Apparent altitude", f.apparentAltitude);
+  Line(out, "Observed altitude", f.observedDeg + "° " + f.observedMin + "'");
+  Line(out, "Declination", f.declination);
+  Line(out, "Local hour angle", f.lha);
+  Line(out, "Altitude", f.observedAltitude);
+  Line(out, "Azimuth", f.observedAzimuth);
+  for (std::size_t n = 0; n < f.panels.size(); ++n) {
+    const CandidatePanel& p = f.panels[n];
+    if (!p.visible) continue;
+    out << '\n' << n + 1 << ". " << p.name << '\n';
+    Line(out, "Declination", p.declination);
+    Line(out, "Local hour angle", p.lha);
+    Line(out, "Altitude", p.altitude);
+    Line(out, "Azimuth", p.azimuth);
+    Line(out, "Magnitude", p.magnitude);
+  }
+  return out.str();
+}
+
+std::string IdentifyJson(const TIdentifyForm& f, const std::vector<std::string>& messages) {
+  nlohmann::ordered_json j;
+  j["observed"] = {{"apparent_altitude", f.apparentAltitude}, {"observed_deg", f.observedDeg},
+                   {"observed_min", f.observedMin},           {"declination", f.declination},
+                   {"lha", f.lha},                            {"altitude", f.observedAltitude},
+                   {"azimuth", f.observedAzimuth}};
+  j["candidates"] = nlohmann::ordered_json::array();
+  for (const CandidatePanel& p : f.panels) {
+    if (!p.visible) continue;
+    j["candidates"].push_back({{"name", p.name},
+                               {"declination", p.declination},
+                               {"lha", p.lha},
+                               {"altitude", p.altitude},
+                               {"azimuth", p.azimuth},
+                               {"magnitude", p.magnitude}});
+  }
+  j["messages"] = messages;
+  return j.dump(2) + "\n";
+}
+
+}  // namespace orrelin::cli

@@ -1,0 +1,85 @@
+#pragma once
+// Identification of a body from a sextant altitude and a compass azimuth: the
+// altitude corrected for dip and refraction, turned with the azimuth into the
+// declination and local hour angle the body must have, and the three planets and
+// catalogue stars nearest to them. The window's texts are this record.
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/messages.h"
+#include "report/main_window_record.h"
+
+namespace orrelin {
+
+inline constexpr const char* kMessageHeightInDegreesAndMinutes = "Height in degrees and minutes";
+inline constexpr const char* kMessageMagnitudeRange = "Give the magnitude between -4.0 ja 8.0";
+inline constexpr const char* kMessageAzimuthRange = "Azimuth between 0 - 360";
+inline constexpr std::array<const char*, 9> kMagnitudeChoices{"6.0", "5.0", "4.0", "3.0", "2.0",
+                                                               "1.0", "-0.0", "-1.0", "-2.0"};
+inline constexpr const char* kInitialMagnitudeLimit = "2.0";
+
+// One of the three result panels: pnlSearch1..3.
+struct CandidatePanel {
+  bool visible = false;
+  std::string name;         // lblName
+  std::string declination;  // edtDec
+  std::string lha;          // edtLHA
+  std::string altitude;     // edtHei
+  std::string azimuth;      // edtAzi
+  std::string magnitude;    // edMag
+};
+
+// The identification window as texts: its boxes and which panels show.
+struct TIdentifyForm {
+  // What the user types.
+  std::string hmDeg;                                    // edtHmDeg, whole degrees of Hs
+  std::string hmMin;                                    // edtHmMin
+  std::string azimuth;                                  // edtAzim
+  std::string magnitudeLimit = kInitialMagnitudeLimit;  // cbMg
+  // pnlObsHeight.
+  bool observedVisible = false;
+  std::string apparentAltitude;  // edtAppHeight
+  std::string observedDeg;       // edtObsDeg, "-0" for a small negative Ho
+  std::string observedMin;       // edtObsMin
+  std::string declination;       // edtDeclination
+  std::string lha;               // edtLHA
+  std::string observedAltitude;  // edHei2
+  std::string observedAzimuth;   // edAzi2
+  std::array<CandidatePanel, 3> panels;
+};
+
+// One body of the search, as the slots keep it.
+struct Candidate {
+  double distance = 1000.0;
+  std::string name;       // up to 15 characters
+  std::string magnitude;  // up to 4 characters
+  double declination = 0.0, lha = 0.0, altitude = 0.0, azimuth = 0.0;  // degrees
+};
+using IdentifyCandidates = std::array<Candidate, 3>;
+
+// Keeps the three nearest, best first: moves carry the whole slot, and a body at the
+// distance of a kept one goes behind it.
+void KeepNearest(IdentifyCandidates& slots, const Candidate& body);
+
+// The declination and local hour angle (0..360) of a body at observed altitude Ho
+// and azimuth Zn, seen from latitude phi (degrees).
+struct ObservedPlace {
+  double declination = 0.0;
+  double lha = 0.0;
+};
+ObservedPlace PlaceOfSight(double latitude, double observedAltitude, double azimuth);
+
+// Distance of a body from the observed place: |dDec| + |dLHA|, the hour angles taken
+// the short way round the circle.
+double IdentifyDistance(const ObservedPlace& observed, double declination, double lha);
+
+// The OK button: checks, the altitude corrections, the calculation and the search,
+// reading the place and moment from the main window and the catalogue once.
+// False when a message stopped it.
+bool IdentifyOk(TIdentifyForm& form, MainWindowRecord& main, const std::filesystem::path& starFile,
+                MessageSink& sink);
+
+}  // namespace orrelin
