@@ -13,17 +13,21 @@ double HourAngle(double rightAscension, double siderealHours) {
   return ReduceAngle(15.0 * d);
 }
 
-HorizontalResult HorizontalCoordinates(double latitude, double longitude, double temperature, double pressure,
-                                       double declination, double greenwichHourAngle) {
+HorizontalResult HorizontalPlace(double latitude, double longitude, double declination, double greenwichHourAngle) {
   HorizontalResult r;
   r.localHourAngle = ReduceAngle(greenwichHourAngle - longitude);
   if (r.localHourAngle < 0) r.localHourAngle += 360.0;
   const double h = r.localHourAngle;
-  r.altitude = ArcSinDeg(SinDeg(latitude) * SinDeg(declination) +
-                         CosDeg(latitude) * CosDeg(declination) * CosDeg(h));
-  r.azimuth = ArcCosDeg((SinDeg(declination) - SinDeg(r.altitude) * SinDeg(latitude)) /
-                        (CosDeg(latitude) * CosDeg(r.altitude)));
+  const double sinLatitude = SinDeg(latitude), cosLatitude = CosDeg(latitude), sinDeclination = SinDeg(declination);
+  r.altitude = ArcSinDeg(sinLatitude * sinDeclination + cosLatitude * CosDeg(declination) * CosDeg(h));
+  r.azimuth = ArcCosDeg((sinDeclination - SinDeg(r.altitude) * sinLatitude) / (cosLatitude * CosDeg(r.altitude)));
   if (SinDeg(h) > 0) r.azimuth = 360.0 - r.azimuth;  // west of the meridian
+  return r;
+}
+
+HorizontalResult HorizontalCoordinates(double latitude, double longitude, double temperature, double pressure,
+                                       double declination, double greenwichHourAngle) {
+  HorizontalResult r = HorizontalPlace(latitude, longitude, declination, greenwichHourAngle);
   r.refraction = Refraction(r.altitude, pressure, temperature) / 60.0;
   return r;
 }

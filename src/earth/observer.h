@@ -29,6 +29,8 @@ struct HorizontalResult {
 };
 HorizontalResult HorizontalCoordinates(double latitude, double longitude, double temperature, double pressure,
                                        double declination, double greenwichHourAngle);
+// The same without the refraction (left 0), for searches that compare true places.
+HorizontalResult HorizontalPlace(double latitude, double longitude, double declination, double greenwichHourAngle);
 
 // Refraction of a true altitude in arc minutes.
 double Refraction(double altitude, double pressure, double temperature);

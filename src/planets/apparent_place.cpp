@@ -101,20 +101,35 @@ double MeanObliquity1900(double t) {
   return 23.452294 - 0.0130125 * t - 0.00000164 * t * t + 0.000000503 * t * t * t;
 }
 
-EquatorialShift EquatorialNutation(double alpha, double delta, double obliquity, double t) {
-  const NutationPair n = NutationLow(t);
-  const double se = SinDeg(obliquity), ce = CosDeg(obliquity);
+namespace {
+
+// The nutation and aberration in right ascension and declination, with the sines and
+// cosines of the obliquity and of the Sun's longitude already taken.
+EquatorialShift NutationShift(double alpha, double delta, double se, double ce, const NutationPair& n) {
   const double sa = SinDeg(alpha), ca = CosDeg(alpha), td = TanDeg(delta);
   return {((ce + se * sa * td) * n.deltaPsi - ca * td * n.deltaEpsilon) / 3600.0,
           (se * ca * n.deltaPsi + sa * n.deltaEpsilon) / 3600.0};
 }
 
-EquatorialShift EquatorialAberration(double alpha, double delta, double sunLongitude, double obliquity) {
+EquatorialShift AberrationShift(double alpha, double delta, double ss, double cs, double ce, double te) {
   constexpr double kappa = 20.49;  // arc seconds
   const double sa = SinDeg(alpha), ca = CosDeg(alpha), sd = SinDeg(delta), cd = CosDeg(delta);
-  const double ss = SinDeg(sunLongitude), cs = CosDeg(sunLongitude), ce = CosDeg(obliquity);
-  return {-kappa * (ca * cs * ce + sa * ss) / cd / 3600.0,
-          -kappa * (cs * ce * (TanDeg(obliquity) * cd - sa * sd) + ca * sd * ss) / 3600.0};
+  return {-kappa * (ca * cs * ce + sa * ss) / cd / 3600.0, -kappa * (cs * ce * (te * cd - sa * sd) + ca * sd * ss) / 3600.0};
+}
+
+}  // namespace
+
+EquatorialShift EquatorialNutation(double alpha, double delta, double obliquity, double t) {
+  return EquatorialNutation(alpha, delta, obliquity, NutationLow(t));
+}
+
+EquatorialShift EquatorialNutation(double alpha, double delta, double obliquity, const NutationPair& n) {
+  return NutationShift(alpha, delta, SinDeg(obliquity), CosDeg(obliquity), n);
+}
+
+EquatorialShift EquatorialAberration(double alpha, double delta, double sunLongitude, double obliquity) {
+  return AberrationShift(alpha, delta, SinDeg(sunLongitude), CosDeg(sunLongitude), CosDeg(obliquity),
+                         TanDeg(obliquity));
 }
 
 Phase PhaseAngle(double distance, double sunDistance, double radius) {
@@ -123,8 +138,24 @@ Phase PhaseAngle(double distance, double sunDistance, double radius) {
   return {ArcCosDeg(cosI), (1 + cosI) / 2};
 }
 
-GeocentricPlanet EclipticToApparent(const HeliocentricPlace& h, double t, ExplanationLines* lines) {
-  const SunPlace1900 sun = SunForPlanets(t);
+PlanetReduction PlanetReductionAt(double t) {
+  PlanetReduction r{SunForPlanets(t), NutationLow(t), MeanObliquity1900(t)};
+  r.sinObliquity = SinDeg(r.obliquity);
+  r.cosObliquity = CosDeg(r.obliquity);
+  r.tanObliquity = TanDeg(r.obliquity);
+  r.sinSun = SinDeg(r.sun.longitude);
+  r.cosSun = CosDeg(r.sun.longitude);
+  return r;
+}
+
+PlanetMoment PlanetMomentAt(double t, double jd) {
+  return {t, jd, PlanetReductionAt(t), PlanetSeriesTerms(t, (jd - 2415020.0) / 36525.0)};
+}
+
+namespace {
+
+GeocentricPlanet ToApparent(const HeliocentricPlace& h, const PlanetReduction& moment, ExplanationLines* lines) {
+  const SunPlace1900& sun = moment.sun;
   const double x = h.radius * CosDeg(h.latitude) * CosDeg(h.longitude - sun.longitude) + sun.radius;
   const double y = h.radius * CosDeg(h.latitude) * SinDeg(h.longitude - sun.longitude);
   const double z = h.radius * SinDeg(h.latitude);
@@ -133,17 +164,32 @@ GeocentricPlanet EclipticToApparent(const HeliocentricPlace& h, double t, Explan
   g.distance = std::sqrt(x * x + y * y + z * z);
   g.sunDistance = sun.radius;
   const double beta = ArcSinDeg(z / g.distance);
-  const double obliquity = MeanObliquity1900(t);
-  double alpha = QuadrantArcTan(CosDeg(lambda), SinDeg(lambda) * CosDeg(obliquity) - TanDeg(beta) * SinDeg(obliquity));
-  double delta = ArcSinDeg(SinDeg(beta) * CosDeg(obliquity) + CosDeg(beta) * SinDeg(obliquity) * SinDeg(lambda));
-  const EquatorialShift nutation = EquatorialNutation(alpha, delta, obliquity, t);
+  const double se = moment.sinObliquity, ce = moment.cosObliquity;
+  const double sinLambda = SinDeg(lambda);
+  double alpha = QuadrantArcTan(CosDeg(lambda), sinLambda * ce - TanDeg(beta) * se);
+  double delta = ArcSinDeg(SinDeg(beta) * ce + CosDeg(beta) * se * sinLambda);
+  const EquatorialShift nutation = NutationShift(alpha, delta, se, ce, moment.nutation);
   alpha += nutation.rightAscension;
   delta += nutation.declination;
-  const EquatorialShift aberration = EquatorialAberration(alpha, delta, sun.longitude, obliquity);
+  const EquatorialShift aberration =
+      AberrationShift(alpha, delta, moment.sinSun, moment.cosSun, ce, moment.tanObliquity);
   g.rightAscension = alpha + aberration.rightAscension;
   g.declination = delta + aberration.declination;
   if (lines != nullptr) ExplainEcliptical(h, lambda, beta, g.distance, lines);
   return g;
+}
+
+}  // namespace
+
+GeocentricPlanet EclipticToApparent(const HeliocentricPlace& h, double t, ExplanationLines* lines) {
+  return ToApparent(h, PlanetReductionAt(t), lines);
+}
+
+ApparentPlace PlanetApparentPlace(Planet planet, const PlanetMoment& moment) {
+  const double tj = (moment.jd - 2415020.0) / 36525.0;
+  const GeocentricPlanet g =
+      ToApparent(PlanetHeliocentric(planet, moment.t, tj, moment.series), moment.reduction, nullptr);
+  return {g.rightAscension, g.declination, PlanetParallax(g.distance)};
 }
 
 PlanetPlace PlanetApparentPlace(Planet planet, double t, double jd, ExplanationLines* lines) {

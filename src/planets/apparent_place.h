@@ -6,6 +6,7 @@
 
 #include "core/explanation.h"
 #include "earth/sun.h"
+#include "planets/perturbations.h"
 #include "planets/planet_theory.h"
 
 namespace orrelin {
@@ -30,6 +31,7 @@ struct EquatorialShift {
   double declination = 0.0;     // degrees
 };
 EquatorialShift EquatorialNutation(double alpha, double delta, double obliquity, double t);
+EquatorialShift EquatorialNutation(double alpha, double delta, double obliquity, const NutationPair& nutation);
 EquatorialShift EquatorialAberration(double alpha, double delta, double sunLongitude, double obliquity);
 
 struct Phase {
@@ -55,6 +57,29 @@ struct PlanetPlace {
 
 // t: centuries from 1900 of the moment; jd: the Julian day of 0h of the date.
 PlanetPlace PlanetApparentPlace(Planet planet, double t, double jd, ExplanationLines* lines);
+
+// What the reduction of every planet of one instant shares: its Sun, nutation and
+// obliquity, and the sines and cosines each planet would take again.
+struct PlanetReduction {
+  SunPlace1900 sun;
+  NutationPair nutation;
+  double obliquity = 0.0;
+  double sinObliquity = 0.0, cosObliquity = 1.0, tanObliquity = 0.0;
+  double sinSun = 0.0, cosSun = 1.0;
+};
+PlanetReduction PlanetReductionAt(double t);
+
+// The reduction and the perturbation series' arguments of one instant.
+struct PlanetMoment {
+  double t = 0.0;   // centuries from 1900
+  double jd = 0.0;  // the Julian day some planets take their centuries from
+  PlanetReduction reduction;
+  PlanetSeriesTerms series;
+};
+PlanetMoment PlanetMomentAt(double t, double jd);
+// The apparent place and parallax of a planet at a shared instant (no magnitude, no
+// lines): the same numbers as PlanetApparentPlace, for many planets of one instant.
+ApparentPlace PlanetApparentPlace(Planet planet, const PlanetMoment& moment);
 
 PlanetPlace MercuryApparentPlace(double t, double jd, ExplanationLines* lines);
 PlanetPlace VenusApparentPlace(double t, double jd, ExplanationLines* lines);

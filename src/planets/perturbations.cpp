@@ -39,46 +39,23 @@ double SumInner(const InnerTerm (&terms)[N], double sun, const MeanAnomalies& m)
   return sum;
 }
 
-// Sines and cosines of the multiples 1..5 of each angle, by the recurrence
-// sin((k+1)x) = 2 cos x sin(kx) - sin((k-1)x), so each angle costs one sine and cosine.
-class Multiples {
- public:
-  explicit Multiples(const JupiterSaturnArgs& a) {
-    const std::array<double, kAngleCount> angles{a.v, a.w, a.zeta, a.q, a.s - a.q};
-    for (std::size_t j = 0; j < angles.size(); ++j) {
-      const double s1 = SinDeg(angles[j]);
-      const double c1 = CosDeg(angles[j]);
-      sin_[j][0] = 0.0;
-      cos_[j][0] = 1.0;
-      sin_[j][1] = s1;
-      cos_[j][1] = c1;
-      for (std::size_t k = 2; k < kMultiples; ++k) {
-        sin_[j][k] = 2 * c1 * sin_[j][k - 1] - sin_[j][k - 2];
-        cos_[j][k] = 2 * c1 * cos_[j][k - 1] - cos_[j][k - 2];
-      }
-    }
+// The sine or cosine (or 1) of a multiple of one of the series' angles.
+double Of(const OuterPlanetTerms& m, const Factor& f) {
+  const auto j = static_cast<std::size_t>(f.angle);
+  const auto k = static_cast<std::size_t>(f.multiple);
+  switch (f.function) {
+    case kSin: return m.sines[j][k];
+    case kCos: return m.cosines[j][k];
+    default: return 1.0;
   }
-  double Of(const Factor& f) const {
-    const auto j = static_cast<std::size_t>(f.angle);
-    const auto k = static_cast<std::size_t>(f.multiple);
-    switch (f.function) {
-      case kSin: return sin_[j][k];
-      case kCos: return cos_[j][k];
-      default: return 1.0;
-    }
-  }
-
- private:
-  static constexpr std::size_t kMultiples = 6;
-  std::array<std::array<double, kMultiples>, kAngleCount> sin_{}, cos_{};
-};
+}
 
 template <std::size_t N>
-double SumSeries(const SeriesTerm (&terms)[N], const Multiples& m, double nu) {
+double SumSeries(const SeriesTerm (&terms)[N], const OuterPlanetTerms& m, double nu) {
   double sum = 0.0;
   for (const SeriesTerm& x : terms) {
     const double c = x.coefficient[0] + nu * (x.coefficient[1] + nu * x.coefficient[2]);
-    sum += c * m.Of(x.first) * m.Of(x.second);
+    sum += c * Of(m, x.first) * Of(m, x.second);
   }
   return sum;
 }
@@ -143,9 +120,33 @@ PositionPerturbation NeptunePosition(const OuterPlanetArgs& a) {
 
 }  // namespace
 
+// Sines and cosines of the multiples 1..5 of each angle, by the recurrence
+// sin((k+1)x) = 2 cos x sin(kx) - sin((k-1)x), so each angle costs one sine and cosine.
+OuterPlanetTerms::OuterPlanetTerms(double t) : args(OuterPlanetArguments(t)) {
+  const JupiterSaturnArgs& a = args.js;
+  const std::array<double, kAngles> angles{a.v, a.w, a.zeta, a.q, a.s - a.q};
+  for (std::size_t j = 0; j < angles.size(); ++j) {
+    const double s1 = SinDeg(angles[j]);
+    const double c1 = CosDeg(angles[j]);
+    sines[j][0] = 0.0;
+    cosines[j][0] = 1.0;
+    sines[j][1] = s1;
+    cosines[j][1] = c1;
+    for (std::size_t k = 2; k < kMultiples; ++k) {
+      sines[j][k] = 2 * c1 * sines[j][k - 1] - sines[j][k - 2];
+      cosines[j][k] = 2 * c1 * cosines[j][k - 1] - cosines[j][k - 2];
+    }
+  }
+}
+
+PlanetSeriesTerms::PlanetSeriesTerms(double t, double tj)
+    : anomalies(PlanetMeanAnomalies(t)), sunAnomaly(SunMeanAnomaly1900(t)), atTj(tj), atT(t) {}
+
 InnerPerturbation InnerPlanetPerturbation(Planet planet, double t) {
-  const MeanAnomalies m = PlanetMeanAnomalies(t);
-  const double sun = SunMeanAnomaly1900(t);
+  return InnerPlanetPerturbation(planet, t, PlanetMeanAnomalies(t), SunMeanAnomaly1900(t));
+}
+
+InnerPerturbation InnerPlanetPerturbation(Planet planet, double t, const MeanAnomalies& m, double sun) {
   InnerPerturbation p;
   switch (planet) {
     case Planet::kMercury:
@@ -171,11 +172,13 @@ InnerPerturbation InnerPlanetPerturbation(Planet planet, double t) {
 }
 
 ElementPerturbation OuterElementPerturbation(Planet planet, double tj) {
-  const OuterPlanetArgs a = OuterPlanetArguments(tj);
-  if (planet == Planet::kUranus) return UranusElements(a);
-  if (planet == Planet::kNeptune) return NeptuneElements(a);
-  const Multiples m(a.js);
-  const double nu = a.js.nu;
+  return OuterElementPerturbation(planet, OuterPlanetTerms(tj));
+}
+
+ElementPerturbation OuterElementPerturbation(Planet planet, const OuterPlanetTerms& m) {
+  if (planet == Planet::kUranus) return UranusElements(m.args);
+  if (planet == Planet::kNeptune) return NeptuneElements(m.args);
+  const double nu = m.args.js.nu;
   if (planet == Planet::kJupiter) {
     return {SumSeries(kJupiterA, m, nu), SumSeries(kJupiterB, m, nu), SumSeries(kJupiterC, m, nu),
             SumSeries(kJupiterD, m, nu)};
@@ -185,8 +188,11 @@ ElementPerturbation OuterElementPerturbation(Planet planet, double tj) {
 }
 
 PositionPerturbation OuterPositionPerturbation(Planet planet, double t) {
-  const OuterPlanetArgs a = OuterPlanetArguments(t);
-  return planet == Planet::kUranus ? UranusPosition(a) : NeptunePosition(a);
+  return OuterPositionPerturbation(planet, OuterPlanetTerms(t));
+}
+
+PositionPerturbation OuterPositionPerturbation(Planet planet, const OuterPlanetTerms& m) {
+  return planet == Planet::kUranus ? UranusPosition(m.args) : NeptunePosition(m.args);
 }
 
 }  // namespace orrelin

@@ -56,6 +56,10 @@ void ApplyElementPerturbation(PlanetOrbit& o, const ElementPerturbation& p) {
 
 double Centuries(double jd) { return (jd - 2415020.0) / 36525.0; }
 
+bool IsInner(Planet planet) {
+  return planet == Planet::kMercury || planet == Planet::kVenus || planet == Planet::kMars;
+}
+
 HeliocentricPlace Place(const PlanetOrbit& o, const KeplerSolution& k, double longitudeShift = 0.0,
                         double radiusShift = 0.0) {
   const EclipticPosition e =
@@ -63,9 +67,8 @@ HeliocentricPlace Place(const PlanetOrbit& o, const KeplerSolution& k, double lo
   return {e.longitude, e.latitude, k.radius + radiusShift};
 }
 
-HeliocentricPlace InnerPlanet(Planet planet, double t) {
+HeliocentricPlace InnerPlanet(Planet planet, double t, const InnerPerturbation& p) {
   PlanetOrbit o = PlanetMeanElements(planet, t);
-  const InnerPerturbation p = InnerPlanetPerturbation(planet, t);
   o.meanLongitude = ReduceAngle(o.meanLongitude + p.longPeriod);
   o.meanAnomaly = ReduceAngle(o.meanAnomaly + p.longPeriod);
   const KeplerSolution k = SolveKepler(o.meanAnomaly, o.eccentricity, o.semiMajorAxis);
@@ -73,16 +76,19 @@ HeliocentricPlace InnerPlanet(Planet planet, double t) {
   return Place(o, k, p.longitude, p.radius);
 }
 
-HeliocentricPlace OuterPlanet(Planet planet, double t, double tj) {
-  const bool elementsAtTj = planet == Planet::kUranus || planet == Planet::kNeptune;
+bool ElementsAtTj(Planet planet) { return planet == Planet::kUranus || planet == Planet::kNeptune; }
+
+// `positionAtT`: Uranus's and Neptune's corrections of l, b and r (else unused).
+HeliocentricPlace OuterPlanet(Planet planet, double t, double tj, const ElementPerturbation& p,
+                              const PositionPerturbation& positionAtT) {
+  const bool elementsAtTj = ElementsAtTj(planet);
   PlanetOrbit o = PlanetMeanElements(planet, elementsAtTj ? tj : t);
-  const ElementPerturbation p = OuterElementPerturbation(planet, tj);
   ApplyElementPerturbation(o, p);
   const KeplerSolution k = SolveKepler(o.meanAnomaly, o.eccentricity, o.semiMajorAxis);
   HeliocentricPlace place = Place(o, k);
   place.latitude += p.latitude;  // Saturn's latitude series; 0 for the others
   if (elementsAtTj) {
-    const PositionPerturbation d = OuterPositionPerturbation(planet, t);
+    const PositionPerturbation& d = positionAtT;
     place.longitude += d.longitude;  // used unreduced
     place.latitude += d.latitude;
     place.radius += d.radius;
@@ -162,14 +168,19 @@ double SunMeanAnomaly1900(double t) {
 }
 
 HeliocentricPlace PlanetHeliocentric(Planet planet, double t, double jd) {
-  switch (planet) {
-    case Planet::kMercury:
-    case Planet::kVenus:
-    case Planet::kMars:
-      return InnerPlanet(planet, t);
-    default:
-      return OuterPlanet(planet, t, Centuries(jd));
+  if (IsInner(planet)) return InnerPlanet(planet, t, InnerPlanetPerturbation(planet, t));
+  const double tj = Centuries(jd);
+  const PositionPerturbation position = ElementsAtTj(planet) ? OuterPositionPerturbation(planet, t) : PositionPerturbation{};
+  return OuterPlanet(planet, t, tj, OuterElementPerturbation(planet, tj), position);
+}
+
+HeliocentricPlace PlanetHeliocentric(Planet planet, double t, double tj, const PlanetSeriesTerms& terms) {
+  if (IsInner(planet)) {
+    return InnerPlanet(planet, t, InnerPlanetPerturbation(planet, t, terms.anomalies, terms.sunAnomaly));
   }
+  const PositionPerturbation position =
+      ElementsAtTj(planet) ? OuterPositionPerturbation(planet, terms.atT) : PositionPerturbation{};
+  return OuterPlanet(planet, t, tj, OuterElementPerturbation(planet, terms.atTj), position);
 }
 
 }  // namespace orrelin
