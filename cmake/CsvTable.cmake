@@ -1,15 +1,29 @@
-# Turns a CSV file of numbers (first line a header) into a C++ include file of
-# brace-enclosed rows, so that reference tables are compiled in rather than retyped.
+# Turns a CSV file (first line a header) into a C++ include file of brace-enclosed
+# rows, so that reference tables are compiled in rather than retyped. Fields that are
+# not numbers become string literals; lines starting with "#" are comments.
 function(orrelin_csv_table csv_file out_file)
   file(STRINGS "${csv_file}" lines)
   list(POP_FRONT lines)
   set(body "// Generated from ${csv_file}; do not edit.\n")
   foreach(line IN LISTS lines)
     string(STRIP "${line}" line)
-    if(line STREQUAL "")
+    if(line STREQUAL "" OR line MATCHES "^#")
       continue()
     endif()
-    string(APPEND body "{${line}},\n")
+    string(REPLACE "," ";" fields "${line}")
+    set(row "")
+    foreach(field IN LISTS fields)
+      string(STRIP "${field}" field)
+      if(NOT field MATCHES "^[-+]?[0-9]*\\.?[0-9]+([eE][-+]?[0-9]+)?$")
+        set(field "\"${field}\"")
+      endif()
+      if(row STREQUAL "")
+        set(row "${field}")
+      else()
+        string(APPEND row ", ${field}")
+      endif()
+    endforeach()
+    string(APPEND body "{${row}},\n")
   endforeach()
   file(CONFIGURE OUTPUT "${out_file}" CONTENT "${body}" @ONLY)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${csv_file}")

@@ -35,14 +35,6 @@ std::string DeclinationPanelText(double declination) {
   return DegMinText(declination) + (declination > 0 ? "  N" : "  S");
 }
 
-// The place of the main window, as the identification reads it: the report's checks,
-// and a height of eye in whole metres.
-std::optional<Observer> IdentifyObserver(MainWindowRecord& main) {
-  const auto observer = ReadObserver(main);
-  if (!observer || observer->height != std::floor(observer->height)) return std::nullopt;
-  return observer;
-}
-
 // The OK button's checks and the altitude corrections (steps 1 to 8). The main
 // window's weather is checked with its place before it corrects anything, so that
 // no observed altitude is shown from values no place can have.
@@ -66,7 +58,7 @@ std::optional<SextantReading> CheckAndCorrect(TIdentifyForm& form, MainWindowRec
     sink.ShowMessage(kMessageAzimuthRange);
   }
   if (!valid) return std::nullopt;
-  const auto observer = IdentifyObserver(main);
+  const auto observer = ReadObserverInWholeMetres(main);
   if (!observer) {
     sink.ShowMessage(kMessageBadLocation);
     sink.BringMainWindowForward();

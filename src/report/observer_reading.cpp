@@ -53,4 +53,10 @@ std::optional<Observer> ReadObserver(MainWindowRecord& main) {
   return o;
 }
 
+std::optional<Observer> ReadObserverInWholeMetres(MainWindowRecord& main) {
+  const auto observer = ReadObserver(main);
+  if (!observer || observer->height != std::floor(observer->height)) return std::nullopt;
+  return observer;
+}
+
 }  // namespace orrelin

@@ -44,5 +44,8 @@ DeltaBoxRead ReadDeltaBox(std::string_view text);
 // The observer of the main window's boxes, or none when a box holds what no place
 // can have. An empty minutes box becomes "0.0" in the record first.
 std::optional<Observer> ReadObserver(MainWindowRecord& main);
+// As ReadObserver, and the height of eye in whole metres: the place as the
+// identification and the almanac's proximity search read it.
+std::optional<Observer> ReadObserverInWholeMetres(MainWindowRecord& main);
 
 }  // namespace orrelin

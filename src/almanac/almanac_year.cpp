@@ -1,0 +1,234 @@
+#include "almanac/almanac_year.h"
+
+#include <array>
+#include <cmath>
+#include <utility>
+
+#include "almanac/almanac_calendar.h"
+#include "almanac/eclipses.h"
+#include "almanac/moon_phases.h"
+#include "almanac/phenomena.h"
+#include "almanac/seasons.h"
+#include "core/angle_text.h"
+#include "core/calendar.h"
+#include "core/delta_t.h"
+#include "core/numbers.h"
+
+namespace orrelin {
+
+namespace {
+
+// No search of a year's events needs more steps; a damaged input cannot loop for ever.
+constexpr int kMostSteps = 200;
+
+// A number in at least `width` characters with `decimals` decimals, blanks in front.
+std::string Width(double x, int width, int decimals) {
+  std::string s = FixedText(x, decimals);
+  return std::string(s.size() < static_cast<std::size_t>(width) ? width - s.size() : 0, ' ') + s;
+}
+
+struct Collector {
+  const AlmanacRange& range;
+  std::vector<AlmanacEvent>& events;
+  bool Inside(double instant) const { return range.start < instant && instant < range.end; }
+  void Add(double instant, std::string text, int kind) {
+    if (Inside(instant)) events.push_back({instant, std::move(text), kind});
+  }
+};
+
+void AddSeasons(Collector& c) {
+  static constexpr std::array<const char*, 4> kTexts{"Spring equinox", "Summer solstice", "Fall equinox",
+                                                     "Winter solstice"};
+  for (int s = 0; s < 4; ++s) c.Add(SeasonInstant(c.range.year, s), kTexts[static_cast<std::size_t>(s)], kSeasonEvent);
+}
+
+std::string SolarText(const Eclipse& e) {
+  switch (e.type) {
+    case kTotalSolar: return "Total solar ECLIPSE";
+    case kAnnularSolar: return "Annular solar ECLIPSE";
+    case kAnnularTotalSolar: return "Annular-total solar ECLIPSE";
+    case kNonCentralTotalSolar: return "Non-central total solar ECLIPSE";
+    case kNonCentralAnnularSolar: return "Non-central annular solar ECLIPSE";
+    default: return "Partial solar ECLIPSE, greatest magnitude = " + Width(e.magnitude, 5, 3);
+  }
+}
+
+std::string LunarText(const Eclipse& e) {
+  const std::string magnitude = Width(e.magnitude, 4, 2);
+  switch (e.type) {
+    case kTotalLunar: return "Total lunar ECLIPSE, magnitude = " + magnitude;
+    case kPartialLunar: return "Partial lunar ECLIPSE, magnitude = " + magnitude;
+    default: return "Penumbral lunar ECLIPSE, magnitude = " + magnitude;
+  }
+}
+
+template <typename Next, typename Text>
+void AddEclipses(Collector& c, Next next, Text text) {
+  double p = c.range.start - 1;
+  for (int step = 0; step < kMostSteps && p <= c.range.end; ++step) {
+    const Eclipse e = next(p);
+    if (!(e.jde > p)) break;  // no eclipse found: nothing further either
+    p = e.jde;
+    c.Add(e.jde, text(e), kMoonEvent);
+  }
+}
+
+const char* PlanetName(int planet) {
+  static constexpr std::array<const char*, 9> kNames{"", "Mercury", "Venus", "", "Mars", "Jupiter", "Saturn",
+                                                     "Uranus", "Neptune"};
+  return kNames[static_cast<std::size_t>(planet)];
+}
+
+void AddPhenomena(Collector& c) {
+  for (const int planet : {kPhMercury, kPhVenus, kPhMars, kPhJupiter, kPhSaturn, kPhUranus, kPhNeptune}) {
+    for (int phenomenon = 0; phenomenon < 2; ++phenomenon) {
+      const bool inner = planet <= kPhVenus;
+      const char* what = inner ? (phenomenon == 0 ? " in inferior conjunction with the Sun"
+                                                  : " in superior conjunction with the Sun")
+                               : (phenomenon == 0 ? " in opposition with the Sun" : " in conjunction with the Sun");
+      long long k = PhenomenonCycle(c.range.year, planet, phenomenon) - 1;
+      for (int step = 0; step < kMostSteps; ++step, ++k) {
+        const double instant = PlanetPhenomenonInstant(planet, phenomenon, k);
+        c.Add(instant, std::string(PlanetName(planet)) + what, kPhenomenon);
+        if (!(instant <= c.range.end)) break;
+      }
+    }
+  }
+}
+
+void AddElongations(Collector& c) {
+  for (const int planet : {kPhMercury, kPhVenus}) {
+    const long long k0 = PhenomenonCycle(c.range.year, planet, 0) - 1;
+    for (int side = 0; side < 2; ++side) {
+      const char* what = side == 0 ? " in greatest eastern elongation : " : " in greatest western elongation : ";
+      long long k = k0;
+      for (int step = 0; step < kMostSteps; ++step, ++k) {
+        const Elongation e = GreatestElongation(planet, side, k);
+        c.Add(e.jde, std::string(PlanetName(planet)) + what + Width(e.angle, 4, 1) + kDegreeSign, kPhenomenon);
+        if (!(e.jde <= c.range.end)) break;
+      }
+    }
+  }
+}
+
+void AddMoonPhases(Collector& c) {
+  static constexpr std::array<const char*, 4> kTexts{"New Moon", "First quarter", "Full Moon", "Last quarter"};
+  const long long g = static_cast<long long>(std::floor(4 * 12.3685 * (c.range.year - 2000) - 2.1));
+  int phase = static_cast<int>(((g % 4) + 4) % 4);
+  long long k = (g - phase) / 4;  // floor(g / 4)
+  for (int step = 0; step < kMostSteps; ++step) {
+    const double instant = MoonPhaseInstant(k, phase);
+    c.Add(instant, kTexts[static_cast<std::size_t>(phase)], kMoonEvent);
+    if (!(instant <= c.range.end)) break;
+    if (++phase == 4) {
+      phase = 0;
+      ++k;
+    }
+  }
+}
+
+void AddEaster(Collector& c) {
+  if (c.range.year < 1583) return;  // the Gregorian rule
+  const MonthDay easter = EasterSunday(c.range.year);
+  bool valid = true;
+  const TCalendarDate date = DateToRecord({c.range.year, easter.month, easter.day}, valid);
+  AlmanacEvent e{JulianDay(date, 0.0, false).jd, "EASTER SUNDAY", kEaster, easter.month, easter.day};
+  if (c.Inside(e.instant)) c.events.push_back(e);
+}
+
+std::string DateText(int year, int month, int day) {
+  std::string y = WholeText(std::abs(year));
+  y = std::string(y.size() < 4 ? 4 - y.size() : 0, '0') + y;
+  return (year < 0 ? "-" : "") + y + "-" + TwoDigitText(month) + "-" + TwoDigitText(day);
+}
+
+}  // namespace
+
+AlmanacRange AlmanacRangeOf(int year, double utcMinusLocalHours) {
+  AlmanacRange r;
+  r.year = year;
+  r.offsetDays = utcMinusLocalHours / 24.0;
+  r.start = JulianDayOfJanuary0(year) + 1 + r.offsetDays;
+  r.end = JulianDayOfJanuary0(year + 1) + 1 + r.offsetDays;
+  r.deltaTSeconds = DeltaT(CenturiesSinceJ2000((r.start + r.end) / 2));
+  return r;
+}
+
+std::vector<AlmanacEvent> CollectYearEvents(const AlmanacRange& range) {
+  std::vector<AlmanacEvent> events;
+  Collector c{range, events};
+  AddSeasons(c);
+  AddEclipses(c, NextSolarEclipse, SolarText);
+  AddEclipses(c, NextLunarEclipse, LunarText);
+  AddPhenomena(c);
+  AddElongations(c);
+  AddMoonPhases(c);
+  AddEaster(c);
+  return events;
+}
+
+std::vector<AlmanacEvent> ProximityEvents(const std::array<std::optional<PairClosest>, kProximityPairs>& pairs) {
+  std::vector<AlmanacEvent> events;
+  for (int p = 0; p < kProximityPairs; ++p) {
+    const auto& found = pairs[static_cast<std::size_t>(p)];
+    if (!found) continue;
+    const PairNames names = ProximityPairNames(p);
+    // Every pair's text ends with the degree sign, Mars and Mercury's too.
+    events.push_back({found->instant,
+                      std::string(names.first) + " and " + names.second + " seen near each other: " +
+                          ShortAngleText(found->separation) + kDegreeSign,
+                      kProximity});
+  }
+  return events;
+}
+
+void SortEvents(std::vector<AlmanacEvent>& events) {
+  for (std::size_t i = 0; i + 1 < events.size(); ++i) {
+    for (std::size_t j = i + 1; j < events.size(); ++j) {
+      if (events[j].instant < events[i].instant) std::swap(events[i], events[j]);
+    }
+  }
+}
+
+std::vector<AlmanacLine> AlmanacLines(const std::vector<AlmanacEvent>& sorted, const AlmanacRange& range) {
+  std::vector<AlmanacLine> lines;
+  for (const AlmanacEvent& e : sorted) {
+    AlmanacLine line;
+    line.text = e.text;
+    line.kind = e.kind;
+    line.instant = e.instant;
+    const double local = e.instant - range.deltaTSeconds / 86400.0 - range.offsetDays;
+    const CalendarInstant when = CalendarFromJulianDay(local);
+    const double dayFraction = when.day - std::floor(when.day);
+    line.localJulianDay = e.kind == kEaster ? e.instant : local;
+    line.date = e.kind == kEaster ? DateText(range.year, e.easterMonth, e.easterDay)
+                                  : DateText(when.year, when.month, static_cast<int>(std::floor(when.day)));
+    line.time = EventTimeText(e.kind, dayFraction);
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+std::string AlmanacTitle(int astronomicalYear) { return "Almanac for the year " + WholeText(astronomicalYear); }
+
+std::vector<std::vector<AlmanacPrintedText>> AlmanacPages(const std::vector<std::string>& listLines,
+                                                          int astronomicalYear, int pageHeight) {
+  std::vector<std::vector<AlmanacPrintedText>> pages(1);
+  pages[0].push_back({860, 50, 16, AlmanacTitle(astronomicalYear)});
+  const int step = pageHeight / 60 + 10;
+  int y = 200;
+  int counter = 3;
+  for (const std::string& line : listLines) {
+    if (++counter > 48) {
+      pages.emplace_back();
+      pages.back().push_back({1200, 50, 10, WholeText(static_cast<long long>(pages.size()))});
+      y = 120;
+      counter = 0;
+    }
+    if (!line.empty()) y += step;
+    pages.back().push_back({300, y, 10, line});
+  }
+  return pages;
+}
+
+}  // namespace orrelin

@@ -1,0 +1,63 @@
+#pragma once
+// The yearly almanac: the year's events collected in their order, sorted by instant,
+// and the list's lines in local time of the place.
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "almanac/proximity.h"
+
+namespace orrelin {
+
+struct AlmanacEvent {
+  double instant = 0.0;  // JDE (Easter: the Julian day of its 0h)
+  std::string text;      // up to 60 characters
+  int kind = 0;          // EventKind
+  int easterMonth = 0, easterDay = 0;  // the Easter line shows this date
+};
+
+// The year's range in Julian Ephemeris Days: an event belongs to it when
+// start < instant < end.
+struct AlmanacRange {
+  int year = 0;              // astronomical
+  double offsetDays = 0.0;   // UTC minus local, days
+  double start = 0.0, end = 0.0;
+  double deltaTSeconds = 0.0;  // one value for the whole year
+};
+AlmanacRange AlmanacRangeOf(int astronomicalYear, double utcMinusLocalHours);
+
+// The events of a "partial" count in the order they are collected: seasons, solar
+// and lunar eclipses, planetary phenomena, greatest elongations, moon phases, Easter.
+std::vector<AlmanacEvent> CollectYearEvents(const AlmanacRange& range);
+// The pairs of planets seen near each other, as events.
+std::vector<AlmanacEvent> ProximityEvents(const std::array<std::optional<PairClosest>, kProximityPairs>& pairs);
+
+// By instant, the list's exchange sort: a later event moves before an earlier one
+// only when it is strictly earlier.
+void SortEvents(std::vector<AlmanacEvent>& events);
+
+// One line of the list, and its parts (for the command line's exports).
+struct AlmanacLine {
+  std::string date;  // the local date, "yyyy-mm-dd" with the astronomical year ("-0002-03-21")
+  std::string time;  // EventTimeText
+  std::string text;
+  int kind = 0;
+  double instant = 0.0;
+  double localJulianDay = 0.0;  // the instant in local civil time (Easter: its 0h)
+  std::string Line() const { return date + "   " + time + "    " + text; }
+};
+std::vector<AlmanacLine> AlmanacLines(const std::vector<AlmanacEvent>& sorted, const AlmanacRange& range);
+
+// "Almanac for the year " and the astronomical year.
+std::string AlmanacTitle(int astronomicalYear);
+
+// The printed list: texts at printer positions, pages after 48 lines.
+struct AlmanacPrintedText {
+  int x = 0, y = 0, pointSize = 10;
+  std::string text;
+};
+std::vector<std::vector<AlmanacPrintedText>> AlmanacPages(const std::vector<std::string>& listLines,
+                                                          int astronomicalYear, int pageHeight);
+
+}  // namespace orrelin
