@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   build-essential make cmake pkg-config
   googletest libgtest-dev libbenchmark-dev
-  qt6-base-dev libgl-dev fonts-dejavu-core libcli11-dev nlohmann-json3-dev
+  qt6-base-dev libgl-dev fonts-dejavu-core libcli11-dev nlohmann-json3-dev libical-dev
   locales tzdata
   xvfb openbox
 )

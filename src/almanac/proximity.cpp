@@ -57,6 +57,7 @@ Bests SearchDays(const ProximityInput& in, int from, int to, std::atomic<int>& d
   const GeocentricPosition geocentric = ObserverGeocentric(in.observer.latitude, in.observer.height);
   std::array<Sky, 7> sky{};
   for (int day = from; day < to; ++day) {
+    if (in.stop != nullptr && in.stop->load()) break;
     for (int hour = 1; hour <= 25; ++hour) {
       // The local hour as a UT moment (the range's days already hold the offset). Hour 25
       // is the next day's hour 1: the same moment, computed once.

@@ -3,6 +3,7 @@
 // the altitude and azimuth of the seven planets, and for each of the 21 pairs the
 // hour of its smallest separation below 3 degrees.
 #include <array>
+#include <atomic>
 #include <functional>
 #include <optional>
 #include <string>
@@ -34,6 +35,8 @@ struct ProximityInput {
   int threads = 1;        // the result does not depend on it
   // Days done so far; called from the working threads (it must be safe to call from them).
   std::function<void(int)> progress;
+  // Set from outside to end the search early (its result is then incomplete).
+  const std::atomic<bool>* stop = nullptr;
 };
 
 // For each pair, the earliest sample of its smallest separation below 3 degrees.

@@ -12,7 +12,9 @@
 #include "cli/report_command.h"
 #include "core/clock.h"
 #include "core/version.h"
+#include "cli/almanac_command.h"
 #include "cli/identify_command.h"
+#include "core/file_io.h"
 #include "cli/satellites_command.h"
 #include "identify/identify_form.h"
 #include "planets/jupiter_satellites.h"
@@ -140,6 +142,39 @@ int Identify(const orrelin::cli::PlaceOptions& options, const std::string& hs, c
   return 0;
 }
 
+// Writes an export through a temporary file; false, with the message, when it cannot.
+bool WriteExport(const std::string& path, const std::string& bytes) {
+  const orrelin::FileWrite written = orrelin::WriteFileAtomically(path, bytes);
+  if (!written.ok) std::cerr << "Could not write " << path << ": " << written.errorText << '\n';
+  return written.ok;
+}
+
+int Almanac(const orrelin::cli::PlaceOptions& options, const std::string& year, bool total, bool json,
+            const std::string& icsPath, const std::string& csvPath) {
+  auto main = PlaceAndMoment(options);
+  if (!main) return kBadInput;
+  std::vector<std::string> messages;
+  const auto listing = orrelin::cli::AlmanacOf(year, total, *main, messages);
+  if (!listing) {
+    for (const auto& m : messages) std::cerr << m << '\n';
+    return kBadInput;
+  }
+  if (!icsPath.empty()) {
+    std::string why;
+    const auto ics = orrelin::cli::AlmanacICalendar(*listing, why);
+    if (!ics) return Fail(why);
+    if (!WriteExport(icsPath, *ics)) return kBadInput;
+  }
+  if (!csvPath.empty() && !WriteExport(csvPath, orrelin::cli::AlmanacCsv(*listing))) return kBadInput;
+  if (json) {
+    std::cout << orrelin::cli::AlmanacJson(*listing);
+  } else {
+    for (const auto& m : listing->messages) std::cerr << m << '\n';
+    std::cout << orrelin::cli::AlmanacText(*listing);
+  }
+  return 0;
+}
+
 // The options of the main window's place and moment, shared by every command that computes.
 void AddPlaceOptions(CLI::App& command, orrelin::cli::PlaceOptions& options) {
   command.add_option("--lat", options.latitude, "Latitude: degrees, minutes, N or S (\"60 9.7 N\")");
@@ -198,6 +233,18 @@ int main(int argc, char** argv) {
   AddPlaceOptions(*identify, identifyOptions);
   identify->add_flag("--json", identifyJson, "Print one JSON object");
 
+  orrelin::cli::PlaceOptions almanacOptions;
+  std::string almanacYear, almanacIcs, almanacCsv;
+  bool almanacTotal = false, almanacJson = false;
+  CLI::App* almanac = app.add_subcommand(
+      "almanac", "The events of a year in local time: seasons, Easter, moon phases, eclipses, planetary phenomena");
+  almanac->add_option("YEAR", almanacYear, "The year, 0 to 2999 (with --bc: before Christ)")->required();
+  almanac->add_flag("--total", almanacTotal, "Add the hours at which two planets are seen near each other");
+  AddPlaceOptions(*almanac, almanacOptions);
+  almanac->add_flag("--json", almanacJson, "Print one JSON object");
+  almanac->add_option("--ics", almanacIcs, "Also write the events as an iCalendar file (RFC 5545, UTC times)");
+  almanac->add_option("--csv", almanacCsv, "Also write the events as a CSV file");
+
   bool starsJson = false;
   CLI::App* stars = app.add_subcommand("stars", "The navigational stars of the catalogue");
   stars->add_flag("--json", starsJson, "Print a JSON array");
@@ -214,5 +261,6 @@ int main(int argc, char** argv) {
   if (stars->parsed()) return Stars(starsJson);
   if (satellites->parsed()) return Satellites(satellitesOptions, satellitesInverted, satellitesJson);
   if (identify->parsed()) return Identify(identifyOptions, identifyHs, identifyZn, identifyMag, identifyJson);
+  if (almanac->parsed()) return Almanac(almanacOptions, almanacYear, almanacTotal, almanacJson, almanacIcs, almanacCsv);
   return 0;
 }

@@ -19,6 +19,7 @@
 #include "report/body_report.h"
 #include "report/satellites_moment.h"
 #include "ui/date_box.h"
+#include "ui/almanac_form.h"
 #include "ui/identify_form.h"
 #include "ui/jupiter_form.h"
 #include "ui/planet_form.h"
@@ -102,6 +103,8 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
   jupiterForm_ = std::make_unique<TJupiterForm>(
       settings_, [this] { return TJupiterForm::MainTexts{date_->text(), localTime_->text(), weekday_->text()}; },
       this);
+  almanacForm_ = std::make_unique<TAlmanacForm>(
+      settings_, reportSink_, TAlmanacForm::MainWindowAccess{[this] { return ToRecord(); }, {}}, this);
   starForm_ = std::make_unique<TStarForm>(settings_, env.settingsFolder / kStarFileName, sink_,
                                           [this] { RunBodyReport(ToRecord().bodyCode); }, this);
   planetForm_ = std::make_unique<TPlanetForm>(settings_, [this] { OpenSatellites(); }, this);
@@ -281,7 +284,8 @@ QWidget* TOrrelinForm::BuildButtons() {
   ++i;
   auto* almanac = new QPushButton("Almanac");
   almanac->setObjectName("Almanac");
-  almanac->setEnabled(false);  // the almanac window comes with a later part of the program
+  connect(almanac, &QPushButton::clicked, this,
+          [this] { almanacForm_->ShowForYear(date_->Date().year, beforeChrist_->isChecked()); });
   grid->addWidget(almanac, i / 5, i % 5);
   return panel;
 }
@@ -417,7 +421,8 @@ void TOrrelinForm::closeEvent(QCloseEvent* event) {
   if (InNormalState(*this)) position = InsidePosition(*this);
   SaveMainSettings(settings_, ToRecord(), position);
   for (QWidget* window : {static_cast<QWidget*>(planetForm_.get()), static_cast<QWidget*>(starForm_.get()),
-                          static_cast<QWidget*>(jupiterForm_.get()), static_cast<QWidget*>(identifyForm_.get())}) {
+                          static_cast<QWidget*>(jupiterForm_.get()), static_cast<QWidget*>(identifyForm_.get()),
+                          static_cast<QWidget*>(almanacForm_.get())}) {
     if (window->isVisible()) window->close();
   }
   event->accept();

@@ -20,6 +20,7 @@
 namespace orrelin::ui {
 
 class DateBox;
+class TAlmanacForm;
 class TIdentifyForm;
 class TJupiterForm;
 class TPlanetForm;
@@ -36,6 +37,7 @@ class TOrrelinForm : public QMainWindow {
   TStarForm& StarForm() { return *starForm_; }
   TJupiterForm& JupiterForm() { return *jupiterForm_; }
   TIdentifyForm& IdentifyForm() { return *identifyForm_; }
+  TAlmanacForm& AlmanacForm() { return *almanacForm_; }
   const SettingsFile& Settings() const { return settings_; }
   MessageSink& Sink() { return reportSink_; }
 
@@ -84,6 +86,7 @@ class TOrrelinForm : public QMainWindow {
   ReportFirstSink reportSink_;
   std::unique_ptr<TIdentifyForm> identifyForm_;
   std::unique_ptr<TJupiterForm> jupiterForm_;
+  std::unique_ptr<TAlmanacForm> almanacForm_;
   std::unique_ptr<TStarForm> starForm_;
   std::unique_ptr<TPlanetForm> planetForm_;
 

@@ -40,6 +40,8 @@ TEST(GoldenOutputs, WholeOutputsAreUnchanged) {
        "identify-sirius-2026-01-15.json"},
       {"identify --hs '25 10' --zn 120 " + place + " --date 2026-01-15 --time 18:00:00 --mag 6.0",
        "identify-2026-01-15.txt"},
+      {"almanac 2000 --offset 0", "almanac-2000.txt"},
+      {"almanac 2020 --total " + place, "almanac-2020-total-helsinki.txt"},
   };
   const bool update = std::getenv("ORRELIN_UPDATE_GOLDEN") != nullptr;
   for (const auto& [arguments, file] : cases) {

@@ -1,0 +1,55 @@
+#include "almanac/almanac_window.h"
+
+#include <cmath>
+
+#include "core/calendar.h"
+#include "core/numbers.h"
+#include "report/body_report.h"
+#include "report/observer_reading.h"
+
+namespace orrelin {
+
+std::optional<AlmanacCount> StartAlmanacCount(const std::string& yearText, bool total, MainWindowRecord& main,
+                                              MessageSink& sink) {
+  const NumberRead typed = ReadWholeNumber(yearText);
+  if (typed.value < 0 || typed.value > kLastAlmanacYear || !HasDigit(yearText)) {
+    sink.ShowMessage("0 .. " + WholeText(kLastAlmanacYear));
+    return std::nullopt;
+  }
+  const auto offset = ReadOffsetBox(main.utcMinusLocal);
+  if (!offset) {
+    sink.ShowMessage(kMessageBadLocation);
+    sink.BringMainWindowForward();
+    return std::nullopt;
+  }
+  AlmanacCount count;
+  count.range = AlmanacRangeOf(AstronomicalYear(static_cast<int>(typed.value), main.beforeChrist), *offset);
+  count.events = CollectYearEvents(count.range);
+  if (total) {
+    const auto observer = ReadObserverInWholeMetres(main);
+    if (observer) {
+      ProximityInput in;
+      in.firstDay = count.range.start;
+      in.days = static_cast<int>(std::lround(count.range.end - count.range.start));
+      in.observer = *observer;
+      in.deltaTSeconds = count.range.deltaTSeconds;
+      count.proximity = in;
+    } else {
+      sink.ShowMessage(kMessageBadLocation);
+      sink.BringMainWindowForward();
+    }
+  }
+  return count;
+}
+
+std::vector<std::string> FinishAlmanacCount(AlmanacCount& count, const std::vector<AlmanacEvent>& nearEachOther) {
+  count.events.insert(count.events.end(), nearEachOther.begin(), nearEachOther.end());
+  SortEvents(count.events);
+  std::vector<std::string> lines{""};
+  for (const AlmanacLine& line : AlmanacLines(count.events, count.range)) lines.push_back(line.Line());
+  return lines;
+}
+
+std::string AlmanacYearText(int year) { return WholeText(year).substr(0, 4); }
+
+}  // namespace orrelin

@@ -1,0 +1,36 @@
+#pragma once
+// The almanac window's Count, as logic: the year's events from the year box and the
+// main window, the proximity search to run for "total", and the list's lines.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "almanac/almanac_year.h"
+#include "core/messages.h"
+#include "report/main_window_record.h"
+
+namespace orrelin {
+
+inline constexpr int kLastAlmanacYear = 2999;
+
+struct AlmanacCount {
+  AlmanacRange range;
+  std::vector<AlmanacEvent> events;       // the "partial" events, collected in their order
+  std::optional<ProximityInput> proximity;  // "total" with a place that passed its check
+};
+
+// Count, steps 1 to 4g: the year box read as a whole number (0..2999; B.C. from the main
+// window), the main window's offset, and the events. For "total" the proximity search is
+// prepared when the main window's place passes its check; otherwise its message is said
+// and the rest of the year is still counted. None when the year or the offset is refused.
+std::optional<AlmanacCount> StartAlmanacCount(const std::string& yearText, bool total, MainWindowRecord& main,
+                                              MessageSink& sink);
+
+// Adds the pairs the proximity search found, sorts, and gives the list's lines: line 0
+// empty, then one line for each event.
+std::vector<std::string> FinishAlmanacCount(AlmanacCount& count, const std::vector<AlmanacEvent>& nearEachOther);
+
+// The year of the main window's date for the year box: at most 4 characters.
+std::string AlmanacYearText(int year);
+
+}  // namespace orrelin

@@ -1,0 +1,35 @@
+#pragma once
+// The command line's almanac: the year's list as the almanac window shows it, as
+// text, JSON, CSV or an iCalendar file.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "almanac/almanac_year.h"
+#include "report/main_window_record.h"
+
+namespace orrelin::cli {
+
+struct AlmanacListing {
+  std::string title;
+  AlmanacRange range;
+  std::vector<AlmanacLine> lines;
+  std::vector<std::string> messages;
+};
+
+// The year (as typed, B.C. from the record), "total" with the proximity search on every
+// core. None, with the messages that stopped it, when the year or the offset is refused.
+std::optional<AlmanacListing> AlmanacOf(const std::string& yearText, bool total, MainWindowRecord& main,
+                                        std::vector<std::string>& messages);
+
+std::string AlmanacText(const AlmanacListing& listing);
+// {"title", "events": [{"date", "time", "text", "kind", "instant_jde"}, ...], "messages"}
+std::string AlmanacJson(const AlmanacListing& listing);
+// date, local time, UTC instant, kind and text; one line for each event.
+std::string AlmanacCsv(const AlmanacListing& listing);
+// RFC 5545: one VEVENT each at its UTC instant, Easter a whole day, UIDs that stay the
+// same for the same year and event (re-importing replaces). None for years before 1,
+// which iCalendar cannot hold (`why` says so).
+std::optional<std::string> AlmanacICalendar(const AlmanacListing& listing, std::string& why);
+
+}  // namespace orrelin::cli
