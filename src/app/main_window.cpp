@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/place_list.h"
 #include "app/settings_folder.h"
 #include "core/clock.h"
 #include "core/numbers.h"
@@ -161,6 +162,9 @@ StartResult StartMainWindow(const StartEnvironment& env, SettingsFile& settings,
   main.beforeChrist = false;
   result.deltaPanelVisible = DeltaPanelVisible(main.date);
   result.weekday = WeekdayName(main.date, main.beforeChrist);
+  // The user's place list: a copy of the shipped one when the folder has none.
+  InstallShippedFile(env.settingsFolder, env.starFileSources, kPlaceFileName);
+  result.placeNames = LoadPlaceList(env.settingsFolder / kPlaceFileName, sink);
   return result;
 }
 

@@ -17,7 +17,7 @@ namespace orrelin {
 // What the window layer knows of the machine at start.
 struct StartEnvironment {
   std::filesystem::path settingsFolder;
-  std::vector<std::filesystem::path> starFileSources;  // where a shipped "Mstars.dat" may be
+  std::vector<std::filesystem::path> starFileSources;  // where the shipped "Mstars.dat" and "Position.txt" may be
   double screenDotsPerInch = 96;
   int screenWidth = 1920;
   std::time_t now = 0;
@@ -29,6 +29,7 @@ struct StartResult {
   bool firstStart = false;
   bool deltaPanelVisible = false;
   std::string weekday;
+  std::vector<std::string> placeNames;  // the drop-down's items
 };
 
 // Creates the settings folder (installing the star file), takes the computer's

@@ -37,23 +37,32 @@ bool CreateSettingsFolder(const std::filesystem::path& folder) {
 
 namespace {
 
-// The shipped catalogue: the first source that holds one.
-std::optional<std::string> ShippedStarFile(const std::vector<std::filesystem::path>& sources) {
+// A shipped file: the first source that holds one.
+std::optional<std::string> ShippedFile(const std::vector<std::filesystem::path>& sources, const std::string& name) {
   for (const auto& source : sources) {
-    const FileContents file = ReadWholeFile(source / kStarFileName, kLargestStarFile);
+    const FileContents file = ReadWholeFile(source / name, kLargestStarFile);
     if (file.status == FileStatus::kRead) return file.bytes;
   }
   return std::nullopt;
 }
 
+std::optional<std::string> ShippedStarFile(const std::vector<std::filesystem::path>& sources) {
+  return ShippedFile(sources, kStarFileName);
+}
+
 }  // namespace
 
-bool InstallStarFile(const std::filesystem::path& folder, const std::vector<std::filesystem::path>& sources) {
+bool InstallShippedFile(const std::filesystem::path& folder, const std::vector<std::filesystem::path>& sources,
+                        const std::string& name) {
   std::error_code ec;
-  const std::filesystem::path target = folder / kStarFileName;
-  if (std::filesystem::exists(target, ec)) return false;
-  const auto shipped = ShippedStarFile(sources);
+  const std::filesystem::path target = folder / name;
+  if (std::filesystem::exists(target, ec) || std::filesystem::is_symlink(target, ec)) return false;
+  const auto shipped = ShippedFile(sources, name);
   return shipped && WriteNewFileAtomically(target, *shipped).ok;
+}
+
+bool InstallStarFile(const std::filesystem::path& folder, const std::vector<std::filesystem::path>& sources) {
+  return InstallShippedFile(folder, sources, kStarFileName);
 }
 
 bool RepairPartialStarFile(const std::filesystem::path& folder, const std::vector<std::filesystem::path>& sources) {

@@ -22,6 +22,11 @@ inline constexpr const char* kMessageStarFileNotInUse = "Star file not in use";
 // True only when a copy was made.
 bool InstallStarFile(const std::filesystem::path& folder, const std::vector<std::filesystem::path>& sources);
 
+// Copies a file shipped with the program (the first of `sources` that holds it) into
+// the folder when the folder has none, through a temporary file. True when copied.
+bool InstallShippedFile(const std::filesystem::path& folder, const std::vector<std::filesystem::path>& sources,
+                        const std::string& name);
+
 // Replaces the folder's "Mstars.dat" when it is a cut-off copy of the shipped one
 // (shorter and a prefix of it, as a full disk left it). True when it was replaced.
 bool RepairPartialStarFile(const std::filesystem::path& folder, const std::vector<std::filesystem::path>& sources);

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/place_list.h"
+#include "app/settings_file.h"
 #include "app/settings_folder.h"
 #include "cli/report_command.h"
 #include "core/clock.h"
@@ -38,14 +40,21 @@ class StandardErrorSink : public orrelin::MessageSink {
   void ShowMessage(const std::string& text) override { std::cerr << text << '\n'; }
 };
 
+std::filesystem::path UserOrShipped(const char* name);
+
 // The user's catalogue in the settings folder, else the one shipped with the program.
-std::filesystem::path CataloguePath() {
-  std::vector<std::filesystem::path> candidates{orrelin::SettingsFolder() / orrelin::kStarFileName};
+std::filesystem::path CataloguePath() { return UserOrShipped(orrelin::kStarFileName); }
+
+orrelin::StarCatalogue LoadCatalogue() { return orrelin::LoadStarCatalogue(CataloguePath()); }
+
+// A file of the user's settings folder, else the one shipped with the program.
+std::filesystem::path UserOrShipped(const char* name) {
+  std::vector<std::filesystem::path> candidates{orrelin::SettingsFolder() / name};
   std::error_code ec;
   const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", ec).parent_path();
   if (!ec) {
-    candidates.push_back(program / orrelin::kStarFileName);
-    candidates.push_back(program / ".." / "share" / "orrelin" / orrelin::kStarFileName);
+    candidates.push_back(program / name);
+    candidates.push_back(program / ".." / "share" / "orrelin" / name);
   }
   for (const auto& path : candidates) {
     if (std::filesystem::is_regular_file(path, ec)) return path;
@@ -53,7 +62,13 @@ std::filesystem::path CataloguePath() {
   return candidates.front();
 }
 
-orrelin::StarCatalogue LoadCatalogue() { return orrelin::LoadStarCatalogue(CataloguePath()); }
+int Places(bool json) {
+  const std::filesystem::path path = UserOrShipped(orrelin::kPlaceFileName);
+  const orrelin::TextLines list = orrelin::ReadTextLines(path, 16 * 1024 * 1024);
+  if (!list.exists || !list.readable) return Fail(std::string(" File missing or cannot be opened ") + path.string());
+  std::cout << (json ? orrelin::cli::PlaceListJson(list.lines) : orrelin::cli::PlaceListText(list.lines));
+  return 0;
+}
 
 int Stars(bool json) {
   const orrelin::StarCatalogue catalogue = LoadCatalogue();
@@ -71,7 +86,7 @@ std::optional<orrelin::MainWindowRecord> PlaceAndMoment(const orrelin::cli::Plac
   orrelin::MainWindowRecord main =
       orrelin::cli::StartingRecord(settings, now, orrelin::ComputerZoneOffset(now), stderrSink);
   orrelin::RecordingMessageSink sink;
-  if (!orrelin::cli::ApplyPlaceOptions(options, main, sink)) {
+  if (!orrelin::cli::ApplyPlaceOptions(options, main, sink, UserOrShipped(orrelin::kPlaceFileName))) {
     Fail(sink.messages.back());
     return std::nullopt;
   }
@@ -177,6 +192,8 @@ int Almanac(const orrelin::cli::PlaceOptions& options, const std::string& year, 
 
 // The options of the main window's place and moment, shared by every command that computes.
 void AddPlaceOptions(CLI::App& command, orrelin::cli::PlaceOptions& options) {
+  command.add_option("--place", options.place, "A place of the place list by name (any letter case): its "
+                                                "latitude, longitude and offset");
   command.add_option("--lat", options.latitude, "Latitude: degrees, minutes, N or S (\"60 9.7 N\")");
   command.add_option("--lon", options.longitude, "Longitude: degrees, minutes, E or W (\"24 57.3 E\")");
   command.add_option("--height", options.height, "Height of eye, metres (0 to 8900)");
@@ -245,6 +262,10 @@ int main(int argc, char** argv) {
   almanac->add_option("--ics", almanacIcs, "Also write the events as an iCalendar file (RFC 5545, UTC times)");
   almanac->add_option("--csv", almanacCsv, "Also write the events as a CSV file");
 
+  bool placesJson = false;
+  CLI::App* places = app.add_subcommand("places", "The named places of the place list");
+  places->add_flag("--json", placesJson, "Print a JSON array");
+
   bool starsJson = false;
   CLI::App* stars = app.add_subcommand("stars", "The navigational stars of the catalogue");
   stars->add_flag("--json", starsJson, "Print a JSON array");
@@ -259,6 +280,7 @@ int main(int argc, char** argv) {
   }
   if (report->parsed()) return Report(what, options, json);
   if (stars->parsed()) return Stars(starsJson);
+  if (places->parsed()) return Places(placesJson);
   if (satellites->parsed()) return Satellites(satellitesOptions, satellitesInverted, satellitesJson);
   if (identify->parsed()) return Identify(identifyOptions, identifyHs, identifyZn, identifyMag, identifyJson);
   if (almanac->parsed()) return Almanac(almanacOptions, almanacYear, almanacTotal, almanacJson, almanacIcs, almanacCsv);

@@ -9,6 +9,7 @@
 
 #include "app/date_box.h"
 #include "app/main_window.h"
+#include "app/place_list.h"
 #include "core/checks.h"
 #include "core/clock.h"
 #include "core/fields.h"
@@ -106,8 +107,21 @@ MainWindowRecord StartingRecord(const SettingsFile& settings, std::time_t now, l
   return main;
 }
 
-bool ApplyPlaceOptions(const PlaceOptions& o, MainWindowRecord& main, MessageSink& sink) {
+bool ApplyPlaceOptions(const PlaceOptions& o, MainWindowRecord& main, MessageSink& sink,
+                       const std::filesystem::path& placeList) {
   OptionSink latSink("--lat", sink), lonSink("--lon", sink), heightSink("--height", sink);
+  if (o.place) {
+    OptionSink placeSink("--place", sink);
+    MainWindowRecord chosen = main;
+    chosen.place = *o.place;
+    RecordingMessageSink listSink;
+    if (!ApplyPlace(placeList, chosen, listSink)) {
+      placeSink.ShowMessage(listSink.messages.empty() ? "No place named " + *o.place + " in " + placeList.string()
+                                                      : listSink.messages.back());
+      return false;
+    }
+    main = chosen;
+  }
   if (o.latitude && !ApplyAngle(*o.latitude, 90, 'N', 'S', main.latDeg, main.latMin, main.north, latSink)) {
     return false;
   }
@@ -151,6 +165,29 @@ bool ApplyPlaceOptions(const PlaceOptions& o, MainWindowRecord& main, MessageSin
   }
   UpdateLocalTime(main);
   return true;
+}
+
+std::string PlaceListText(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const auto& line : lines) {
+    const std::string coordinates = line.substr(std::min(line.size(), line.find('=') + 1));
+    out += TrimmedRight(Padded(PlaceName(line), 22) + Padded(ExtractField(coordinates, ",", 0), 14) +
+                        Padded(ExtractField(coordinates, ",", 1), 15) + ExtractField(coordinates, ",", 2)) +
+           "\n";
+  }
+  return out;
+}
+
+std::string PlaceListJson(const std::vector<std::string>& lines) {
+  nlohmann::ordered_json list = nlohmann::ordered_json::array();
+  for (const auto& line : lines) {
+    const std::string coordinates = line.substr(std::min(line.size(), line.find('=') + 1));
+    list.push_back({{"name", PlaceName(line)},
+                    {"latitude", ExtractField(coordinates, ",", 0)},
+                    {"longitude", ExtractField(coordinates, ",", 1)},
+                    {"offset", ExtractField(coordinates, ",", 2)}});
+  }
+  return list.dump(2) + "\n";
 }
 
 std::optional<std::string> BodyCodeOf(const std::string& name) {

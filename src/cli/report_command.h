@@ -2,6 +2,7 @@
 // The command line's report: the main window's boxes filled from the saved
 // settings (or the first-start place) and the options, then the body report.
 #include <ctime>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@ namespace orrelin::cli {
 
 // Each option mirrors one box of the main window; absent options keep the box.
 struct PlaceOptions {
+  std::optional<std::string> place;      // a name of the place list, any letter case
   std::optional<std::string> latitude;   // "60 9.7 N"
   std::optional<std::string> longitude;  // "24 57.3 E"
   std::optional<std::string> height, pressure, temperature;
@@ -33,8 +35,14 @@ MainWindowRecord StartingRecord(const SettingsFile& settings, std::time_t now, l
                                 MessageSink& sink);
 
 // Puts the options into the boxes. False, with the message said (after the option's
-// name, "--lat: 0 .. 59.9"), when one is wrong.
-bool ApplyPlaceOptions(const PlaceOptions& options, MainWindowRecord& main, MessageSink& sink);
+// name, "--lat: 0 .. 59.9"), when one is wrong. --place takes its latitude, longitude
+// and offset from the place list first; the other options may then change them.
+bool ApplyPlaceOptions(const PlaceOptions& options, MainWindowRecord& main, MessageSink& sink,
+                       const std::filesystem::path& placeList = {});
+
+// The place list as text ("name  latitude  longitude  offset") or JSON.
+std::string PlaceListText(const std::vector<std::string>& lines);
+std::string PlaceListJson(const std::vector<std::string>& lines);
 
 // Maps a command-line body name ("sun", "Mars") to its body code ("SUN", "MARS").
 std::optional<std::string> BodyCodeOf(const std::string& name);

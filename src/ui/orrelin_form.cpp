@@ -10,6 +10,7 @@
 #include <ctime>
 #include <functional>
 
+#include "app/place_list.h"
 #include "app/settings_folder.h"
 #include "core/calendar.h"
 #include "core/clock.h"
@@ -62,7 +63,8 @@ void TOrrelinForm::ReportFirstSink::ShowMessage(const std::string& text) {
 }
 
 TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidget* parent)
-    : QMainWindow(parent), settings_(env.settingsFolder / kSettingsFileName), sink_(sink), reportSink_(*this, sink) {
+    : QMainWindow(parent), settings_(env.settingsFolder / kSettingsFileName), settingsFolder_(env.settingsFolder),
+      sink_(sink), reportSink_(*this, sink) {
   setObjectName("OrrelinForm");
   setWindowTitle("Orrelin");
   BuildMenu();
@@ -80,9 +82,16 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
   settings_.TellFailuresTo(&sink_);
   MainWindowRecord record;
   const StartResult start = StartMainWindow(env, settings_, record, sink_);
+  {
+    const QSignalBlocker quiet(place_);
+    for (const auto& name : start.placeNames) place_->addItem(Q(name));
+  }
   FromRecord(record);
   if (start.mainWindowPosition) MoveToStoredPlace(*this, *start.mainWindowPosition);
   ConnectTypingChecks();
+  connect(place_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
+    if (!text.isEmpty()) ApplyChosenPlace();
+  });
 
   timer_ = new QTimer(this);
   timer_->setObjectName("Timer1");
@@ -136,7 +145,7 @@ QWidget* TOrrelinForm::BuildPlace() {
   save->setObjectName("BitBtn1");
   save->setToolTip("Save to file");
   save->setFixedWidth(32);
-  save->setEnabled(false);  // the place list is not part of this build yet
+  connect(save, &QPushButton::clicked, this, [this] { SavePlace(PlaceFile(), ToRecord(), sink_); });
   grid->addWidget(place_, 0, 0, 1, 4);
   grid->addWidget(save, 0, 4);
 
@@ -238,6 +247,9 @@ QWidget* TOrrelinForm::BuildMoment() {
   });
   connect(time_, &QLineEdit::textChanged, this, &TOrrelinForm::TimeChanged);
   connect(pcTime_, &QRadioButton::clicked, this, &TOrrelinForm::TakeComputerTime);
+  connect(otherTime_, &QRadioButton::clicked, this, [this] {
+    if (!place_->currentText().isEmpty()) ApplyChosenPlace();
+  });
   connect(clock_, &QPushButton::clicked, this, &TOrrelinForm::ClockClicked);
   return group;
 }
@@ -290,6 +302,17 @@ QWidget* TOrrelinForm::BuildButtons() {
   return panel;
 }
 
+std::filesystem::path TOrrelinForm::PlaceFile() const { return settingsFolder_ / kPlaceFileName; }
+
+void TOrrelinForm::ApplyChosenPlace() {
+  MainWindowRecord record = ToRecord();
+  if (!ApplyPlace(PlaceFile(), record, sink_)) return;
+  // ShowClockTime: the clock's UTC time, and the local time with the place's offset.
+  record.time = S(clock_->text()).substr(0, S(clock_->text()).find(' '));
+  UpdateLocalTime(record);
+  FromRecord(record);
+}
+
 void TOrrelinForm::ConnectTypingChecks() {
   // A check runs on what was typed, but not on the mere beginning of a number ("-", ".").
   auto check = [this](QLineEdit* box, std::function<bool(const std::string&)> accepts) {
@@ -328,7 +351,10 @@ MainWindowRecord TOrrelinForm::ToRecord() const {
 }
 
 void TOrrelinForm::FromRecord(const MainWindowRecord& r) {
-  place_->setCurrentText(Q(r.place));
+  {
+    const QSignalBlocker quiet(place_);
+    place_->setCurrentText(Q(r.place));
+  }
   latDeg_->setText(Q(r.latDeg));
   latMin_->setText(Q(r.latMin));
   (r.north ? north_ : south_)->setChecked(true);

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <filesystem>
 #include <memory>
 
 #include "app/main_window.h"
@@ -66,6 +67,9 @@ class TOrrelinForm : public QMainWindow {
   void ClockClicked();
   void Tick();
   void CloseSatellites();
+  // The place of the drop-down into the boxes, with the clock's time (the place list).
+  void ApplyChosenPlace();
+  std::filesystem::path PlaceFile() const;
 
   // Messages of the windows: before one is shown, the report window shows what the
   // report has written so far (emptied boxes, never the previous body's numbers).
@@ -82,6 +86,7 @@ class TOrrelinForm : public QMainWindow {
   };
 
   SettingsFile settings_;
+  std::filesystem::path settingsFolder_;
   MessageSink& sink_;
   ReportFirstSink reportSink_;
   std::unique_ptr<TIdentifyForm> identifyForm_;

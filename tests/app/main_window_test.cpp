@@ -16,7 +16,10 @@ using orrelin::testing::TempFolder;
 
 constexpr std::time_t kJanuary15 = 1768518605;  // 2026-01-15 23:10:05 UTC
 
+// A machine where the program shipped a place list (and, where a test puts one, a catalogue).
 StartEnvironment Environment(const TempFolder& folder) {
+  std::filesystem::create_directories(folder.Path() / "share");
+  std::ofstream(folder.Path() / "share" / "Position.txt") << "Helsinki=60_9.7_N,24_57.3_E,-2\n";
   StartEnvironment env;
   env.settingsFolder = SettingsFolderFrom((folder.Path() / "cfg").string(), "");
   env.starFileSources = {folder.Path() / "share"};
@@ -64,6 +67,9 @@ TEST(MainWindowStart, FirstStartShowsHelsinkiAndInstallsTheStarFile) {
   EXPECT_EQ(main.date.day, 16);
   EXPECT_EQ(r.weekday, "Friday");
   EXPECT_TRUE(r.deltaPanelVisible);
+  // The place list was copied into the settings folder and fills the drop-down.
+  EXPECT_EQ(r.placeNames, std::vector<std::string>{"Helsinki"});
+  EXPECT_TRUE(std::filesystem::exists(env.settingsFolder / "Position.txt"));
   // No presets until the second start.
   EXPECT_FALSE(SettingsFile(env.settingsFolder / "settings.ini").Read("ResFonts").has_value());
 }

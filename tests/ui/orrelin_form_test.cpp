@@ -1,5 +1,7 @@
 // The main window, driven as a user would.
 #include <QCheckBox>
+#include <QComboBox>
+#include <QPrinter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -7,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <unistd.h>
+
+#include <fstream>
 
 #include "app/settings_file.h"
 #include "core/messages.h"
@@ -55,8 +59,9 @@ class OrrelinFormTest : public QObject {
     QCOMPARE(Find<QLineEdit>(form, "DateTimePicker1")->text(), QString("2026-06-12"));
     QCOMPARE(Find<QLabel>(form, "lbWeekday")->text(), QString("Friday"));
     QVERIFY(Find<QRadioButton>(form, "rbPcTime")->isChecked());
-    // No star file was shipped to this first start.
-    QCOMPARE(sink.messages, std::vector<std::string>{"Star file not in use"});
+    // Neither a star file nor a place list was shipped to this first start.
+    QCOMPARE(sink.messages, (std::vector<std::string>{"Star file not in use",
+                                                      " File missing or cannot be opened Position.txt"}));
   }
 
   void typingChecksBeepShowTheMessageAndSelectTheText() {
@@ -223,6 +228,45 @@ class OrrelinFormTest : public QObject {
     sink.ShowMessage("0 .. 90");
     QVERIFY(needed > 150);
     QVERIFY(width >= needed);
+  }
+
+  void thePlaceListFillsTheBoxesAndSKeepsANewPlace() {
+    RecordingMessageSink sink;
+    const orrelin::StartEnvironment env = orrelin::testing::WindowEnvironment(Fresh(), true);
+    TOrrelinForm form(env, sink);
+    form.show();
+    QVERIFY(sink.messages.empty());
+    auto* place = Find<QComboBox>(form, "cbxPlace");
+    QVERIFY(place->count() > 300);
+    QTest::mouseClick(Find<QRadioButton>(form, "rbOthTime"), Qt::LeftButton);
+    place->setCurrentIndex(place->findText("Kolkata"));
+    QCOMPARE(Find<QLineEdit>(form, "Edit1")->text(), QString("22"));
+    QCOMPARE(Find<QLineEdit>(form, "Edit2")->text(), QString("32"));
+    QVERIFY(Find<QRadioButton>(form, "RadioButton1")->isChecked());
+    QCOMPARE(Find<QLineEdit>(form, "Edit3")->text(), QString("88"));
+    QVERIFY(Find<QRadioButton>(form, "RadioButton4")->isChecked());
+    QCOMPARE(Find<QLineEdit>(form, "Edit5")->text(), QString("-5.5"));
+    // The time is the clock's, and the local time follows with the place's offset.
+    QCOMPARE(Find<QLineEdit>(form, "edtTime")->text(), Find<QPushButton>(form, "btClock1")->text());
+    // "S" keeps the place typed in the box.
+    place->setEditText("Home Port");
+    Find<QLineEdit>(form, "Edit1")->setText("59");
+    QTest::mouseClick(Find<QPushButton>(form, "BitBtn1"), Qt::LeftButton);
+    QCOMPARE(sink.messages.back(), std::string("Position saved in Position.txt"));
+    std::ifstream list(env.settingsFolder / "Position.txt");
+    std::string all((std::istreambuf_iterator<char>(list)), {});
+    QVERIFY(all.find("\nHome Port=59_32_N,88_22_E,-5.5\n") != std::string::npos);
+  }
+
+  void printsTheMainWindowToAPdfFile() {
+    RecordingMessageSink sink;
+    TOrrelinForm form(Environment(), sink);
+    form.show();
+    const QString path = dir_.path() + "/main.pdf";
+    QPrinter printer(QPrinter::HighResolution);
+    orrelin::testing::PrintToPdf(printer, path);
+    QVERIFY(orrelin::ui::PrintWidgetImage(form, printer));
+    QVERIFY(orrelin::testing::IsPdfFile(path, 1000));
   }
 
   void startsFromAFolderThatWasDeleted() {
