@@ -25,7 +25,7 @@ class PlanetFormTest : public QObject {
   QTemporaryDir dir_;
   int folders_ = 0;
   orrelin::StartEnvironment Environment() {
-    return orrelin::testing::WindowEnvironment(dir_.path() + "/cfg" + QString::number(++folders_));
+    return orrelin::testing::WindowEnvironment(dir_.path() + "/cfg" + QString::number(++folders_), true);
   }
 
  private slots:
@@ -54,7 +54,7 @@ class PlanetFormTest : public QObject {
     QVERIFY(!Find<QLineEdit>(report, "edMagn")->isVisible());
     // The Delta box received the Delta T of 2026.
     QVERIFY(Find<QLineEdit>(form, "edDelta")->text().startsWith("70."));
-    QVERIFY(sink.messages.size() <= 1);  // only the first start's star file message
+    QVERIFY(sink.messages.empty());
   }
 
   void theBoxesStandInOneColumnOfOneWidthForEveryBody() {
