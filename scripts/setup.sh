@@ -9,6 +9,7 @@ PACKAGES=(
   qt6-base-dev libgl-dev fonts-dejavu-core libcli11-dev nlohmann-json3-dev libical-dev
   locales tzdata
   xvfb openbox
+  cmark librsvg2-bin desktop-file-utils appstream dpkg-dev file
 )
 COMMA_LOCALE="de_DE.UTF-8"
 

@@ -91,6 +91,7 @@ TAlmanacForm::TAlmanacForm(const SettingsFile& settings, MessageSink& sink, Main
   list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   list_->setShowGrid(false);
   list_->setFont(QFont("DejaVu Sans Mono"));
+  list_->verticalHeader()->setDefaultSectionSize(QFontMetrics(list_->font()).height() + 4);
   layout->addWidget(list_, 1);
   setCentralWidget(central);
   resize(640, 560);

@@ -1,6 +1,8 @@
 #include "ui/orrelin_form.h"
 
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QDateTime>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,11 +22,13 @@
 #include "report/body_report.h"
 #include "report/satellites_moment.h"
 #include "ui/date_box.h"
+#include "ui/about_box.h"
 #include "ui/almanac_form.h"
 #include "ui/identify_form.h"
 #include "ui/jupiter_form.h"
 #include "ui/planet_form.h"
 #include "ui/printing.h"
+#include "ui/program_files.h"
 #include "ui/star_form.h"
 #include "ui/window_placement.h"
 
@@ -100,7 +104,9 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
   timer_->start();
   Tick();
 
-  // The windows are created in their order: identification, Jupiter's, the star window, the report window.
+  // The windows are created in their order: About, identification, Jupiter's, the almanac,
+  // the star window, the report window.
+  aboutBox_ = new TAboutBox(this);
   identifyForm_ = std::make_unique<TIdentifyForm>(
       settings_, env.settingsFolder / kStarFileName, reportSink_,
       TIdentifyForm::MainWindowAccess{[this] { return ToRecord(); },
@@ -113,7 +119,8 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
       settings_, [this] { return TJupiterForm::MainTexts{date_->text(), localTime_->text(), weekday_->text()}; },
       this);
   almanacForm_ = std::make_unique<TAlmanacForm>(
-      settings_, reportSink_, TAlmanacForm::MainWindowAccess{[this] { return ToRecord(); }, {}}, this);
+      settings_, reportSink_, TAlmanacForm::MainWindowAccess{[this] { return ToRecord(); }, [this] { OpenHelp(); }},
+      this);
   starForm_ = std::make_unique<TStarForm>(settings_, env.settingsFolder / kStarFileName, sink_,
                                           [this] { RunBodyReport(ToRecord().bodyCode); }, this);
   planetForm_ = std::make_unique<TPlanetForm>(settings_, [this] { OpenSatellites(); }, this);
@@ -125,10 +132,20 @@ void TOrrelinForm::BuildMenu() {
   AddCloseAndPrintImageMenu(*this, "&Print", "Print");
   QAction* about = menuBar()->addAction("&About");
   about->setObjectName("About");
-  about->setEnabled(false);  // the About window is not part of this build yet
+  connect(about, &QAction::triggered, this, [this] { aboutBox_->exec(); });
   QAction* help = menuBar()->addAction("&Help");
   help->setObjectName("Help");
-  help->setEnabled(false);  // no manual is installed yet
+  connect(help, &QAction::triggered, this, &TOrrelinForm::OpenHelp);
+}
+
+void TOrrelinForm::OpenHelp() {
+  const auto manual = FindManual();
+  if (!manual) {
+    sink_.ShowMessage("The user's manual is not installed: no manual/index.html beside the program or in "
+                      "share/doc/orrelin");
+    return;
+  }
+  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(manual->string())));
 }
 
 QWidget* TOrrelinForm::BuildPlace() {

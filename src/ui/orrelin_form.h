@@ -21,6 +21,7 @@
 namespace orrelin::ui {
 
 class DateBox;
+class TAboutBox;
 class TAlmanacForm;
 class TIdentifyForm;
 class TJupiterForm;
@@ -50,6 +51,9 @@ class TOrrelinForm : public QMainWindow {
   void RunBodyReport(const std::string& bodyCode);
   // The report window's "Satellites": the satellites window for the date and time.
   void OpenSatellites();
+  // "&Help": the user's manual in the desktop's browser, or a message when it is not installed.
+  void OpenHelp();
+  TAboutBox& AboutBox() { return *aboutBox_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -89,6 +93,7 @@ class TOrrelinForm : public QMainWindow {
   std::filesystem::path settingsFolder_;
   MessageSink& sink_;
   ReportFirstSink reportSink_;
+  TAboutBox* aboutBox_ = nullptr;  // a child dialog of this window
   std::unique_ptr<TIdentifyForm> identifyForm_;
   std::unique_ptr<TJupiterForm> jupiterForm_;
   std::unique_ptr<TAlmanacForm> almanacForm_;

@@ -1,5 +1,7 @@
 // The main window, driven as a user would.
+#include <QAction>
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QComboBox>
 #include <QPrinter>
 #include <QLabel>
@@ -14,6 +16,7 @@
 
 #include "app/settings_file.h"
 #include "core/messages.h"
+#include "ui/about_box.h"
 #include "ui/date_box.h"
 #include "ui/orrelin_form.h"
 #include "ui/planet_form.h"
@@ -26,6 +29,17 @@ using orrelin::RecordingMessageSink;
 using orrelin::testing::Find;
 using orrelin::ui::DateBox;
 using orrelin::ui::TOrrelinForm;
+
+// Catches what the program asks the desktop to open.
+class UrlCatcher : public QObject {
+  Q_OBJECT
+
+ public:
+  QList<QUrl> opened;
+
+ public slots:
+  void open(const QUrl& url) { opened << url; }
+};
 
 class OrrelinFormTest : public QObject {
   Q_OBJECT
@@ -267,6 +281,43 @@ class OrrelinFormTest : public QObject {
     orrelin::testing::PrintToPdf(printer, path);
     QVERIFY(orrelin::ui::PrintWidgetImage(form, printer));
     QVERIFY(orrelin::testing::IsPdfFile(path, 1000));
+  }
+
+  void aboutShowsTheVersionAndOpensItsLinks() {
+    RecordingMessageSink sink;
+    TOrrelinForm form(Environment(), sink);
+    orrelin::ui::TAboutBox& about = form.AboutBox();
+    QCOMPARE(about.windowTitle(), QString("About"));
+    QCOMPARE(Find<QLabel>(about, "ProductName")->text(), QString("Orrelin"));
+    QCOMPARE(Find<QLabel>(about, "lbVersion")->text(), QString("Version: 0.2.0.0"));
+    QCOMPARE(Find<QLabel>(about, "Label1")->text(), QString("The astronomical formulas used are from the book"));
+    QVERIFY(!Find<QLabel>(about, "ProgramIcon")->pixmap().isNull());
+    QVERIFY(Find<QPushButton>(about, "OKButton")->isDefault());
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("mailto", &catcher, "open");
+    QDesktopServices::setUrlHandler("https", &catcher, "open");
+    about.show();
+    QTest::mouseClick(Find<QLabel>(about, "lbEmail"), Qt::LeftButton);
+    QTest::mouseClick(Find<QLabel>(about, "lbUrl"), Qt::LeftButton);
+    QDesktopServices::unsetUrlHandler("mailto");
+    QDesktopServices::unsetUrlHandler("https");
+    QCOMPARE(catcher.opened.size(), 2);
+    QCOMPARE(catcher.opened[0].toString(), QString("mailto:orrelin@users.noreply.example.org"));
+    QCOMPARE(catcher.opened[1].toString(), QString("https://orrelin.example.org/"));
+    QTest::mouseClick(Find<QPushButton>(about, "OKButton"), Qt::LeftButton);
+    QVERIFY(!about.isVisible());
+  }
+
+  void helpOpensTheManual() {
+    RecordingMessageSink sink;
+    TOrrelinForm form(Environment(), sink);
+    UrlCatcher catcher;
+    QDesktopServices::setUrlHandler("file", &catcher, "open");
+    form.findChild<QAction*>("Help")->trigger();
+    QDesktopServices::unsetUrlHandler("file");
+    QCOMPARE(catcher.opened.size(), 1);
+    QVERIFY(catcher.opened[0].toLocalFile().endsWith("manual/index.html"));
+    QVERIFY(QFile::exists(catcher.opened[0].toLocalFile()));
   }
 
   void startsFromAFolderThatWasDeleted() {

@@ -2,7 +2,9 @@
 // pictures are made from the program itself, so they never drift from it.
 // Usage: window-pictures OUTPUT_FOLDER SHIPPED_DATA_FOLDER
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -11,6 +13,11 @@
 #include "app/main_window.h"
 #include "app/settings_folder.h"
 #include "core/messages.h"
+#include "ui/about_box.h"
+#include "ui/almanac_form.h"
+#include "ui/date_box.h"
+#include "ui/identify_form.h"
+#include "ui/jupiter_form.h"
 #include "ui/orrelin_form.h"
 #include "ui/planet_form.h"
 #include "ui/star_form.h"
@@ -21,6 +28,11 @@ bool Save(QWidget& window, const QString& path) {
   const bool saved = window.grab().save(path);
   if (!saved) std::fprintf(stderr, "could not write %s\n", qPrintable(path));
   return saved;
+}
+
+template <typename T>
+T* Child(QWidget& window, const char* name) {
+  return window.findChild<T*>(name);
 }
 
 }  // namespace
@@ -50,7 +62,29 @@ int main(int argc, char** argv) {
   ok = Save(form.PlanetForm(), out + "/report-moon.png") && ok;
   form.RunBodyReport("JUPITER");
   ok = Save(form.PlanetForm(), out + "/report-jupiter.png") && ok;
-  form.findChild<QPushButton*>("Stars")->click();
+  form.OpenSatellites();
+  ok = Save(form.JupiterForm(), out + "/satellites.png") && ok;
+  Child<QPushButton>(form, "Stars")->click();
   ok = Save(form.StarForm(), out + "/star-window.png") && ok;
+
+  // A sight of Sirius on the meridian, 2026 January 15 at 21:44 UT, from 3 m.
+  Child<orrelin::ui::DateBox>(form, "DateTimePicker1")->SetDate({2026, 1, 15});
+  Child<QLineEdit>(form, "edtTime")->setText("21:44:00");
+  Child<QLineEdit>(form, "edtHeight")->setText("3");
+  orrelin::ui::TIdentifyForm& identify = form.IdentifyForm();
+  identify.show();
+  Child<QLineEdit>(identify, "edtHmDeg")->setText("13");
+  Child<QLineEdit>(identify, "edtHmMin")->setText("3.6");
+  Child<QLineEdit>(identify, "edtAzim")->setText("184.6");
+  identify.Ok();
+  ok = Save(identify, out + "/identify.png") && ok;
+
+  orrelin::ui::TAlmanacForm& almanac = form.AlmanacForm();
+  almanac.ShowForYear(2026, false);
+  almanac.Count();
+  ok = Save(almanac, out + "/almanac.png") && ok;
+
+  form.AboutBox().show();
+  ok = Save(form.AboutBox(), out + "/about.png") && ok;
   return ok ? 0 : 1;
 }
