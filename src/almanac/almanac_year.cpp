@@ -211,22 +211,22 @@ std::vector<AlmanacLine> AlmanacLines(const std::vector<AlmanacEvent>& sorted, c
 
 std::string AlmanacTitle(int astronomicalYear) { return "Almanac for the year " + WholeText(astronomicalYear); }
 
-std::vector<std::vector<AlmanacPrintedText>> AlmanacPages(const std::vector<std::string>& listLines,
-                                                          int astronomicalYear, int pageHeight) {
-  std::vector<std::vector<AlmanacPrintedText>> pages(1);
-  pages[0].push_back({860, 50, 16, AlmanacTitle(astronomicalYear)});
+std::vector<PrintedPage> AlmanacPages(const std::vector<std::string>& listLines, int astronomicalYear,
+                                      int pageHeight) {
+  std::vector<PrintedPage> pages(1);
+  pages[0].texts.push_back({860, 50, 16, AlmanacTitle(astronomicalYear)});
   const int step = pageHeight / 60 + 10;
   int y = 200;
   int counter = 3;
   for (const std::string& line : listLines) {
     if (++counter > 48) {
       pages.emplace_back();
-      pages.back().push_back({1200, 50, 10, WholeText(static_cast<long long>(pages.size()))});
+      pages.back().texts.push_back({1200, 50, 10, WholeText(static_cast<long long>(pages.size()))});
       y = 120;
       counter = 0;
     }
     if (!line.empty()) y += step;
-    pages.back().push_back({300, y, 10, line});
+    pages.back().texts.push_back({300, y, 10, line});
   }
   return pages;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "almanac/proximity.h"
+#include "core/printed_page.h"
 
 namespace orrelin {
 
@@ -52,12 +53,8 @@ std::vector<AlmanacLine> AlmanacLines(const std::vector<AlmanacEvent>& sorted, c
 // "Almanac for the year " and the astronomical year.
 std::string AlmanacTitle(int astronomicalYear);
 
-// The printed list: texts at printer positions, pages after 48 lines.
-struct AlmanacPrintedText {
-  int x = 0, y = 0, pointSize = 10;
-  std::string text;
-};
-std::vector<std::vector<AlmanacPrintedText>> AlmanacPages(const std::vector<std::string>& listLines,
-                                                          int astronomicalYear, int pageHeight);
+// The printed list: texts at printer positions, a new page after 48 lines.
+std::vector<PrintedPage> AlmanacPages(const std::vector<std::string>& listLines, int astronomicalYear,
+                                      int pageHeight);
 
 }  // namespace orrelin

@@ -3,18 +3,14 @@
 #include <nlohmann/json.hpp>
 
 #include <sstream>
+
+#include "core/fields.h"
 #include <utility>
 
 namespace orrelin::cli {
 
 namespace {
 
-std::vector<std::string> Words(const std::string& text) {
-  std::vector<std::string> words;
-  std::istringstream in(text);
-  for (std::string w; in >> w;) words.push_back(w);
-  return words;
-}
 
 void Line(std::ostringstream& out, const std::string& caption, const std::string& text) {
   out << "  " << caption << std::string(caption.size() < 20 ? 20 - caption.size() : 1, ' ') << text << '\n';
@@ -24,7 +20,7 @@ void Line(std::ostringstream& out, const std::string& caption, const std::string
 
 TIdentifyForm SightOf(const std::string& sextantAltitude, const std::string& azimuth, const std::string& limit) {
   TIdentifyForm form;
-  const std::vector<std::string> w = Words(sextantAltitude);
+  const std::vector<std::string> w = SplitAtBlanks(sextantAltitude);
   form.hmDeg = w.empty() ? "" : w[0];
   form.hmMin = w.size() > 1 ? w[1] : "";
   if (w.size() > 2) form.hmMin += " " + w[2];  // more than two parts: the minutes do not read

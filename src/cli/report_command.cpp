@@ -23,17 +23,11 @@ namespace orrelin::cli {
 
 namespace {
 
-std::vector<std::string> Words(const std::string& text) {
-  std::vector<std::string> words;
-  std::istringstream in(text);
-  for (std::string w; in >> w;) words.push_back(w);
-  return words;
-}
 
 // "60 9.7 N" into the degrees and minutes boxes and the hemisphere.
 bool ApplyAngle(const std::string& text, int limit, char positive, char negative, std::string& degrees,
                 std::string& minutes, bool& positiveChosen, MessageSink& sink) {
-  const std::vector<std::string> w = Words(text);
+  const std::vector<std::string> w = SplitAtBlanks(text);
   const std::string hemispheres = std::string(1, positive) + " or " + std::string(1, negative);
   if (w.size() != 3 || w[2].size() != 1) {
     sink.ShowMessage("Give degrees, minutes and " + hemispheres + ", e.g. \"60 9.7 " + positive + "\"");

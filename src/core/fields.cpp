@@ -48,6 +48,18 @@ std::string ExtractFields(const std::string& text, const std::string& sep, int n
   return joined;
 }
 
+std::vector<std::string> SplitAtBlanks(const std::string& text) {
+  std::vector<std::string> words;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    const std::size_t start = i;
+    while (i < text.size() && text[i] != ' ' && text[i] != '\t') ++i;
+    if (i > start) words.push_back(text.substr(start, i - start));
+  }
+  return words;
+}
+
 std::string LowerCaseText(const std::string& text) {
   // The four accented capitals in UTF-8 (C3 85, C3 84, C3 96, C3 9C) and their small letters.
   static constexpr std::array<std::pair<unsigned char, unsigned char>, 4> kAccented{

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/messages.h"
+#include "core/printed_page.h"
 #include "stars/star_file.h"
 #include "stars/star_place.h"
 
@@ -39,16 +40,7 @@ bool CheckStarChosen(const StarWindowRecord& window, MessageSink& sink);
 // The star of the boxes as numbers; none when they do not read.
 std::optional<StarValues> SelectedStar(const StarWindowRecord& window);
 
-// The printed list, in printer pixels.
-struct PrintedText {
-  int x = 0, y = 0;
-  int pointSize = 10;
-  std::string text;
-};
-struct PrintedPage {
-  std::vector<PrintedText> texts;
-};
-// Each text's top-left stands at (x, y). The columns start at x = 300 and stand 310
+// The printed list, in printer pixels.// Each text's top-left stands at (x, y). The columns start at x = 300 and stand 310
 // apart, wider where a column's widest text (in printer pixels) needs more room.
 std::array<int, kStarFieldCount> StarListColumns(const std::array<int, kStarFieldCount>& widestTexts, int gap);
 std::vector<PrintedPage> StarListPages(const std::vector<StarRecord>& rows, const std::string& countLabel,

@@ -4,7 +4,6 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QVBoxLayout>
 
@@ -190,23 +189,9 @@ QStringList TAlmanacForm::Lines() const {
 }
 
 bool TAlmanacForm::PrintList(QPrinter& printer) {
-  printer.setResolution(300);  // the list's positions are in pixels of a 300 dpi page
-  QPainter painter;
-  if (!painter.begin(&printer)) return false;
   std::vector<std::string> lines;
   for (const QString& line : Lines()) lines.push_back(line.toStdString());
-  const auto pages = AlmanacPages(lines, printedYear_, painter.viewport().height());
-  QFont font("DejaVu Sans Mono");
-  for (std::size_t p = 0; p < pages.size(); ++p) {
-    if (p > 0) printer.newPage();
-    for (const AlmanacPrintedText& t : pages[p]) {
-      font.setPointSize(t.pointSize);
-      painter.setFont(font);
-      painter.drawText(QRect(t.x, t.y, painter.viewport().width(), painter.viewport().height()),
-                       Qt::AlignLeft | Qt::AlignTop, Q(t.text));
-    }
-  }
-  return painter.end();
+  return PrintPages(printer, AlmanacPages(lines, printedYear_, PageHeightAt300Dpi(printer)), QFont("DejaVu Sans Mono"));
 }
 
 }  // namespace orrelin::ui

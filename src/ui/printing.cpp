@@ -7,6 +7,28 @@
 
 namespace orrelin::ui {
 
+bool PrintPages(QPrinter& printer, const std::vector<PrintedPage>& pages, const QFont& font) {
+  printer.setResolution(300);
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  QFont f = font;
+  for (std::size_t p = 0; p < pages.size(); ++p) {
+    if (p > 0) printer.newPage();
+    for (const PrintedText& t : pages[p].texts) {
+      f.setPointSize(t.pointSize);
+      painter.setFont(f);
+      painter.drawText(QRect(t.x, t.y, painter.viewport().width(), painter.viewport().height()),
+                       Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(t.text));
+    }
+  }
+  return painter.end();
+}
+
+int PageHeightAt300Dpi(QPrinter& printer) {
+  printer.setResolution(300);
+  return printer.pageLayout().paintRectPixels(300).height();
+}
+
 bool PrintWidgetImage(QWidget& widget, QPrinter& printer) {
   const QPixmap image = widget.grab();
   QPainter painter;

@@ -3,8 +3,17 @@
 #include <QMainWindow>
 #include <QPrinter>
 #include <QWidget>
+#include <vector>
+
+#include "core/printed_page.h"
 
 namespace orrelin::ui {
+
+// Prints pages of texts laid out in pixels of a 300 dpi page, each text's top-left at its
+// position, in the given font. False when painting failed.
+bool PrintPages(QPrinter& printer, const std::vector<PrintedPage>& pages, const QFont& font);
+// The printer's page height in pixels of a 300 dpi page, for laying out before printing.
+int PageHeightAt300Dpi(QPrinter& printer);
 
 // Prints the widget's image on one page of the printer. False when painting failed.
 bool PrintWidgetImage(QWidget& widget, QPrinter& printer);

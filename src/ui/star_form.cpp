@@ -153,11 +153,10 @@ void TStarForm::StarValuesClicked() {
 }
 
 bool TStarForm::PrintStarList(QPrinter& printer) {
-  printer.setResolution(300);  // the list's positions are in pixels of a 300 dpi page
-  QPainter painter;
-  if (!painter.begin(&printer)) return false;
-  QFont font = painter.font();
+  // The columns are as wide as their widest text at 10 points on the page.
+  QFont font;
   font.setPointSize(10);
+  printer.setResolution(300);
   const QFontMetrics metrics(font, &printer);
   std::array<int, kStarFieldCount> widest{};
   const StarWindowRecord& record = Record();
@@ -166,19 +165,9 @@ bool TStarForm::PrintStarList(QPrinter& printer) {
       widest[c] = std::max(widest[c], metrics.horizontalAdvance(Q(row.fields[c])));
     }
   }
-  const auto pages = StarListPages(record.rows, record.countLabel, painter.viewport().height(),
+  const auto pages = StarListPages(record.rows, record.countLabel, PageHeightAt300Dpi(printer),
                                    StarListColumns(widest, metrics.averageCharWidth() * 2));
-  for (std::size_t p = 0; p < pages.size(); ++p) {
-    if (p > 0) printer.newPage();
-    for (const PrintedText& t : pages[p].texts) {
-      font.setPointSize(t.pointSize);
-      painter.setFont(font);
-      // The text's top, not its baseline, stands at the position.
-      painter.drawText(QRect(t.x, t.y, painter.viewport().width(), painter.viewport().height()),
-                       Qt::AlignLeft | Qt::AlignTop, Q(t.text));
-    }
-  }
-  return painter.end();
+  return PrintPages(printer, pages, font);
 }
 
 }  // namespace orrelin::ui

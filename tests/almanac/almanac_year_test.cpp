@@ -42,7 +42,9 @@ TEST(AlmanacYear, TheYear2000) {
   // The spring equinox's line with its seconds, in local time of the place.
   EXPECT_TRUE(Holds(YearList(2000, -2), "2000-03-20", "Spring equinox"));
   for (const auto& l : YearList(2000, -2)) {
-    if (l.text == "Spring equinox") EXPECT_EQ(l.Line(), "2000-03-20   09h 35m 24s    Spring equinox");
+    if (l.text == "Spring equinox") {
+      EXPECT_EQ(l.Line(), "2000-03-20   09h 35m 24s    Spring equinox");
+    }
   }
 }
 
@@ -175,7 +177,9 @@ TEST(AlmanacYear, TheProximitySearchDoesNotDependOnItsThreads) {
   const auto lines = AlmanacLines(ProximityEvents(one), range);
   for (const auto& l : lines) {
     // The great conjunction of 2020 December 21 (18h UT), as |dh| + |dA| from Helsinki measures it.
-    if (l.text.rfind("Jupiter and Saturn", 0) == 0) EXPECT_TRUE(l.date == "2020-12-21" || l.date == "2020-12-22");
+    if (l.text.rfind("Jupiter and Saturn", 0) == 0) {
+      EXPECT_TRUE(l.date == "2020-12-21" || l.date == "2020-12-22");
+    }
     const double hours = (l.localJulianDay + 0.5 - std::floor(l.localJulianDay + 0.5)) * 24;
     EXPECT_NEAR(hours, std::round(hours), 1e-6) << l.Line();
   }
@@ -186,14 +190,14 @@ TEST(AlmanacYear, PrintedPagesHold45LinesThen49) {
   list[0] = "";
   const auto pages = AlmanacPages(list, 2026, 6000);
   ASSERT_EQ(pages.size(), 3u);
-  EXPECT_EQ(pages[0][0].text, "Almanac for the year 2026");
-  EXPECT_EQ(pages[0][0].pointSize, 16);
-  EXPECT_EQ(pages[0].size(), 1u + 45u);  // the title and lines 0..44 (the counter starts at 3)
-  EXPECT_EQ(pages[0][1].y, 200);         // an empty line does not advance
-  EXPECT_EQ(pages[0][2].y, 200 + 110);
-  EXPECT_EQ(pages[1][0].text, "2");
+  EXPECT_EQ(pages[0].texts[0].text, "Almanac for the year 2026");
+  EXPECT_EQ(pages[0].texts[0].pointSize, 16);
+  EXPECT_EQ(pages[0].texts.size(), 1u + 45u);  // the title and lines 0..44 (the counter starts at 3)
+  EXPECT_EQ(pages[0].texts[1].y, 200);         // an empty line does not advance
+  EXPECT_EQ(pages[0].texts[2].y, 200 + 110);
+  EXPECT_EQ(pages[1].texts[0].text, "2");
   // The line that passes 48 starts the next page with the counter at 0: 49 a page.
-  EXPECT_EQ(pages[1].size(), 1u + 49u);
+  EXPECT_EQ(pages[1].texts.size(), 1u + 49u);
 }
 
 }  // namespace

@@ -136,7 +136,9 @@ TEST(Identify, TheThreeNearestBestFirst) {
     for (const auto& b : c.evaluated) KeepNearest(slots, b);
     for (std::size_t i = 0; i < 3; ++i) {
       EXPECT_EQ(slots[i].name, c.names[i]);
-      if (!slots[i].name.empty()) EXPECT_EQ(slots[i].declination, slots[i].distance);
+      if (!slots[i].name.empty()) {
+        EXPECT_EQ(slots[i].declination, slots[i].distance);
+      }
     }
   }
 }
