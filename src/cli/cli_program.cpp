@@ -1,0 +1,316 @@
+// The command-line program: parsing the arguments and running the commands.
+#include "cli/cli_program.h"
+
+#include <CLI/CLI.hpp>
+
+#include <optional>
+
+#include "app/place_list.h"
+#include "app/settings_file.h"
+#include "app/settings_folder.h"
+#include "cli/almanac_command.h"
+#include "cli/identify_command.h"
+#include "cli/report_command.h"
+#include "cli/satellites_command.h"
+#include "core/file_io.h"
+#include "core/version.h"
+#include "identify/identify_form.h"
+#include "planets/jupiter_satellites.h"
+#include "report/body_report.h"
+#include "report/satellites_moment.h"
+#include "stars/star_file.h"
+
+namespace orrelin::cli {
+
+namespace {
+
+// What the window would show in message boxes goes to the error stream.
+class ErrorStreamSink : public MessageSink {
+ public:
+  explicit ErrorStreamSink(std::ostream& err) : err_(err) {}
+  void Beep() override {}
+  void ShowMessage(const std::string& text) override { err_ << text << '\n'; }
+
+ private:
+  std::ostream& err_;
+};
+
+// One run of the program over its context.
+class CliRun {
+ public:
+  explicit CliRun(const CliContext& context) : c_(context) {}
+
+  int Places(bool json) const;
+  int Stars(bool json) const;
+  int Report(const std::vector<std::string>& what, const PlaceOptions& options, bool json) const;
+  int Satellites(const PlaceOptions& options, bool inverted, bool json) const;
+  int Identify(const PlaceOptions& options, const std::string& hs, const std::string& zn, const std::string& limit,
+               bool json) const;
+  int Almanac(const PlaceOptions& options, const std::string& year, bool total, bool json, const std::string& icsPath,
+              const std::string& csvPath) const;
+
+ private:
+  int Fail(const std::string& message) const {
+    c_.err << message << '\n';
+    return kExitBadInput;
+  }
+  void Say(const std::vector<std::string>& messages) const {
+    for (const auto& m : messages) c_.err << m << '\n';
+  }
+  std::filesystem::path UserOrShipped(const char* name) const;
+  std::filesystem::path CataloguePath() const { return UserOrShipped(kStarFileName); }
+  std::optional<MainWindowRecord> PlaceAndMoment(const PlaceOptions& options) const;
+  bool WriteExport(const std::string& path, const std::string& bytes) const;
+
+  const CliContext& c_;
+};
+
+// A file of the user's settings folder, else the one shipped with the program.
+std::filesystem::path CliRun::UserOrShipped(const char* name) const {
+  std::vector<std::filesystem::path> candidates{c_.settingsFolder / name};
+  for (const auto& folder : c_.shippedFolders) candidates.push_back(folder / name);
+  std::error_code ec;
+  for (const auto& path : candidates) {
+    if (std::filesystem::is_regular_file(path, ec)) return path;
+  }
+  return candidates.front();
+}
+
+int CliRun::Places(bool json) const {
+  const std::filesystem::path path = UserOrShipped(kPlaceFileName);
+  const TextLines list = ReadTextLines(path, 16 * 1024 * 1024);
+  if (!list.exists || !list.readable) return Fail(std::string(" File missing or cannot be opened ") + path.string());
+  c_.out << (json ? PlaceListJson(list.lines) : PlaceListText(list.lines));
+  return 0;
+}
+
+int CliRun::Stars(bool json) const {
+  const StarCatalogue catalogue = LoadStarCatalogue(CataloguePath());
+  if (!catalogue.read) return Fail(catalogue.message);
+  if (!catalogue.message.empty()) c_.err << catalogue.message << '\n';
+  c_.out << (json ? StarListJson(catalogue.records) : StarListText(catalogue.records));
+  return 0;
+}
+
+// The main window's boxes from the saved settings (or the first-start place) and the options.
+std::optional<MainWindowRecord> CliRun::PlaceAndMoment(const PlaceOptions& options) const {
+  const SettingsFile settings(c_.settingsFolder / kSettingsFileName);
+  ErrorStreamSink errorSink(c_.err);
+  MainWindowRecord main = StartingRecord(settings, c_.now, c_.secondsEastOfUtc, errorSink);
+  RecordingMessageSink sink;
+  if (!ApplyPlaceOptions(options, main, sink, UserOrShipped(kPlaceFileName))) {
+    Fail(sink.messages.back());
+    return std::nullopt;
+  }
+  return main;
+}
+
+int CliRun::Report(const std::vector<std::string>& what, const PlaceOptions& options, bool json) const {
+  const std::string& bodyName = what.front();
+  const auto code = BodyCodeOf(bodyName);
+  if (!code) return Fail("Unknown body: " + bodyName);
+  std::optional<StarWindowRecord> star;
+  if (*code == "STAR") {
+    if (what.size() != 2) return Fail("Name the star: report star NAME");
+    const StarCatalogue catalogue = LoadStarCatalogue(CataloguePath());
+    if (!catalogue.read) return Fail(catalogue.message);
+    if (!catalogue.message.empty()) c_.err << catalogue.message << '\n';
+    star = StarWindowOf(catalogue.records, what[1]);
+    if (!star) return Fail("No star named " + what[1] + " in the catalogue");
+  } else if (what.size() != 1) {
+    return Fail("Only a star takes a name");
+  }
+  auto main = PlaceAndMoment(options);
+  if (!main) return kExitBadInput;
+  const ReportOutcome outcome = RunReport(*main, *code, star ? &*star : nullptr);
+  if (!outcome.ok) {
+    Say(outcome.messages);
+    return kExitBadInput;
+  }
+  if (json) {
+    c_.out << ReportJson(outcome.report, outcome.messages);
+  } else {
+    Say(outcome.messages);
+    c_.out << ReportText(outcome.report);
+  }
+  return 0;
+}
+
+int CliRun::Satellites(const PlaceOptions& options, bool inverted, bool json) const {
+  auto main = PlaceAndMoment(options);
+  if (!main) return kExitBadInput;
+  const auto moment = SatellitesMomentOf(*main);
+  if (!moment) return Fail(kMessageBadTime);
+  const SatellitePositions positions = JupiterSatellites(moment->jd0, moment->hours);
+  const JupiterPicture picture = DrawJupiterSatellites(positions, inverted, 345);
+  c_.out << (json ? SatellitesJson(picture) : SatellitesText(positions, picture, inverted));
+  return 0;
+}
+
+int CliRun::Identify(const PlaceOptions& options, const std::string& hs, const std::string& zn,
+                     const std::string& limit, bool json) const {
+  auto main = PlaceAndMoment(options);
+  if (!main) return kExitBadInput;
+  TIdentifyForm form = SightOf(hs, zn, limit);
+  RecordingMessageSink sink;
+  // The user's catalogue (or the shipped one), read once for the search.
+  if (!IdentifyOk(form, *main, CataloguePath(), sink)) {
+    Say(sink.messages);
+    return kExitBadInput;
+  }
+  if (json) {
+    c_.out << IdentifyJson(form, sink.messages);
+  } else {
+    Say(sink.messages);
+    c_.out << IdentifyText(form);
+  }
+  return 0;
+}
+
+// Writes an export through a temporary file; false, with the message, when it cannot.
+bool CliRun::WriteExport(const std::string& path, const std::string& bytes) const {
+  const FileWrite written = WriteFileAtomically(path, bytes);
+  if (!written.ok) c_.err << "Could not write " << path << ": " << written.errorText << '\n';
+  return written.ok;
+}
+
+int CliRun::Almanac(const PlaceOptions& options, const std::string& year, bool total, bool json,
+                    const std::string& icsPath, const std::string& csvPath) const {
+  if (!c_.exportsAllowed && !(icsPath.empty() && csvPath.empty())) return Fail("Exports are not allowed here");
+  auto main = PlaceAndMoment(options);
+  if (!main) return kExitBadInput;
+  std::vector<std::string> messages;
+  const auto listing = AlmanacOf(year, total, *main, messages);
+  if (!listing) {
+    Say(messages);
+    return kExitBadInput;
+  }
+  if (!icsPath.empty()) {
+    std::string why;
+    const auto ics = AlmanacICalendar(*listing, why);
+    if (!ics) return Fail(why);
+    if (!WriteExport(icsPath, *ics)) return kExitBadInput;
+  }
+  if (!csvPath.empty() && !WriteExport(csvPath, AlmanacCsv(*listing))) return kExitBadInput;
+  if (json) {
+    c_.out << AlmanacJson(*listing);
+  } else {
+    Say(listing->messages);
+    c_.out << AlmanacText(*listing);
+  }
+  return 0;
+}
+
+// The options of the main window's place and moment, shared by every command that computes.
+void AddPlaceOptions(CLI::App& command, PlaceOptions& options) {
+  command.add_option("--place", options.place, "A place of the place list by name (any letter case): its "
+                                                "latitude, longitude and offset");
+  command.add_option("--lat", options.latitude, "Latitude: degrees, minutes, N or S (\"60 9.7 N\")");
+  command.add_option("--lon", options.longitude, "Longitude: degrees, minutes, E or W (\"24 57.3 E\")");
+  command.add_option("--height", options.height, "Height of eye, metres (0 to 8900)");
+  command.add_option("--pressure", options.pressure, "Air pressure, millibars (0 to 1100)");
+  command.add_option("--temp", options.temperature, "Air temperature, degrees Celsius (-90 to 60)");
+  command.add_option("--date", options.date, "Date YYYY-MM-DD, the year 1 to 9999 (see --bc); default: today (UTC)");
+  command.add_flag("--bc", options.beforeChrist, "The year is before Christ (1 B.C. is --date 0001-... --bc)");
+  command.add_option("--time", options.time, "UTC time hh:mm:ss; default: now");
+  command.add_option("--offset", options.offset, "UTC minus local time, hours (-14 to 14)");
+  command.add_option("--delta", options.delta, "Delta T in seconds, as typed in the Delta box");
+}
+
+// Every command's options, filled in by the parse.
+struct ParsedCommands {
+  PlaceOptions reportOptions, satellitesOptions, identifyOptions, almanacOptions;
+  std::vector<std::string> what;
+  bool reportJson = false;
+  bool satellitesInverted = false, satellitesJson = false;
+  std::string identifyHs, identifyZn, identifyMag = kInitialMagnitudeLimit;
+  bool identifyJson = false;
+  std::string almanacYear, almanacIcs, almanacCsv;
+  bool almanacTotal = false, almanacJson = false;
+  bool placesJson = false, starsJson = false;
+  CLI::App *report = nullptr, *satellites = nullptr, *identify = nullptr, *almanac = nullptr, *places = nullptr,
+           *stars = nullptr;
+};
+
+void AddCommands(CLI::App& app, ParsedCommands& p) {
+  p.report = app.add_subcommand("report", "The full report of a body, as the report window shows it");
+  p.report
+      ->add_option("BODY", p.what,
+                   "report BODY: sun, moon, mercury, venus, mars, jupiter, saturn, uranus or neptune;\n"
+                   "report star NAME: a star of the catalogue, by name in any letter case")
+      ->required()
+      ->expected(1, 2);
+  AddPlaceOptions(*p.report, p.reportOptions);
+  p.report->add_flag("--json", p.reportJson, "Print one JSON object");
+
+  p.satellites =
+      app.add_subcommand("satellites", "Where Jupiter's four large satellites stand, as the satellites window shows");
+  AddPlaceOptions(*p.satellites, p.satellitesOptions);
+  p.satellites->add_flag("--inverted", p.satellitesInverted, "As an inverting telescope shows them");
+  p.satellites->add_flag("--json", p.satellitesJson, "Print {\"X\", \"Y\", \"px\", \"py\"} as JSON");
+
+  p.identify = app.add_subcommand(
+      "identify", "Which star or planet a sextant altitude and a compass azimuth could be, the nearest three first");
+  p.identify
+      ->add_option("--hs", p.identifyHs, "Sextant altitude: degrees and minutes as typed (\"35 20.5\"; minutes may be left out)")
+      ->required();
+  p.identify->add_option("--zn", p.identifyZn, "Azimuth, degrees from north through east (0 to 360)")->required();
+  p.identify->add_option("--mag", p.identifyMag, "Magnitude limit (default 2.0): bodies this bright or brighter");
+  AddPlaceOptions(*p.identify, p.identifyOptions);
+  p.identify->add_flag("--json", p.identifyJson, "Print one JSON object");
+
+  p.almanac = app.add_subcommand(
+      "almanac", "The events of a year in local time: seasons, Easter, moon phases, eclipses, planetary phenomena");
+  p.almanac->add_option("YEAR", p.almanacYear, "The year, 0 to 2999 (with --bc: before Christ)")->required();
+  p.almanac->add_flag("--total", p.almanacTotal, "Add the hours at which two planets are seen near each other");
+  AddPlaceOptions(*p.almanac, p.almanacOptions);
+  p.almanac->add_flag("--json", p.almanacJson, "Print one JSON object");
+  p.almanac->add_option("--ics", p.almanacIcs, "Also write the events as an iCalendar file (RFC 5545, UTC times)");
+  p.almanac->add_option("--csv", p.almanacCsv, "Also write the events as a CSV file");
+
+  p.places = app.add_subcommand("places", "The named places of the place list");
+  p.places->add_flag("--json", p.placesJson, "Print a JSON array");
+
+  p.stars = app.add_subcommand("stars", "The navigational stars of the catalogue");
+  p.stars->add_flag("--json", p.starsJson, "Print a JSON array");
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& arguments, const CliContext& context) {
+  CLI::App app{
+      "Orrelin: astronomy and celestial navigation from the command line.\n"
+      "Place and moment options not given come from the saved settings of the window program\n"
+      "(or, before it was ever closed, the first-start place Helsinki); the date and time\n"
+      "default to now. Nothing is ever written to the settings.",
+      "orrelin-cli"};
+  app.set_version_flag("--version", std::string(kProgramName) + " " + kVersion);
+  app.require_subcommand(1);
+  ParsedCommands p;
+  AddCommands(app, p);
+
+  // CLI11 takes the arguments last first.
+  std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
+  try {
+    app.parse(reversed);
+  } catch (const CLI::Success& e) {
+    return app.exit(e, context.out, context.err);
+  } catch (const CLI::ParseError& e) {
+    app.exit(e, context.out, context.err);
+    return kExitBadInput;
+  }
+  const CliRun run(context);
+  if (p.report->parsed()) return run.Report(p.what, p.reportOptions, p.reportJson);
+  if (p.stars->parsed()) return run.Stars(p.starsJson);
+  if (p.places->parsed()) return run.Places(p.placesJson);
+  if (p.satellites->parsed()) return run.Satellites(p.satellitesOptions, p.satellitesInverted, p.satellitesJson);
+  if (p.identify->parsed()) {
+    return run.Identify(p.identifyOptions, p.identifyHs, p.identifyZn, p.identifyMag, p.identifyJson);
+  }
+  if (p.almanac->parsed()) {
+    return run.Almanac(p.almanacOptions, p.almanacYear, p.almanacTotal, p.almanacJson, p.almanacIcs, p.almanacCsv);
+  }
+  return 0;
+}
+
+}  // namespace orrelin::cli

@@ -1,0 +1,28 @@
+#pragma once
+// The command-line program as one call: its arguments, where it writes and what it
+// knows of the machine in, its exit status out. main() and the fuzzing harness both
+// run it, so the harness goes through the very parser the program uses.
+#include <ctime>
+#include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace orrelin::cli {
+
+inline constexpr int kExitBadInput = 2;
+
+struct CliContext {
+  std::ostream& out;
+  std::ostream& err;
+  std::filesystem::path settingsFolder;                // the user's settings, place list and catalogue
+  std::vector<std::filesystem::path> shippedFolders;   // where the program's own files are, in order
+  std::time_t now = 0;
+  long secondsEastOfUtc = 0;                           // the computer's time zone
+  bool exportsAllowed = true;                          // false: --ics and --csv are refused
+};
+
+// Runs the program on the arguments after its name. 0: done; 2: bad input, one message said.
+int RunCli(const std::vector<std::string>& arguments, const CliContext& context);
+
+}  // namespace orrelin::cli
