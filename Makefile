@@ -1,11 +1,13 @@
 # Orrelin: `make run` sets up, builds and starts the program; `make test` sets up,
 # builds and runs every test (plain, under AddressSanitizer + UBSan, and under a
-# comma-decimal locale).
+# comma-decimal locale) and each fuzzing harness for a short while.
 JOBS ?= 2
 BUILD := build
 ASAN_BUILD := build-asan
+FUZZ_BUILD := build-fuzz
+FUZZ_SECONDS ?= 10
 
-.PHONY: setup build run test test-plain test-asan bench clean
+.PHONY: setup build run test test-plain test-asan test-fuzz fuzz bench clean
 
 setup:
 	bash scripts/setup.sh
@@ -30,10 +32,18 @@ test-asan: setup
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS)
 
-test: test-plain test-asan
+# The fuzzing harnesses (clang, libFuzzer, ASan + UBSan), each FUZZ_SECONDS from its corpus.
+fuzz: setup
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORRELIN_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzzers
+	bash fuzz/run-fuzzers.sh $(CURDIR)/$(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+test-fuzz: fuzz
+
+test: test-plain test-asan test-fuzz
 
 bench: build
 	./$(BUILD)/bench/orrelin-bench
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

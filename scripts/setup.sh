@@ -10,6 +10,7 @@ PACKAGES=(
   locales tzdata
   xvfb openbox
   cmark librsvg2-bin desktop-file-utils appstream dpkg-dev file
+  clang libclang-rt-14-dev
 )
 COMMA_LOCALE="de_DE.UTF-8"
 

@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <algorithm>
+
 #include "app/place_list.h"
 #include "app/settings_folder.h"
 #include "core/clock.h"
@@ -59,6 +61,17 @@ bool RestoreHemisphere(const SettingsValues& settings, const char* key, char pos
   return firstStart;
 }
 
+// Minutes that did not fit their degrees (90° 30') took their first-start value,
+// which may not fit those degrees either (90° 9.7'): then the degrees take theirs too.
+void FitMinutesToDegrees(const CheckedKey& degrees, const CheckedKey& minutes, int limit, MainWindowRecord& main,
+                         std::vector<std::string>& reset) {
+  const std::string& deg = main.*degrees.box;
+  if (ReadPlaceAngle(deg.empty() ? "0" : deg, main.*minutes.box, limit)) return;
+  main.*degrees.box = degrees.firstStart;
+  if (std::find(reset.begin(), reset.end(), degrees.key) != reset.end()) return;
+  reset.insert(std::find(reset.begin(), reset.end(), minutes.key), degrees.key);
+}
+
 void RestorePlace(const SettingsValues& settings, MainWindowRecord& main, std::vector<std::string>& reset) {
   for (const CheckedKey& k : kCheckedKeys) {
     const auto value = settings.Get(k.key);
@@ -69,6 +82,8 @@ void RestorePlace(const SettingsValues& settings, MainWindowRecord& main, std::v
       reset.emplace_back(k.key);
     }
   }
+  FitMinutesToDegrees(kCheckedKeys[0], kCheckedKeys[1], 90, main, reset);
+  FitMinutesToDegrees(kCheckedKeys[2], kCheckedKeys[3], 180, main, reset);
   if (const auto place = settings.Get("Place")) main.place = *place;
   if (const auto delta = settings.Get("Delta")) {
     if (delta->empty() || ReadDeltaBox(*delta).status != DeltaBoxStatus::kRefused) {

@@ -30,6 +30,12 @@ std::string DegreesField(const std::string& field) {
   return field.rfind('-', 0) == 0 ? field.substr(1, 3) : field;
 }
 
+// Whether a text would break the line it is saved on: the name ends at the first "=",
+// the parts are split at "," and "_", and the list at line ends.
+bool BreaksPlaceLine(const std::string& text, const char* separators) {
+  return text.find_first_of(std::string(separators) + "\r\n") != std::string::npos;
+}
+
 }  // namespace
 
 std::string PlaceName(const std::string& line) { return line.substr(0, line.find('=')); }
@@ -80,16 +86,31 @@ void SavePlace(const std::filesystem::path& file, const MainWindowRecord& main, 
     sink.ShowMessage(kMessageCoordinatesMissing);
     return;
   }
-  auto lines = Lines(file, sink);
-  if (!lines) return;
+  // A name with "=" (or a "," in a minutes box) would be saved as another place or as
+  // garbage coordinates: refused, and said.
+  bool breaks = BreaksPlaceLine(main.place, "=");
+  for (const std::string* box : {&main.latDeg, &main.latMin, &main.lonDeg, &main.lonMin, &main.utcMinusLocal}) {
+    breaks = breaks || BreaksPlaceLine(*box, "=,_");
+  }
+  if (breaks) {
+    sink.ShowMessage(kMessagePlaceNotSaved);
+    return;
+  }
+  const FileContents list = ReadWholeFile(file, kLargestPlaceList);
+  if (list.status != FileStatus::kRead) {
+    sink.ShowMessage(MissingMessage());
+    return;
+  }
   const std::string key = LowerCaseText(main.place);
-  for (const auto& line : *lines) {
+  for (const auto& line : LinesOfText(list.bytes)) {
     if (LowerCaseText(PlaceName(line)) == key) return;  // already there: nothing, and nothing said
   }
-  // The whole list is written anew through a temporary file: the new place always on a
-  // line of its own, and never half a file.
-  lines->push_back(PlaceLine(main));
-  const FileWrite written = WriteFileAtomically(file, JoinLines(*lines));
+  // The new place is appended on a line of its own, every byte before kept as it was;
+  // the whole file is written anew through a temporary file, so never half a file.
+  std::string bytes = list.bytes;
+  if (!bytes.empty() && bytes.back() != '\n') bytes += '\n';
+  bytes += PlaceLine(main) + '\n';
+  const FileWrite written = WriteFileAtomically(file, bytes);
   if (!written.ok) {
     sink.ShowMessage("The place could not be saved to " + file.string() + " (" + written.errorText + ")");
     return;

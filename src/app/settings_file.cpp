@@ -106,18 +106,23 @@ TextLines ReadTextLines(const std::filesystem::path& path, std::size_t maxBytes)
       break;
   }
   text.exists = true;
+  text.lines = LinesOfText(file.bytes);
+  return text;
+}
+
+std::vector<std::string> LinesOfText(const std::string& bytes) {
+  std::vector<std::string> lines;
   std::size_t start = 0;
-  const std::string& bytes = file.bytes;
   while (start < bytes.size()) {
     std::size_t end = bytes.find('\n', start);
     if (end == std::string::npos) end = bytes.size();
     std::string line = bytes.substr(start, end - start);
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    text.lines.push_back(AsUtf8(line));
+    lines.push_back(AsUtf8(line));
     start = end + 1;
   }
-  if (!text.lines.empty() && text.lines.front().rfind("\xEF\xBB\xBF", 0) == 0) text.lines.front().erase(0, 3);
-  return text;
+  if (!lines.empty() && lines.front().rfind("\xEF\xBB\xBF", 0) == 0) lines.front().erase(0, 3);
+  return lines;
 }
 
 std::string JoinLines(const std::vector<std::string>& lines) {

@@ -79,6 +79,32 @@ std::string Windows1252ToUtf8(std::string_view text) {
   return out;
 }
 
+std::string Utf8ToWindows1252(std::string_view text) {
+  std::string out;
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    std::size_t extra = (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : 0;
+    std::uint32_t cp = extra == 0 ? c : c & (0x3F >> extra);
+    std::size_t k = 1;
+    for (; k <= extra && i + k < text.size() && IsContinuation(static_cast<unsigned char>(text[i + k])); ++k) {
+      cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    }
+    const bool whole = k == extra + 1 && (c < 0x80 || extra > 0);
+    char byte = '?';
+    if (whole && (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))) {
+      byte = static_cast<char>(cp);
+    } else if (whole) {
+      for (std::size_t b = 0; b < kHighControls.size(); ++b) {
+        if (kHighControls[b] != 0 && kHighControls[b] == cp) byte = static_cast<char>(0x80 + b);
+      }
+    }
+    out += byte;
+    i += k;
+  }
+  return out;
+}
+
 std::string AsUtf8(std::string_view text) {
   return IsValidUtf8(text) ? std::string(text) : Windows1252ToUtf8(text);
 }

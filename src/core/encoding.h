@@ -8,6 +8,8 @@ namespace orrelin {
 
 bool IsValidUtf8(std::string_view text);
 std::string Windows1252ToUtf8(std::string_view text);
+// A UTF-8 text in Windows-1252; characters it has no byte for become "?".
+std::string Utf8ToWindows1252(std::string_view text);
 // The text itself when it is valid UTF-8, else its Windows-1252 reading.
 std::string AsUtf8(std::string_view text);
 // Cuts a UTF-8 text to at most n characters (not bytes).

@@ -10,24 +10,6 @@ namespace orrelin {
 
 namespace {
 
-// A UTF-8 text in Windows-1252, for the Latin-1 letters a catalogue name may hold.
-std::string ToWindows1252(std::string_view text) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if ((c == 0xC2 || c == 0xC3) && i + 1 < text.size()) {
-      const auto next = static_cast<unsigned char>(text[++i]);
-      out += static_cast<char>(c == 0xC2 ? next : next + 0x40);
-    } else {
-      out += '?';
-      while (i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) ++i;
-    }
-  }
-  return out;
-}
-
 // Control characters of a damaged file never reach a terminal or a grid cell.
 std::string WithoutControlCharacters(std::string text) {
   std::string out;
@@ -68,7 +50,7 @@ std::string EncodeStarRecord(const StarRecord& record) {
   std::string bytes;
   bytes.reserve(kStarRecordSize);
   for (std::size_t f = 0; f < kStarFieldCount; ++f) {
-    std::string text = ToWindows1252(record.fields[f]);
+    std::string text = Utf8ToWindows1252(record.fields[f]);
     if (text.size() > kStarFieldCapacity[f]) text.resize(kStarFieldCapacity[f]);
     bytes += static_cast<char>(text.size());
     bytes += text;

@@ -157,10 +157,11 @@ TEST(MainWindowStart, MissingOrImpossibleValuesTakeTheFirstStartValuesAndAreName
       {{{"LatDeg", "nan"}, {"LatMin", "60"}, {"LonDeg", "10"}, {"LonMin", "-1"}, {"Height", "-3"},
         {"Temp", "15"}, {"Pressure", "abc"}, {"LatPos", "x"}, {"LonPos", "E"}},
        "60", "9.7", "10", "15", "1010", true, "LatDeg, LatMin, LonMin, Height, Pressure, LatPos"},
-      // 90 degrees with minutes is no latitude; empty boxes stay empty as the user left them.
+      // 90 degrees with minutes is no latitude, nor is 90 with the first-start minutes: both
+      // are reset. Empty boxes stay empty as the user left them.
       {{{"LatDeg", "90"}, {"LatMin", "5"}, {"LonDeg", ""}, {"LonMin", ""}, {"Height", ""}, {"Temp", ""},
         {"Pressure", ""}, {"LatPos", "N"}, {"LonPos", "E"}, {"Delta", "nan"}},
-       "90", "9.7", "", "", "", true, "LatMin, Delta"},
+       "60", "9.7", "", "", "", true, "LatDeg, LatMin, Delta"},
   };
   for (const Case& c : cases) {
     TempFolder folder;

@@ -87,7 +87,25 @@ TEST(PlaceList, SavingAddsANewPlaceOnItsOwnLineOnce) {
   home.place = "Elsewhere";
   SavePlace(list.path, home, sink);
   EXPECT_EQ(sink.messages.back(), "Coordinates missing");
+  // What would be read back as another place or as garbage is refused, and said.
+  for (const auto& [box, text] : std::vector<std::pair<std::string MainWindowRecord::*, std::string>>{
+           {&MainWindowRecord::place, "A=B"}, {&MainWindowRecord::place, "Two\nLines"},
+           {&MainWindowRecord::latMin, "9,7"}, {&MainWindowRecord::lonDeg, "2_4"},
+           {&MainWindowRecord::utcMinusLocal, "-2=3"}}) {
+    MainWindowRecord spoilt = home;
+    spoilt.latDeg = "59";
+    spoilt.*box = text;
+    SavePlace(list.path, spoilt, sink);
+    EXPECT_EQ(sink.messages.back(), kMessagePlaceNotSaved) << text;
+  }
   EXPECT_EQ(ReadFile(list.path), "Helsinki=60_9.7_N,24_57.3_E,-2\nHome=59_50.5_N,24_50_E,-2\n");
+  // A list of another machine keeps every byte: Windows-1252 names and CR LF line ends.
+  const std::string windows = "\xC5" "bo=60_27_N,22_16_E,-2\r\n\r\r\n";
+  ListFile other(windows);
+  home.place = "Home";
+  home.latDeg = "59";
+  SavePlace(other.path, home, sink);
+  EXPECT_EQ(ReadFile(other.path), windows + "Home=59_50.5_N,24_50_E,-2\n");
 }
 
 TEST(PlaceList, AMissingFileIsSaidEachTime) {
