@@ -286,6 +286,10 @@ int RunCli(const std::vector<std::string>& arguments, const CliContext& context)
       "orrelin-cli"};
   app.set_version_flag("--version", std::string(kProgramName) + " " + kVersion);
   app.require_subcommand(1);
+  // A wrong command line is one message, on one line, with where to read more.
+  app.failure_message([](const CLI::App*, const CLI::Error& e) {
+    return std::string(e.what()) + " (orrelin-cli --help lists the commands and options)\n";
+  });
   ParsedCommands p;
   AddCommands(app, p);
 

@@ -40,7 +40,9 @@ TEST(DateBox, EveryYearFromOneTo9999Reads) {
   for (const auto& c : cases) {
     const DateRead r = ReadDateText(c.text, c.bc);
     EXPECT_EQ(r.date.has_value(), c.date.year != 0) << c.text;
-    if (r.date && c.date.year != 0) EXPECT_TRUE(Same(*r.date, c.date)) << c.text;
+    if (r.date && c.date.year != 0) {
+      EXPECT_TRUE(Same(*r.date, c.date)) << c.text;
+    }
     EXPECT_EQ(r.message, c.message) << c.text;
   }
   EXPECT_EQ(DateBoxText({500, 3, 1}), "0500-03-01");

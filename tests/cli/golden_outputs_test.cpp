@@ -29,14 +29,15 @@ std::string Output(const std::string& arguments) {
 }
 
 TEST(GoldenOutputs, WholeOutputsAreUnchanged) {
-  const std::string place = "--lat '60 9.7 N' --lon '24 57.3 E' --height 0 --pressure 1010 --temp 10 --offset -2";
+  const std::string helsinki = "--lat '60 9.7 N' --lon '24 57.3 E' --pressure 1010 --temp 10 --offset -2";
+  const std::string place = helsinki + " --height 0";
   const std::vector<std::pair<std::string, std::string>> cases = {
       {"report sun " + place + " --date 2026-03-21 --time 10:00:00 --delta 69.2 --json", "report-sun-2026-03-21.json"},
       {"report moon " + place + " --date 1992-04-12 --time 00:00:00 --json", "report-moon-1992-04-12.json"},
       {"satellites --date 1992-12-16 --time 00:00:00", "satellites-1992-12-16.txt"},
       {"satellites --date 1992-12-16 --time 00:00:00 --inverted --json", "satellites-1992-12-16-inverted.json"},
       {"stars --json", "stars.json"},
-      {"identify --hs '13 3.6' --zn 184.6 " + place + " --height 3 --date 2026-01-15 --time 21:44:00 --json",
+      {"identify --hs '13 3.6' --zn 184.6 " + helsinki + " --height 3 --date 2026-01-15 --time 21:44:00 --json",
        "identify-sirius-2026-01-15.json"},
       {"identify --hs '25 10' --zn 120 " + place + " --date 2026-01-15 --time 18:00:00 --mag 6.0",
        "identify-2026-01-15.txt"},
