@@ -183,7 +183,7 @@ bool SettingsFile::WriteAll(const std::vector<std::pair<std::string, std::string
     TellSaveFailure(text.problem);
     return false;
   }
-  const FileWrite written = WriteFileAtomically(path_, JoinLines(WithValues(text.lines, section_, values)));
+  const FileWrite written = WriteFileAtomically(path_, JoinLines(WithValues(text.lines, section_, values)), fault_);
   if (!written.ok) TellSaveFailure(written.errorText);
   return written.ok;
 }

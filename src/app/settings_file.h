@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/file_io.h"
 #include "core/messages.h"
 
 namespace orrelin {
@@ -59,6 +60,8 @@ class SettingsFile {
   bool Unwritten() const { return unwritten_; }
   // Where a failed save is told (once a run); none: failures are only returned.
   void TellFailuresTo(MessageSink* sink) { sink_ = sink; }
+  // Makes every save fail at a step, as a test of what a failing disk leaves.
+  void FailSavesAt(const SaveFault& fault) { fault_ = fault; }
 
   const std::filesystem::path& Path() const { return path_; }
 
@@ -70,6 +73,7 @@ class SettingsFile {
   bool unwritten_ = false;
   MessageSink* sink_ = nullptr;
   mutable bool failureTold_ = false;
+  SaveFault fault_;
 };
 
 // The message for a settings file that could not be read.

@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <cerrno>
 #include <cstring>
 #include <string>
@@ -98,11 +100,47 @@ FileContents ReadWholeFile(const std::filesystem::path& path, std::size_t maxByt
 
 namespace {
 
-// Writes and flushes the temporary file beside `path`; its name, or the failure.
-FileWrite WriteTemporary(const std::filesystem::path& temporary, const std::string& bytes) {
-  Descriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+// The fault of a step, when a test asked for one there: the error number, or the end
+// of the process. 0 when the step runs as usual.
+int FaultAt(const SaveFault& fault, SaveStep step) {
+  if (fault.step != step) return 0;
+  if (fault.crash) ::_exit(0);
+  return fault.errorNumber;
+}
+
+// A temporary file of its own beside `path` ("settings.ini.tmp.ab12Cd"), open for writing.
+int CreateTemporary(const std::filesystem::path& path, std::string& name, const SaveFault& fault) {
+  name = path.string() + ".tmp.XXXXXX";
+  if (const int error = FaultAt(fault, SaveStep::kCreate)) {
+    errno = error;
+    return -1;
+  }
+  const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+  if (fd < 0) return -1;
+  // The old file's permissions, or those a new file gets.
+  struct stat old {};
+  ::fchmod(fd, ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
+  return fd;
+}
+
+bool WriteFaulted(int fd, const std::string& bytes, const SaveFault& fault) {
+  if (fault.step != SaveStep::kWrite) return WriteAll(fd, bytes);
+  WriteAll(fd, bytes.substr(0, std::min(fault.afterBytes, bytes.size())));
+  errno = FaultAt(fault, SaveStep::kWrite);
+  return false;
+}
+
+// Writes and flushes a temporary file beside `path`; its name, or the failure.
+FileWrite WriteTemporary(const std::filesystem::path& path, const std::string& bytes, std::string& temporary,
+                         const SaveFault& fault) {
+  Descriptor fd(CreateTemporary(path, temporary, fault));
   if (fd.get() < 0) return Failed(errno);
-  if (!WriteAll(fd.get(), bytes) || ::fsync(fd.get()) != 0 || !fd.Close()) {
+  bool ok = WriteFaulted(fd.get(), bytes, fault);
+  if (ok && (errno = FaultAt(fault, SaveStep::kFlush)) != 0) ok = false;
+  ok = ok && ::fsync(fd.get()) == 0;
+  if (ok && (errno = FaultAt(fault, SaveStep::kClose)) != 0) ok = false;
+  ok = ok && fd.Close();
+  if (!ok) {
     const int error = errno;
     ::unlink(temporary.c_str());
     return Failed(error);
@@ -110,33 +148,37 @@ FileWrite WriteTemporary(const std::filesystem::path& temporary, const std::stri
   return {true, 0, ""};
 }
 
-std::filesystem::path TemporaryBeside(const std::filesystem::path& path) {
-  std::filesystem::path temporary = path;
-  temporary += ".tmp";
-  return temporary;
+// After a rename the folder is flushed too, so the new name survives a power cut.
+void FlushFolderOf(const std::filesystem::path& path) {
+  const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+  const Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.get() >= 0) ::fsync(fd.get());
 }
 
 }  // namespace
 
-FileWrite WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes) {
-  const std::filesystem::path temporary = TemporaryBeside(path);
-  if (FileWrite w = WriteTemporary(temporary, bytes); !w.ok) return w;
-  if (::rename(temporary.c_str(), path.c_str()) != 0) {
-    const int error = errno;
+FileWrite WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes, const SaveFault& fault) {
+  std::string temporary;
+  if (FileWrite w = WriteTemporary(path, bytes, temporary, fault); !w.ok) return w;
+  int error = FaultAt(fault, SaveStep::kRename);
+  if (error == 0 && ::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+  if (error != 0) {
     ::unlink(temporary.c_str());
     return Failed(error);
   }
+  FlushFolderOf(path);
   return {true, 0, ""};
 }
 
 FileWrite WriteNewFileAtomically(const std::filesystem::path& path, const std::string& bytes) {
-  const std::filesystem::path temporary = TemporaryBeside(path);
-  if (FileWrite w = WriteTemporary(temporary, bytes); !w.ok) return w;
+  std::string temporary;
+  if (FileWrite w = WriteTemporary(path, bytes, temporary, {}); !w.ok) return w;
   // A hard link refuses an existing target; the temporary name then goes away.
   const int linked = ::link(temporary.c_str(), path.c_str());
   const int error = linked == 0 ? 0 : errno;
   ::unlink(temporary.c_str());
   if (linked != 0) return Failed(error);
+  FlushFolderOf(path);
   return {true, 0, ""};
 }
 

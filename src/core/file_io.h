@@ -26,10 +26,22 @@ struct FileWrite {
   std::string errorText;
 };
 
-// Writes the bytes to a temporary file in the same folder, flushes it to the disk
-// and renames it over `path`, so that `path` is always the old or the new file,
-// never half of one. On failure the temporary file is removed and `path` is untouched.
-FileWrite WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes);
+// Where a test makes a save fail: at a step, with an error number (a write after
+// `afterBytes` bytes), or by ending the process there as a crash or a power cut would.
+enum class SaveStep { kNone, kCreate, kWrite, kFlush, kClose, kRename };
+struct SaveFault {
+  SaveStep step = SaveStep::kNone;
+  std::size_t afterBytes = 0;
+  int errorNumber = 5;  // EIO
+  bool crash = false;
+};
+
+// Writes the bytes to a temporary file of its own in the same folder (the old file's
+// permissions), flushes it to the disk and renames it over `path`, so that `path` is
+// always the old or the new file, never half of one, even when two programs save at
+// once. On failure the temporary file is removed and `path` is untouched.
+FileWrite WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes,
+                              const SaveFault& fault = {});
 
 // As WriteFileAtomically, but never over an existing file: the new file appears whole
 // or not at all, and an existing `path` stays as it is (EEXIST).

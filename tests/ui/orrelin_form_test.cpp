@@ -151,8 +151,9 @@ class OrrelinFormTest : public QObject {
     RecordingMessageSink sink;
     const orrelin::StartEnvironment env = Environment();
     TOrrelinForm form(env, sink);
-    // The temporary file of the save cannot be made where a folder of its name stands.
-    std::filesystem::create_directories(env.settingsFolder / "settings.ini.tmp");
+    // The file became a folder while the program ran: every save of the closing fails.
+    std::filesystem::remove(env.settingsFolder / "settings.ini");
+    std::filesystem::create_directories(env.settingsFolder / "settings.ini");
     form.close();
     form.PlanetForm().close();
     const auto said = std::count_if(sink.messages.begin(), sink.messages.end(), [](const std::string& m) {
