@@ -117,12 +117,16 @@ StarWindowRecord& TStarForm::Record() {
 
 void TStarForm::Apply() {
   const QSignalBlocker quiet(grid_);  // filling the grid is no choice of a row
+  // The columns are fitted to their texts once the grid is full, not after every cell
+  // (which took half a second for the catalogue).
+  grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   grid_->setRowCount(static_cast<int>(record_.rows.size()));
   for (std::size_t r = 0; r < record_.rows.size(); ++r) {
     for (std::size_t c = 0; c < kStarFieldCount; ++c) {
       grid_->setItem(static_cast<int>(r), static_cast<int>(c), new QTableWidgetItem(Q(record_.rows[r].fields[c])));
     }
   }
+  grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   for (std::size_t i = 0; i < kStarFieldCount; ++i) boxes_[i]->setText(Q(record_.boxes[i]));
   count_->setText(Q(record_.countLabel));
   mode_->setText(Q(record_.mode));
