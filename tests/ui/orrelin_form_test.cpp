@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QtTest>
 #include <unistd.h>
 
@@ -329,6 +331,31 @@ class OrrelinFormTest : public QObject {
     const auto folders = orrelin::ui::ProgramDataFolders();  // no exception
     QDir::setCurrent(before);
     QCOMPARE(folders.size(), std::size_t{2});  // beside the program and share/orrelin
+  }
+
+  void damagedFilesInTheSettingsFolderStartEveryWindow() {
+    // Settings with places no one can have, negative window places, garbage; a damaged
+    // catalogue and place list: the windows open on the screen and close again.
+    for (const auto& [file, target] : std::vector<std::pair<const char*, const char*>>{
+             {"settings-out-of-range.ini", "settings.ini"},
+             {"settings-binary-garbage.ini", "settings.ini"},
+             {"stars-numbers-garbage.dat", "Mstars.dat"},
+             {"places-malformed-lines.txt", "Position.txt"}}) {
+      const orrelin::StartEnvironment env = Environment();
+      std::filesystem::create_directories(env.settingsFolder);
+      std::filesystem::copy_file(std::filesystem::path(ORRELIN_DAMAGED_FILES) / file, env.settingsFolder / target);
+      RecordingMessageSink sink;
+      TOrrelinForm form(env, sink);
+      form.show();
+      for (const char* opens : {"Sun", "Moon", "Stars", "Identify", "Almanac"}) {
+        QTest::mouseClick(Find<QPushButton>(form, opens), Qt::LeftButton);
+      }
+      const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+      for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) QVERIFY2(screen.intersects(window->geometry()), file);
+      }
+      form.close();
+    }
   }
 };
 
