@@ -1,0 +1,151 @@
+#include "precise/ephemeris.h"
+
+#include <swephexp.h>
+
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <mutex>
+
+namespace orrelin::precise {
+
+namespace {
+
+// The library keeps its settings (files, observer, Delta T) in its own globals: every
+// use goes through this lock, and sets what it needs each time.
+std::mutex& LibraryLock() {
+  static std::mutex lock;
+  return lock;
+}
+
+// Opens the library on the program's own ephemeris folder (never the current folder).
+void Prepare(const Moment& moment) {
+  static const bool opened = [] {
+    swe_set_ephe_path(ORRELIN_EPHEMERIS_PATH);
+    return true;
+  }();
+  (void)opened;
+  swe_set_delta_t_userdef(moment.deltaT / 86400.0);
+}
+
+int32 LibraryBody(Body body) {
+  static constexpr std::array<int32, 9> kCodes{SE_SUN,     SE_MOON,    SE_MERCURY, SE_VENUS, SE_MARS,
+                                               SE_JUPITER, SE_SATURN,  SE_URANUS,  SE_NEPTUNE};
+  return kCodes[static_cast<std::size_t>(body)];
+}
+
+int32 FrameFlags(Frame frame) {
+  const int32 flags = SEFLG_SWIEPH | SEFLG_EQUATORIAL | SEFLG_SPEED;
+  return frame == Frame::kApparent ? flags : flags | SEFLG_J2000 | SEFLG_ICRS | SEFLG_ASTROMETRIC;
+}
+
+// The library falls back to a less precise theory when its files are missing: that
+// is no precise place.
+bool FromTheFiles(int32 returned, const char* error, std::string& why) {
+  if (returned < 0) {
+    why = error;
+    return false;
+  }
+  if ((returned & SEFLG_SWIEPH) == 0) {
+    why = std::string("the ephemeris files for this date are not in ") + ORRELIN_EPHEMERIS_PATH;
+    return false;
+  }
+  return true;
+}
+
+PrecisePlace PlaceOf(const double* x) {
+  PrecisePlace p;
+  p.rightAscension = x[0];
+  p.declination = x[1];
+  p.distance = x[2];
+  p.rightAscensionRate = x[3];
+  p.declinationRate = x[4];
+  return p;
+}
+
+// The star file's own name of a navigational star where the two differ, or its
+// designation where the file gives the name to two stars ("Menkar": alpha and lambda Ceti).
+std::string LibraryStarName(const std::string& name) {
+  if (name == "Al Na'ir") return "Alnair";
+  if (name == "Menkar") return ",alCet";
+  return name;
+}
+
+}  // namespace
+
+std::optional<PrecisePlace> BodyPlace(Body body, const Moment& moment, Frame frame,
+                                      const std::optional<GeoPlace>& topocentric, std::string& why) {
+  const std::lock_guard<std::mutex> hold(LibraryLock());
+  Prepare(moment);
+  int32 flags = FrameFlags(frame);
+  if (topocentric) {
+    swe_set_topo(topocentric->eastLongitude, topocentric->latitude, topocentric->height);
+    flags |= SEFLG_TOPOCTR;
+  }
+  double x[6] = {};
+  char error[AS_MAXCH] = {};
+  const int32 returned = swe_calc_ut(moment.julianDayUt, LibraryBody(body), flags, x, error);
+  if (!FromTheFiles(returned, error, why)) return std::nullopt;
+  return PlaceOf(x);
+}
+
+std::optional<Phenomena> BodyPhenomena(Body body, const Moment& moment, std::string& why) {
+  const std::lock_guard<std::mutex> hold(LibraryLock());
+  Prepare(moment);
+  double attr[20] = {};
+  char error[AS_MAXCH] = {};
+  const int32 returned = swe_pheno_ut(moment.julianDayUt, LibraryBody(body), SEFLG_SWIEPH, attr, error);
+  if (!FromTheFiles(returned, error, why)) return std::nullopt;
+  Phenomena p;
+  p.phaseAngle = attr[0];
+  p.illuminated = attr[1];
+  p.semidiameter = attr[3] / 2.0;
+  p.magnitude = attr[4];
+  return p;
+}
+
+std::optional<PrecisePlace> StarPlace(const std::string& name, const Moment& moment, Frame frame, std::string& why) {
+  const std::lock_guard<std::mutex> hold(LibraryLock());
+  Prepare(moment);
+  // The library writes the star's full name back into the buffer.
+  char star[AS_MAXCH] = {};
+  std::strncpy(star, LibraryStarName(name).c_str(), sizeof star - 1);
+  double x[6] = {};
+  char error[AS_MAXCH] = {};
+  const int32 returned = swe_fixstar2_ut(star, moment.julianDayUt, FrameFlags(frame), x, error);
+  if (!FromTheFiles(returned, error, why)) return std::nullopt;
+  PrecisePlace p = PlaceOf(x);
+  p.distance = 0.0;
+  return p;
+}
+
+double GreenwichApparentSiderealTime(const Moment& moment) {
+  // IAU 2006/2000 (IERS Conventions 2010, eq. 5.15 and 5.32): the Earth rotation angle
+  // of UT1, the accumulated precession in right ascension in TT, and the equation of the
+  // equinoxes from the library's nutation and true obliquity of date.
+  const double du = moment.julianDayUt - 2451545.0;
+  const double era = 360.0 * (0.7790572732640 + 0.00273781191135448 * du + std::fmod(du, 1.0));
+  const double t = (du + moment.deltaT / 86400.0) / 36525.0;
+  const double precession =
+      (0.014506 + t * (4612.156534 + t * (1.3915817 + t * (-0.00000044 + t * (-0.000029956 - t * 0.0000000368))))) /
+      3600.0;
+  double nutation[6] = {};
+  {
+    const std::lock_guard<std::mutex> hold(LibraryLock());
+    Prepare(moment);
+    char error[AS_MAXCH] = {};
+    swe_calc_ut(moment.julianDayUt, SE_ECL_NUT, SEFLG_SWIEPH, nutation, error);
+  }
+  const double trueObliquity = nutation[0] * M_PI / 180.0;
+  const double equinoxes = nutation[2] * std::cos(trueObliquity);
+  const double gast = std::fmod(era + precession + equinoxes, 360.0);
+  return gast < 0 ? gast + 360.0 : gast;
+}
+
+std::string LibraryName() {
+  char version[AS_MAXCH] = {};
+  swe_version(version);
+  return std::string("Swiss Ephemeris ") + version + " (JPL DE431)";
+}
+
+}  // namespace orrelin::precise
