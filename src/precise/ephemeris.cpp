@@ -3,6 +3,7 @@
 #include <swephexp.h>
 
 #include <array>
+#include <clocale>
 #include <cmath>
 #include <cstring>
 #include <mutex>
@@ -17,6 +18,34 @@ std::mutex& LibraryLock() {
   static std::mutex lock;
   return lock;
 }
+
+// The library reads its text files (the star file among them) with the C library's
+// number reading, which follows the locale: under a comma-decimal locale "55.23907"
+// read as 55 and put stars up to 15" off. This thread reads numbers the C way while
+// it uses the library.
+class CNumbersWhileInUse {
+ public:
+  CNumbersWhileInUse() : c_(newlocale(LC_NUMERIC_MASK, "C", duplocale(LC_GLOBAL_LOCALE))) {
+    if (c_ != nullptr) previous_ = uselocale(c_);
+  }
+  ~CNumbersWhileInUse() {
+    if (c_ == nullptr) return;
+    uselocale(previous_);
+    freelocale(c_);
+  }
+  CNumbersWhileInUse(const CNumbersWhileInUse&) = delete;
+  CNumbersWhileInUse& operator=(const CNumbersWhileInUse&) = delete;
+
+ private:
+  locale_t c_ = nullptr;
+  locale_t previous_ = nullptr;
+};
+
+// The lock and the C numbers, for one use of the library.
+struct InUse {
+  std::lock_guard<std::mutex> hold{LibraryLock()};
+  CNumbersWhileInUse numbers;
+};
 
 // Opens the library on the program's own ephemeris folder (never the current folder).
 void Prepare(const Moment& moment) {
@@ -75,7 +104,7 @@ std::string LibraryStarName(const std::string& name) {
 
 std::optional<PrecisePlace> BodyPlace(Body body, const Moment& moment, Frame frame,
                                       const std::optional<GeoPlace>& topocentric, std::string& why) {
-  const std::lock_guard<std::mutex> hold(LibraryLock());
+  const InUse inUse;
   Prepare(moment);
   int32 flags = FrameFlags(frame);
   if (topocentric) {
@@ -90,7 +119,7 @@ std::optional<PrecisePlace> BodyPlace(Body body, const Moment& moment, Frame fra
 }
 
 std::optional<Phenomena> BodyPhenomena(Body body, const Moment& moment, std::string& why) {
-  const std::lock_guard<std::mutex> hold(LibraryLock());
+  const InUse inUse;
   Prepare(moment);
   double attr[20] = {};
   char error[AS_MAXCH] = {};
@@ -105,7 +134,7 @@ std::optional<Phenomena> BodyPhenomena(Body body, const Moment& moment, std::str
 }
 
 std::optional<PrecisePlace> StarPlace(const std::string& name, const Moment& moment, Frame frame, std::string& why) {
-  const std::lock_guard<std::mutex> hold(LibraryLock());
+  const InUse inUse;
   Prepare(moment);
   // The library writes the star's full name back into the buffer.
   char star[AS_MAXCH] = {};
@@ -131,7 +160,7 @@ double GreenwichApparentSiderealTime(const Moment& moment) {
       3600.0;
   double nutation[6] = {};
   {
-    const std::lock_guard<std::mutex> hold(LibraryLock());
+    const InUse inUse;
     Prepare(moment);
     char error[AS_MAXCH] = {};
     swe_calc_ut(moment.julianDayUt, SE_ECL_NUT, SEFLG_SWIEPH, nutation, error);
