@@ -9,6 +9,7 @@
 #include "app/settings_file.h"
 #include "app/settings_folder.h"
 #include "cli/almanac_command.h"
+#include "cli/ephemeris_command.h"
 #include "cli/identify_command.h"
 #include "cli/report_command.h"
 #include "cli/satellites_command.h"
@@ -17,6 +18,7 @@
 #include "identify/identify_form.h"
 #include "planets/jupiter_satellites.h"
 #include "report/body_report.h"
+#include "report/observer_reading.h"
 #include "report/satellites_moment.h"
 #include "stars/star_file.h"
 
@@ -48,6 +50,8 @@ class CliRun {
                bool json) const;
   int Almanac(const PlaceOptions& options, const std::string& year, bool total, bool json, const std::string& icsPath,
               const std::string& csvPath) const;
+  int Ephemeris(const PlaceOptions& options, const std::vector<std::string>& bodies, const std::string& from,
+                const std::string& to, const std::string& step, bool json, const std::string& csvPath) const;
 
  private:
   int Fail(const std::string& message) const {
@@ -201,6 +205,23 @@ int CliRun::Almanac(const PlaceOptions& options, const std::string& year, bool t
   return 0;
 }
 
+int CliRun::Ephemeris(const PlaceOptions& options, const std::vector<std::string>& bodies, const std::string& from,
+                      const std::string& to, const std::string& step, bool json, const std::string& csvPath) const {
+  if (!c_.exportsAllowed && !csvPath.empty()) return Fail("Exports are not allowed here");
+  std::string message;
+  auto request = ReadEphemerisRequest(bodies, from, to, step, message, c_.mostEphemerisRows);
+  if (!request) return Fail(message);
+  auto main = PlaceAndMoment(options);
+  if (!main) return kExitBadInput;
+  request->observer = ReadObserver(*main);
+  if (!request->observer) return Fail(kMessageBadLocation);
+  const auto rows = EphemerisRows(*request, message);
+  if (!rows) return Fail(message);
+  if (!csvPath.empty() && !WriteExport(csvPath, EphemerisCsv(*rows))) return kExitBadInput;
+  c_.out << (json ? EphemerisJson(*rows) : EphemerisText(*rows));
+  return 0;
+}
+
 // The options of the main window's place and moment, shared by every command that computes.
 void AddPlaceOptions(CLI::App& command, PlaceOptions& options) {
   command.add_option("--place", options.place, "A place of the place list by name (any letter case): its "
@@ -228,6 +249,11 @@ struct ParsedCommands {
   std::string almanacYear, almanacIcs, almanacCsv;
   bool almanacTotal = false, almanacJson = false;
   bool placesJson = false, starsJson = false;
+  PlaceOptions ephemerisOptions;
+  std::vector<std::string> ephemerisBodies;
+  std::string ephemerisFrom, ephemerisTo, ephemerisStep = "1h", ephemerisCsv;
+  bool ephemerisJson = false;
+  CLI::App* ephemeris = nullptr;
   CLI::App *report = nullptr, *satellites = nullptr, *identify = nullptr, *almanac = nullptr, *places = nullptr,
            *stars = nullptr;
 };
@@ -271,6 +297,19 @@ void AddCommands(CLI::App& app, ParsedCommands& p) {
   p.places = app.add_subcommand("places", "The named places of the place list");
   p.places->add_flag("--json", p.placesJson, "Print a JSON array");
 
+  p.ephemeris = app.add_subcommand(
+      "ephemeris", "Precise GHA, SHA, declination, HP, SD, v, d, altitude and azimuth of bodies, as the almanacs give them");
+  p.ephemeris
+      ->add_option("BODY", p.ephemerisBodies,
+                   "sun, moon, aries, mercury .. neptune, or a navigational star by name (any letter case)")
+      ->required();
+  p.ephemeris->add_option("--from", p.ephemerisFrom, "First moment, UT: \"yyyy-mm-dd hh:mm\"")->required();
+  p.ephemeris->add_option("--to", p.ephemerisTo, "Last moment, UT: \"yyyy-mm-dd hh:mm\"")->required();
+  p.ephemeris->add_option("--step", p.ephemerisStep, "Step: a number and s, m, h or d (default 1h)");
+  AddPlaceOptions(*p.ephemeris, p.ephemerisOptions);
+  p.ephemeris->add_flag("--json", p.ephemerisJson, "Print a JSON array, angles in decimal degrees");
+  p.ephemeris->add_option("--csv", p.ephemerisCsv, "Also write the rows as a CSV file");
+
   p.stars = app.add_subcommand("stars", "The navigational stars of the catalogue");
   p.stars->add_flag("--json", p.starsJson, "Print a JSON array");
 }
@@ -310,6 +349,10 @@ int RunCli(const std::vector<std::string>& arguments, const CliContext& context)
   if (p.satellites->parsed()) return run.Satellites(p.satellitesOptions, p.satellitesInverted, p.satellitesJson);
   if (p.identify->parsed()) {
     return run.Identify(p.identifyOptions, p.identifyHs, p.identifyZn, p.identifyMag, p.identifyJson);
+  }
+  if (p.ephemeris->parsed()) {
+    return run.Ephemeris(p.ephemerisOptions, p.ephemerisBodies, p.ephemerisFrom, p.ephemerisTo, p.ephemerisStep,
+                         p.ephemerisJson, p.ephemerisCsv);
   }
   if (p.almanac->parsed()) {
     return run.Almanac(p.almanacOptions, p.almanacYear, p.almanacTotal, p.almanacJson, p.almanacIcs, p.almanacCsv);

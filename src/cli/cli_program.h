@@ -20,6 +20,7 @@ struct CliContext {
   std::time_t now = 0;
   long secondsEastOfUtc = 0;                           // the computer's time zone
   bool exportsAllowed = true;                          // false: --ics and --csv are refused
+  std::size_t mostEphemerisRows = 100000;              // the most rows one ephemeris may have
 };
 
 // Runs the program on the arguments after its name. 0: done; 2: bad input, one message said.

@@ -76,7 +76,8 @@ bool FromTheFiles(int32 returned, const char* error, std::string& why) {
     return false;
   }
   if ((returned & SEFLG_SWIEPH) == 0) {
-    why = std::string("the ephemeris files for this date are not in ") + ORRELIN_EPHEMERIS_PATH;
+    why = std::string("precise places are given for the years 1800 to 2399 (the ephemeris files in ") +
+          ORRELIN_EPHEMERIS_PATH + ")";
     return false;
   }
   return true;

@@ -43,6 +43,8 @@ const std::vector<std::string> kNumbers = {"0",   "8900", "1e308", "-1e308", "na
 const std::vector<std::string> kBodies = {"sun",    "moon",   "mercury", "venus",  "mars",   "jupiter",
                                           "saturn", "uranus", "neptune", "pluto",  "SUN",    "Åbo"};
 const std::vector<std::string> kStars = {"Sirius", "polaris", "VEGA", "Nowhere", "", kHuge};
+const std::vector<std::string> kAlmanacBodies = {"sun", "moon", "aries", "venus", "Sirius", "al na'ir", "pluto", ""};
+const std::vector<std::string> kSteps = {"1h", "30m", "1d", "0h", "-1h", "x", "1e300h", "nanh"};
 const std::vector<std::string> kYears = {"0", "1", "2026", "2999", "3000", "-1", "1e3", "x", kHuge};
 
 class Generator {
@@ -55,13 +57,17 @@ class Generator {
   // A command and a few of its options, valid or not.
   std::vector<std::string> Arguments() {
     std::vector<std::string> a;
-    switch (Below(7)) {
+    switch (Below(8)) {
       case 0: a = {"report", Pick(kBodies)}; break;
       case 1: a = {"report", "star", Pick(kStars)}; break;
       case 2: a = {"satellites"}; break;
       case 3: a = {"identify", "--hs", Pick(kNumbers) + " " + Pick(kNumbers), "--zn", Pick(kNumbers)}; break;
       case 4: a = {"almanac", Pick(kYears)}; break;
       case 5: a = {"places"}; break;
+      case 6:
+        a = {"ephemeris", Pick(kAlmanacBodies), Pick(kAlmanacBodies), "--from", Pick(kDates) + " 00:00", "--to",
+             Pick(kDates) + " " + Pick(kTimes), "--step", Pick(kSteps)};
+        break;
       default: a = {"stars"}; break;
     }
     const bool computes = a[0] != "places" && a[0] != "stars";
