@@ -92,6 +92,7 @@ void RestorePlace(const SettingsValues& settings, MainWindowRecord& main, std::v
       reset.emplace_back("Delta");
     }
   }
+  main.precise = settings.Get("Precise").value_or("0") == "1";
   main.north = RestoreHemisphere(settings, "LatPos", 'N', 'S', true, reset);
   main.west = RestoreHemisphere(settings, "LonPos", 'W', 'E', false, reset);
   if (settings.Get("PcTime").value_or("") == "0") {
@@ -216,6 +217,7 @@ void SaveMainSettings(const SettingsFile& settings, const MainWindowRecord& main
       {"Pressure", main.pressure}, {"Place", main.place},
       {"Dif", main.utcMinusLocal}, {"Delta", main.delta},
       {"LatPos", main.north ? "N" : "S"}, {"LonPos", main.west ? "W" : "E"},
+      {"Precise", main.precise ? "1" : "0"},
   };
   if (normalPosition) {
     values.emplace_back("fOrrelin", PlacementValue(*normalPosition, true));

@@ -268,6 +268,8 @@ void AddCommands(CLI::App& app, ParsedCommands& p) {
       ->expected(1, 2);
   AddPlaceOptions(*p.report, p.reportOptions);
   p.report->add_flag("--json", p.reportJson, "Print one JSON object");
+  p.report->add_flag("--precise", p.reportOptions.precise,
+                     "From the precise ephemeris (JPL DE431, 1800 to 2399) instead of the book's methods");
 
   p.satellites =
       app.add_subcommand("satellites", "Where Jupiter's four large satellites stand, as the satellites window shows");

@@ -157,6 +157,7 @@ bool ApplyPlaceOptions(const PlaceOptions& o, MainWindowRecord& main, MessageSin
     }
     main.delta = *o.delta;
   }
+  main.precise = o.precise;  // scripts ask for it each time, whatever the window saved
   UpdateLocalTime(main);
   return true;
 }

@@ -26,6 +26,7 @@ struct PlaceOptions {
   std::optional<std::string> time;       // "hh:mm:ss" UTC
   std::optional<std::string> offset;     // UTC minus local, hours
   std::optional<std::string> delta;      // seconds
+  bool precise = false;                  // the report from the precise ephemeris
 };
 
 // The boxes as the window would start with them, without writing any file:

@@ -129,6 +129,7 @@ std::optional<Phenomena> BodyPhenomena(Body body, const Moment& moment, std::str
   Phenomena p;
   p.phaseAngle = attr[0];
   p.illuminated = attr[1];
+  p.elongation = attr[2];
   p.semidiameter = attr[3] / 2.0;
   p.magnitude = attr[4];
   return p;

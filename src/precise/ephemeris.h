@@ -39,6 +39,7 @@ struct Phenomena {
   double magnitude = 0.0;     // apparent visual magnitude (Saturn with its rings)
   double semidiameter = 0.0;  // degrees, geocentric
   double phaseAngle = 0.0;    // degrees
+  double elongation = 0.0;    // degrees from the Sun, 0..180
 };
 
 // The place of a body; none, with the library's reason, when it cannot be computed

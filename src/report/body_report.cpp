@@ -17,6 +17,8 @@
 #include "earth/semidiameters.h"
 #include "report/body_place.h"
 #include "report/observer_reading.h"
+#include "report/precise_report.h"
+#include "report/report_start.h"
 
 namespace orrelin {
 
@@ -31,23 +33,6 @@ constexpr std::array<DeltaTRow, 12> kDeltaTTable{{{2001, 64.09, 64.2}, {2002, 64
                                                   {2004, 64.57, 64.65}, {2005, 64.65, 64.8}, {2006, 64.85, 64.99},
                                                   {2007, 65.15, 65.34}, {2008, 65.45, 65.63}, {2009, 65.7, 65.7},
                                                   {2010, 66.5, 66.5}, {2011, 67.1, 67.1}, {2012, 68.0, 68.0}}};
-
-// The time arguments of one instant: J2000 centuries for the Sun, the Moon and
-// stars; 1900 centuries for the planets (with Delta T from J2000 at 0h).
-struct TimeArguments {
-  double jd = 0.0;
-  double t = 0.0;
-  double deltaT = 0.0;
-};
-
-TimeArguments TimeArgumentsOf(const std::string& bodyCode, const TCalendarDate& date, double hours, bool bc) {
-  if (IsPlanet(bodyCode)) {
-    const JulianDayEpochs e = JulianDayTwoEpochs(date, hours, bc);
-    return {e.jd, e.t1900, DeltaT(e.t2000)};
-  }
-  const JulianDayResult r = JulianDay(date, hours, bc);
-  return {r.jd, r.t, DeltaT(r.t)};
-}
 
 std::string DeclinationText(double declination) {
   return DegMinSecText(declination) + (declination > 0 ? "  N" : "  S");
@@ -66,21 +51,41 @@ Levels StandardAltitudes(const std::string& bodyCode) {
   return {{kStarRiseAltitude}, 1};
 }
 
-// Places of the day before, the day and the day after at 0h TD, then the events of
-// every standard altitude of the body, written in local time.
-void WriteRisingAndSetting(const std::string& bodyCode, const TCalendarDate& date, bool bc, double deltaT,
-                           const Observer& observer, const StarValues* star, ReportWindowRecord& report) {
+// The book's places of the day before, the day and the day after at 0h TD.
+PlacesAtZero BookPlacesAtZero(const std::string& bodyCode, const TCalendarDate& date, bool bc, double deltaT,
+                              const StarValues* star) {
   const TimeArguments at0h = TimeArgumentsOf(bodyCode, date, deltaT / 3600.0, bc);
-  RiseTransitSetInput in;
+  PlacesAtZero places;
+  places.jd0 = at0h.jd;
   for (int d = -1; d <= 1; ++d) {
     const ApparentPlace p = BodyPlace(bodyCode, at0h.t + d / 36525.0, at0h.jd + d, nullptr, star).place;
-    in.rightAscension[static_cast<std::size_t>(d + 1)] = p.rightAscension;
-    in.declination[static_cast<std::size_t>(d + 1)] = p.declination;
+    places.at[static_cast<std::size_t>(d + 1)] = {p.rightAscension, p.declination};
+  }
+  return places;
+}
+
+}  // namespace
+
+TimeArguments TimeArgumentsOf(const std::string& bodyCode, const TCalendarDate& date, double hours, bool bc) {
+  if (IsPlanet(bodyCode)) {
+    const JulianDayEpochs e = JulianDayTwoEpochs(date, hours, bc);
+    return {e.jd, e.t1900, DeltaT(e.t2000)};
+  }
+  const JulianDayResult r = JulianDay(date, hours, bc);
+  return {r.jd, r.t, DeltaT(r.t)};
+}
+
+void WriteRisingAndSetting(const std::string& bodyCode, const PlacesAtZero& places, double deltaT,
+                           const Observer& observer, ReportWindowRecord& report) {
+  RiseTransitSetInput in;
+  for (std::size_t d = 0; d < 3; ++d) {
+    in.rightAscension[d] = places.at[d].rightAscension;
+    in.declination[d] = places.at[d].declination;
   }
   in.deltaT = deltaT;
   in.longitude = observer.longitude;
   in.latitude = observer.latitude;
-  in.jd0 = at0h.jd;
+  in.jd0 = places.jd0;
   in.utcMinusLocal = observer.utcMinusLocal;
 
   const Levels levels = StandardAltitudes(bodyCode);
@@ -91,6 +96,8 @@ void WriteRisingAndSetting(const std::string& bodyCode, const TCalendarDate& dat
   }
   const double offset = observer.utcMinusLocal;
   const RiseTransitSetResult& first = events[0];
+  report.transit.clear();
+  report.setting.clear();
   report.rising = first.status;
   if (first.rising != 0) {
     report.rising = LocalHourMinText(24 * first.rising, offset);
@@ -110,8 +117,6 @@ void WriteRisingAndSetting(const std::string& bodyCode, const TCalendarDate& dat
   }
 }
 
-}  // namespace
-
 std::optional<double> DeltaTTable(int year, int month) {
   for (const auto& row : kDeltaTTable) {
     if (row.year == year) return month <= 6 ? row.firstHalf : row.secondHalf;
@@ -119,21 +124,22 @@ std::optional<double> DeltaTTable(int year, int month) {
   return std::nullopt;
 }
 
-void BodyReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink& sink,
-                StarWindowRecord* starWindow) {
-  const std::string bodyCode = main.bodyCode;
+std::optional<ReportStart> StartReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink& sink,
+                                       StarWindowRecord* starWindow) {
+  ReportStart start;
+  start.bodyCode = main.bodyCode;
+  const std::string& bodyCode = start.bodyCode;
   if (!IsComputedBody(bodyCode) || (bodyCode == kStar && starWindow == nullptr)) {
     sink.ShowMessage("The report of " + bodyCode + " is not available in this version");
-    return;
+    return std::nullopt;
   }
   // A star's catalogue values are read once, before anything is shown, and serve the
   // whole run; a star whose place does not read gets no report.
-  std::optional<StarValues> star;
   if (bodyCode == kStar) {
-    star = SelectedStar(*starWindow);
-    if (!star) {
+    start.star = SelectedStar(*starWindow);
+    if (!start.star) {
       sink.ShowMessage(kMessageChooseStar);
-      return;
+      return std::nullopt;
     }
   }
   ClearReport(report);
@@ -148,49 +154,60 @@ void BodyReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink&
   if (!place) {
     sink.ShowMessage(kMessageBadLocation);
     sink.BringMainWindowForward();
-    return;
+    return std::nullopt;
   }
-  const Observer& observer = *place;
+  start.observer = *place;
   bool valid = true;
   ExplanationLines* lines = &report.lines;
-  ReportLine(lines, "Observer Latitude:", DegMinSecText(observer.latitude));
-  ReportLine(lines, "Observer Longitude:", DegMinSecText(observer.longitude));
+  ReportLine(lines, "Observer Latitude:", DegMinSecText(start.observer.latitude));
+  ReportLine(lines, "Observer Longitude:", DegMinSecText(start.observer.longitude));
 
-  const TCalendarDate date = DateToRecord(main.date, valid);
-  ReportLine(lines, "Date:", date.dateText);
+  start.date = DateToRecord(main.date, valid);
+  ReportLine(lines, "Date:", start.date.dateText);
   ParseClockTime(main.time, valid);
   ReportLine(lines, "Time Utc:", main.time.substr(0, 15));
   ReportLine(lines, "", "");
   if (!valid) {
     sink.ShowMessage(kMessageBadTime);
-    return;
+    return std::nullopt;
   }
-  const double hours = HmsToHours(main.time);
-  const bool bc = main.beforeChrist;
-  TimeArguments now = TimeArgumentsOf(bodyCode, date, hours, bc);
+  start.hours = HmsToHours(main.time);
+  start.beforeChrist = main.beforeChrist;
+  start.now = TimeArgumentsOf(bodyCode, start.date, start.hours, start.beforeChrist);
 
-  if (date.year > 2000 && !bc) {
+  if (start.date.year > 2000 && !start.beforeChrist) {
     // The kept half-year values where there are any; otherwise the measured Delta T of the moment.
-    if (const auto kept = DeltaTTable(date.year, date.month)) now.deltaT = *kept;
+    if (const auto kept = DeltaTTable(start.date.year, start.date.month)) start.now.deltaT = *kept;
     if (!main.delta.empty()) {
       const DeltaBoxRead typed = ReadDeltaBox(main.delta);
       if (typed.status == DeltaBoxStatus::kRefused) {
         sink.ShowMessage(kMessageBadDeltaT);
-        return;
+        return std::nullopt;
       }
       if (typed.status == DeltaBoxStatus::kUsePoint) sink.ShowMessage(kMessageUsePoint);
-      now.deltaT = typed.value;
+      start.now.deltaT = typed.value;
     } else {
-      main.delta = FixedText(now.deltaT, 1);
+      main.delta = FixedText(start.now.deltaT, 1);
     }
   }
-  ReportLine(lines, "T diff (Julian centuries):", FixedText(now.t, 12));
-
   if (bodyCode == kStar) {
     starWindow->mode = kStar;
-    report.title = star->name;
+    report.title = start.star->name;
   }
-  const StarValues* starValues = star ? &*star : nullptr;
+  return start;
+}
+
+namespace {
+
+// The report by the book's methods.
+void BookReport(const ReportStart& start, ReportWindowRecord& report) {
+  const std::string& bodyCode = start.bodyCode;
+  const Observer& observer = start.observer;
+  const TimeArguments& now = start.now;
+  ExplanationLines* lines = &report.lines;
+  ReportLine(lines, "T diff (Julian centuries):", FixedText(now.t, 12));
+
+  const StarValues* starValues = start.star ? &*start.star : nullptr;
   const BodyPlaceResult body = BodyPlace(bodyCode, now.t, now.jd, lines, starValues);
   if (!body.magnitude.empty()) report.magnitude = body.magnitude;
   if (bodyCode == kMoon) {
@@ -199,19 +216,30 @@ void BodyReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink&
   }
   const EquatorialPlace topocentric =
       TopocentricCorrection({body.place.rightAscension, body.place.declination}, body.place.parallax,
-                            observer.longitude, observer.latitude, observer.height, hours, now.jd);
+                            observer.longitude, observer.latitude, observer.height, start.hours, now.jd);
+  report.julianDays = FixedText(now.jd, 1);
+  report.deltaTime = FixedText(now.deltaT, 1) + " sec";
+  const double theta = SiderealTime(start.hours, now.jd).apparent;
+  ExplainSiderealTime(theta, lines);
+  const HorizontalResult horizontal = WritePlaceBoxes(topocentric, theta * 15.0, observer, report);
+  if (bodyCode == kMoon) {
+    ExplainMoonSemidiameter(body.moonDistanceKm, horizontal.altitude, body.place.parallax, lines);
+  }
+  WriteRisingAndSetting(bodyCode, BookPlacesAtZero(bodyCode, start.date, start.beforeChrist, now.deltaT, starValues),
+                        now.deltaT, observer, report);
+}
+
+}  // namespace
+
+HorizontalResult WritePlaceBoxes(const EquatorialPlace& topocentric, double greenwichSiderealDegrees,
+                                 const Observer& observer, ReportWindowRecord& report) {
+  ExplanationLines* lines = &report.lines;
   // Brought into 0..360 first, so that 44 s east of 0h reads 23 h 59 m 16 s.
   const double alpha = NormalizeAngle(topocentric.rightAscension);
   const double delta = topocentric.declination;
-
-  report.julianDays = FixedText(now.jd, 1);
-  report.deltaTime = FixedText(now.deltaT, 1) + " sec";
   report.rightAscension = HourMinSecText(alpha / 15.0);
   report.declination = DeclinationText(delta);
-
-  const double theta = SiderealTime(hours, now.jd).apparent;
-  ExplainSiderealTime(theta, lines);
-  const double gha = HourAngle(alpha, theta);
+  const double gha = HourAngle(alpha, greenwichSiderealDegrees / 15.0);
   report.greenwichHourAngle = DegMinSecText(gha);
   const HorizontalResult horizontal = HorizontalCoordinates(observer.latitude, observer.longitude,
                                                             observer.temperature, observer.pressure, delta, gha);
@@ -223,13 +251,15 @@ void BodyReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink&
   const double refracted = horizontal.altitude + horizontal.refraction;
   report.refractionVisible = refracted >= 0;
   report.refractedAltitude = report.refractionVisible ? DegMinText(refracted) : "";
-  if (bodyCode == kMoon) {
-    ExplainMoonSemidiameter(body.moonDistanceKm, horizontal.altitude, body.place.parallax, lines);
-  }
+  return horizontal;
+}
 
-  report.transit.clear();
-  report.setting.clear();
-  WriteRisingAndSetting(bodyCode, date, bc, now.deltaT, observer, starValues, report);
+void BodyReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink& sink,
+                StarWindowRecord* starWindow) {
+  const auto start = StartReport(main, report, sink, starWindow);
+  if (!start) return;
+  if (main.precise && PreciseReport(*start, report, sink)) return;
+  BookReport(*start, report);
 }
 
 }  // namespace orrelin

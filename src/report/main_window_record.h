@@ -25,6 +25,7 @@ struct MainWindowRecord {
   bool pcTime = true;                   // rbPcTime / rbOthTime
   std::string delta;                    // edDelta, seconds
   std::string bodyCode;                 // Label9
+  bool precise = false;                 // chPrecise: the report from the precise ephemeris
 };
 
 }  // namespace orrelin

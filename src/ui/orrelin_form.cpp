@@ -316,6 +316,11 @@ QWidget* TOrrelinForm::BuildButtons() {
   connect(almanac, &QPushButton::clicked, this,
           [this] { almanacForm_->ShowForYear(date_->Date().year, beforeChrist_->isChecked()); });
   grid->addWidget(almanac, i / 5, i % 5);
+  ++i;
+  precise_ = new QCheckBox("Precise");
+  precise_->setObjectName("chPrecise");
+  precise_->setToolTip("Reports from the precise ephemeris (JPL DE431, 1800 to 2399) instead of the book's methods");
+  grid->addWidget(precise_, i / 5, i % 5);
   return panel;
 }
 
@@ -364,6 +369,7 @@ MainWindowRecord TOrrelinForm::ToRecord() const {
   r.pcTime = pcTime_->isChecked();
   r.delta = S(delta_->text());
   r.bodyCode = S(bodyCode_->text());
+  r.precise = precise_->isChecked();
   return r;
 }
 
@@ -396,6 +402,7 @@ void TOrrelinForm::FromRecord(const MainWindowRecord& r) {
   (r.pcTime ? pcTime_ : otherTime_)->setChecked(true);
   delta_->setText(Q(r.delta));
   bodyCode_->setText(Q(r.bodyCode));
+  precise_->setChecked(r.precise);
   DateChanged();
 }
 

@@ -89,6 +89,7 @@ class TOrrelinForm : public QMainWindow {
     MessageSink& sink_;
   };
 
+  QCheckBox* precise_ = nullptr;  // chPrecise
   SettingsFile settings_;
   std::filesystem::path settingsFolder_;
   MessageSink& sink_;

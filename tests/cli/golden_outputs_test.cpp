@@ -34,6 +34,10 @@ TEST(GoldenOutputs, WholeOutputsAreUnchanged) {
   const std::vector<std::pair<std::string, std::string>> cases = {
       {"report sun " + place + " --date 2026-03-21 --time 10:00:00 --delta 69.2 --json", "report-sun-2026-03-21.json"},
       {"report moon " + place + " --date 1992-04-12 --time 00:00:00 --json", "report-moon-1992-04-12.json"},
+      {"report moon " + place + " --date 2026-03-21 --time 10:00:00 --precise --json",
+       "report-moon-2026-03-21-precise.json"},
+      {"ephemeris sun moon aries venus sirius --from '2026-12-08 00:00' --to '2026-12-08 02:00' " + place,
+       "ephemeris-2026-12-08.txt"},
       {"satellites --date 1992-12-16 --time 00:00:00", "satellites-1992-12-16.txt"},
       {"satellites --date 1992-12-16 --time 00:00:00 --inverted --json", "satellites-1992-12-16-inverted.json"},
       {"stars --json", "stars.json"},

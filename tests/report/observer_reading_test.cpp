@@ -26,7 +26,9 @@ TEST(ObserverReading, PlaceAnglesWithinWhatAPlaceCanBe) {
   for (const auto& c : cases) {
     const auto r = ReadPlaceAngle(c.degrees, c.minutes, c.limit);
     EXPECT_EQ(r.has_value(), c.reads) << c.degrees << " " << c.minutes;
-    if (r && c.reads) EXPECT_NEAR(*r, c.value, 1e-12) << c.degrees << " " << c.minutes;
+    if (r && c.reads) {
+      EXPECT_NEAR(*r, c.value, 1e-12) << c.degrees << " " << c.minutes;
+    }
   }
 }
 

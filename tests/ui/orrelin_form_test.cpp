@@ -137,6 +137,7 @@ class OrrelinFormTest : public QObject {
       Find<QLineEdit>(form, "Edit2")->setText("52.2");
       QTest::mouseClick(Find<QRadioButton>(form, "RadioButton2"), Qt::LeftButton);
       Find<QLineEdit>(form, "edtTemperature")->setText("-4");
+      QTest::mouseClick(Find<QCheckBox>(form, "chPrecise"), Qt::LeftButton);
       form.close();
     }
     const auto ini = env.settingsFolder / "settings.ini";
@@ -147,6 +148,11 @@ class OrrelinFormTest : public QObject {
     QCOMPARE(Find<QLineEdit>(again, "Edit2")->text(), QString("52.2"));
     QVERIFY(Find<QRadioButton>(again, "RadioButton2")->isChecked());
     QCOMPARE(Find<QLineEdit>(again, "edtTemperature")->text(), QString("-4"));
+    // The precise reports stay chosen, and the report says so.
+    QVERIFY(Find<QCheckBox>(again, "chPrecise")->isChecked());
+    again.show();
+    QTest::mouseClick(Find<QPushButton>(again, "Jupiter"), Qt::LeftButton);
+    QCOMPARE(Find<QLabel>(again.PlanetForm(), "Label12")->text(), QString("JUPITER (precise)"));
   }
 
   void aSaveThatFailsIsToldOnce() {

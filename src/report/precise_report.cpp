@@ -1,0 +1,108 @@
+#include "report/precise_report.h"
+
+#include <cmath>
+
+#include "core/angle_text.h"
+#include "core/angles.h"
+#include "core/numbers.h"
+#include "precise/nautical.h"
+#include "report/body_place.h"
+
+namespace orrelin {
+
+namespace {
+
+// The almanac body of a report's body code (a star by the star window's name).
+std::optional<precise::NauticalBody> PreciseBodyOf(const ReportStart& start) {
+  return precise::NauticalBodyNamed(start.bodyCode == kStar ? start.star->name : start.bodyCode);
+}
+
+std::optional<precise::PrecisePlace> PlaceAt(const precise::NauticalBody& body, const precise::Moment& moment,
+                                             const std::optional<precise::GeoPlace>& topocentric, std::string& why) {
+  if (body.kind == precise::NauticalBody::Kind::kStar) {
+    return precise::StarPlace(body.name, moment, precise::Frame::kApparent, why);
+  }
+  return precise::BodyPlace(body.body, moment, precise::Frame::kApparent, topocentric, why);
+}
+
+// The places at 0h TD of the day before, the day and the day after, for the rising.
+std::optional<PlacesAtZero> PrecisePlacesAtZero(const precise::NauticalBody& body, const ReportStart& start,
+                                                std::string& why) {
+  PlacesAtZero places;
+  places.jd0 = start.now.jd;
+  for (int d = -1; d <= 1; ++d) {
+    const precise::Moment zeroTd{start.now.jd + d - start.now.deltaT / 86400.0, start.now.deltaT};
+    const auto p = PlaceAt(body, zeroTd, std::nullopt, why);
+    if (!p) return std::nullopt;
+    places.at[static_cast<std::size_t>(d + 1)] = {p->rightAscension, p->declination};
+  }
+  return places;
+}
+
+void ExplainPlace(const char* which, const precise::PrecisePlace& p, ExplanationLines* lines) {
+  ReportLine(lines, std::string(which) + " Right Ascension:", HourMinSecText(p.rightAscension / 15.0));
+  ReportLine(lines, std::string(which) + " Declination:", DegMinSecText(p.declination));
+}
+
+// The Moon's phase boxes: the illuminated part and the elongation east of the Sun (0..360).
+void WriteMoonPhase(const precise::Phenomena& ph, const precise::PrecisePlace& moon, const precise::Moment& moment,
+                    ReportWindowRecord& report, std::string& why) {
+  report.phase = FixedText(std::nearbyint(ph.illuminated * 1000.0) / 10.0, 1) + "%";
+  double elongation = ph.elongation;
+  if (const auto sun = precise::BodyPlace(precise::Body::kSun, moment, precise::Frame::kApparent, std::nullopt, why)) {
+    if (NormalizeAngle(moon.rightAscension - sun->rightAscension) > 180.0) elongation = 360.0 - elongation;
+  }
+  report.elongation = FixedText(std::nearbyint(elongation), 0);
+}
+
+}  // namespace
+
+bool PreciseReport(const ReportStart& start, ReportWindowRecord& report, MessageSink& sink) {
+  const auto body = PreciseBodyOf(start);
+  if (!body) {
+    sink.ShowMessage("There is no precise place of " + start.star->name +
+                     ": only the navigational stars are in the ephemeris. The report follows the book.");
+    return false;
+  }
+  const Observer& o = start.observer;
+  const precise::Moment moment{start.now.jd + start.hours / 24.0, start.now.deltaT};
+  const bool isBody = body->kind == precise::NauticalBody::Kind::kBody;
+  std::string why;
+  const auto geocentric = PlaceAt(*body, moment, std::nullopt, why);
+  const auto topocentric =
+      geocentric ? PlaceAt(*body, moment, precise::GeoPlace{o.latitude, -o.longitude, o.height}, why) : std::nullopt;
+  const auto phenomena = isBody && topocentric ? precise::BodyPhenomena(body->body, moment, why) : std::nullopt;
+  const auto zero = topocentric ? PrecisePlacesAtZero(*body, start, why) : std::nullopt;
+  if (!geocentric || !topocentric || (isBody && !phenomena) || !zero) {
+    sink.ShowMessage("There is no precise place for this moment: " + why + ". The report follows the book.");
+    return false;
+  }
+  report.title += " (precise)";
+  ExplanationLines* lines = &report.lines;
+  ReportLine(lines, "Ephemeris:", precise::LibraryName());
+  ReportLine(lines, "Delta T (TT - UT):", FixedText(moment.deltaT, 1) + " s");
+  ReportLine(lines, "Julian Day (UT):", FixedText(moment.julianDayUt, 6));
+  ExplainPlace("Geocentric", *geocentric, lines);
+  if (isBody) {
+    ReportLine(lines, "Distance:", FixedText(geocentric->distance, 8) + " AU");
+    const double parallax = ArcSinDeg(6378.1366 / (geocentric->distance * 149597870.7));
+    ReportLine(lines, "Horizontal Parallax:", DegMinSecText(parallax));
+    ReportLine(lines, "Semidiameter:", DegMinSecText(phenomena->semidiameter));
+    ExplainPlace("Topocentric", *topocentric, lines);
+  }
+  const double gast = precise::GreenwichApparentSiderealTime(moment);
+  ReportLine(lines, "GHA Aries:", DegMinSecText(gast));
+
+  report.julianDays = FixedText(start.now.jd, 1);
+  report.deltaTime = FixedText(moment.deltaT, 1) + " sec";
+  WritePlaceBoxes({topocentric->rightAscension, topocentric->declination}, gast, o, report);
+  if (IsPlanet(start.bodyCode)) {
+    report.magnitudeVisible = true;  // Saturn's too, with its rings
+    report.magnitude = FixedText(phenomena->magnitude, 1);
+  }
+  if (start.bodyCode == kMoon) WriteMoonPhase(*phenomena, *geocentric, moment, report, why);
+  WriteRisingAndSetting(start.bodyCode, *zero, moment.deltaT, o, report);
+  return true;
+}
+
+}  // namespace orrelin
