@@ -14,6 +14,9 @@
 #include "cli/report_command.h"
 #include "cli/satellites_command.h"
 #include "core/file_io.h"
+#include "core/pdf_file.h"
+#include "app/date_box.h"
+#include "daily/daily_page_layout.h"
 #include "core/version.h"
 #include "identify/identify_form.h"
 #include "planets/jupiter_satellites.h"
@@ -50,6 +53,7 @@ class CliRun {
                bool json) const;
   int Almanac(const PlaceOptions& options, const std::string& year, bool total, bool json, const std::string& icsPath,
               const std::string& csvPath) const;
+  int DailyPage(const std::string& date, const std::string& pdfPath) const;
   int Ephemeris(const PlaceOptions& options, const std::vector<std::string>& bodies, const std::string& from,
                 const std::string& to, const std::string& step, bool json, const std::string& csvPath) const;
 
@@ -205,6 +209,21 @@ int CliRun::Almanac(const PlaceOptions& options, const std::string& year, bool t
   return 0;
 }
 
+int CliRun::DailyPage(const std::string& date, const std::string& pdfPath) const {
+  if (!c_.exportsAllowed && !pdfPath.empty()) return Fail("Exports are not allowed here");
+  const DateRead first = ReadDateText(date, false);
+  if (!first.date) return Fail(first.message);
+  std::string why;
+  const auto pages = daily::ComputeDailyPages(*first.date, why);
+  if (!pages) return Fail("No daily pages for " + date + ": " + why);
+  if (pdfPath.empty()) {
+    c_.out << daily::DailyPagesText(*pages);
+    return 0;
+  }
+  const std::string pdf = PdfOfPages(daily::DailyPagesPrinted(*pages, kPdfAreaWidth, kPdfAreaHeight));
+  return WriteExport(pdfPath, pdf) ? 0 : kExitBadInput;
+}
+
 int CliRun::Ephemeris(const PlaceOptions& options, const std::vector<std::string>& bodies, const std::string& from,
                       const std::string& to, const std::string& step, bool json, const std::string& csvPath) const {
   if (!c_.exportsAllowed && !csvPath.empty()) return Fail("Exports are not allowed here");
@@ -254,6 +273,8 @@ struct ParsedCommands {
   std::string ephemerisFrom, ephemerisTo, ephemerisStep = "1h", ephemerisCsv;
   bool ephemerisJson = false;
   CLI::App* ephemeris = nullptr;
+  std::string dailyDate, dailyPdf;
+  CLI::App* daily = nullptr;
   CLI::App *report = nullptr, *satellites = nullptr, *identify = nullptr, *almanac = nullptr, *places = nullptr,
            *stars = nullptr;
 };
@@ -312,6 +333,11 @@ void AddCommands(CLI::App& app, ParsedCommands& p) {
   p.ephemeris->add_flag("--json", p.ephemerisJson, "Print a JSON array, angles in decimal degrees");
   p.ephemeris->add_option("--csv", p.ephemerisCsv, "Also write the rows as a CSV file");
 
+  p.daily = app.add_subcommand(
+      "daily-page", "The daily pages of a nautical almanac for three days from DATE, from the precise ephemeris");
+  p.daily->add_option("DATE", p.dailyDate, "The first of the three days, yyyy-mm-dd (1800 to 2399)")->required();
+  p.daily->add_option("--pdf", p.dailyPdf, "Write the two pages as a PDF file instead of printing them as text");
+
   p.stars = app.add_subcommand("stars", "The navigational stars of the catalogue");
   p.stars->add_flag("--json", p.starsJson, "Print a JSON array");
 }
@@ -352,6 +378,7 @@ int RunCli(const std::vector<std::string>& arguments, const CliContext& context)
   if (p.identify->parsed()) {
     return run.Identify(p.identifyOptions, p.identifyHs, p.identifyZn, p.identifyMag, p.identifyJson);
   }
+  if (p.daily->parsed()) return run.DailyPage(p.dailyDate, p.dailyPdf);
   if (p.ephemeris->parsed()) {
     return run.Ephemeris(p.ephemerisOptions, p.ephemerisBodies, p.ephemerisFrom, p.ephemerisTo, p.ephemerisStep,
                          p.ephemerisJson, p.ephemerisCsv);

@@ -21,6 +21,7 @@
 #include "report/body_place.h"
 #include "report/body_report.h"
 #include "report/satellites_moment.h"
+#include "ui/daily_pages_form.h"
 #include "ui/date_box.h"
 #include "ui/about_box.h"
 #include "ui/almanac_form.h"
@@ -124,12 +125,17 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
   starForm_ = std::make_unique<TStarForm>(settings_, env.settingsFolder / kStarFileName, sink_,
                                           [this] { RunBodyReport(ToRecord().bodyCode); }, this);
   planetForm_ = std::make_unique<TPlanetForm>(settings_, [this] { OpenSatellites(); }, this);
+  dailyPagesForm_ = std::make_unique<TDailyPagesForm>(settings_, reportSink_, this);
 }
 
 TOrrelinForm::~TOrrelinForm() = default;
 
 void TOrrelinForm::BuildMenu() {
   AddCloseAndPrintImageMenu(*this, "&Print", "Print");
+  QAction* daily = menuBar()->addAction("&Daily pages");
+  daily->setObjectName("DailyPages");
+  connect(daily, &QAction::triggered, this,
+          [this] { dailyPagesForm_->ShowForDate(date_->Date(), beforeChrist_->isChecked()); });
   QAction* about = menuBar()->addAction("&About");
   about->setObjectName("About");
   connect(about, &QAction::triggered, this, [this] { aboutBox_->exec(); });

@@ -23,6 +23,7 @@ namespace orrelin::ui {
 class DateBox;
 class TAboutBox;
 class TAlmanacForm;
+class TDailyPagesForm;
 class TIdentifyForm;
 class TJupiterForm;
 class TPlanetForm;
@@ -40,6 +41,7 @@ class TOrrelinForm : public QMainWindow {
   TJupiterForm& JupiterForm() { return *jupiterForm_; }
   TIdentifyForm& IdentifyForm() { return *identifyForm_; }
   TAlmanacForm& AlmanacForm() { return *almanacForm_; }
+  TDailyPagesForm& DailyPagesForm() { return *dailyPagesForm_; }
   const SettingsFile& Settings() const { return settings_; }
   MessageSink& Sink() { return reportSink_; }
 
@@ -99,6 +101,7 @@ class TOrrelinForm : public QMainWindow {
   std::unique_ptr<TJupiterForm> jupiterForm_;
   std::unique_ptr<TAlmanacForm> almanacForm_;
   std::unique_ptr<TStarForm> starForm_;
+  std::unique_ptr<TDailyPagesForm> dailyPagesForm_;
   std::unique_ptr<TPlanetForm> planetForm_;
 
   QComboBox* place_ = nullptr;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,11 @@ TEST(CliProgram, BadInputGivesTheMessageAndStatusTwo) {
       {"report pluto", "Unknown body: pluto\n"},
       {"satellites --time 25:00:00", "--time: Give the time as hh:mm:ss\n"},
       {"satellites --date 0000-01-01", "--date: Year 0 does not exist: 1 B.C. is year 1 with B.C. ticked\n"},
+      {"daily-page 2026-02-30", "There is no such day: 2026-02-30\n"},
+      {"daily-page 1700-01-01",
+       "No daily pages for 1700-01-01: precise places are given for the years 1800 to 2399 (the ephemeris files in "
+       "/usr/share/libswe/ephe)\n"},
+      {"ephemeris sun --from '2026-12-08 00:00' --to '2026-12-07 00:00'", "--to comes before --from\n"},
   };
   for (const auto& [arguments, message] : cases) {
     const Result r = RunCli(arguments);
@@ -77,6 +83,18 @@ TEST(CliProgram, StarsFromTheShippedCatalogue) {
   EXPECT_EQ(unknown.out, "No star named Vulcan in the catalogue\n");
   EXPECT_EQ(RunCli("report star").status, 2);
   EXPECT_EQ(RunCli("report sun Sirius").status, 2);
+}
+
+TEST(CliProgram, WritesTheDailyPagesAsAPdfFile) {
+  orrelin::testing::TempFolder folder;
+  const auto pdf = folder.Path() / "pages.pdf";
+  const Result r = RunCli("daily-page 2026-12-08 --pdf '" + pdf.string() + "'");
+  ASSERT_EQ(r.status, 0) << r.out;
+  EXPECT_TRUE(r.out.empty());
+  std::ifstream in(pdf, std::ios::binary);
+  const std::string bytes((std::istreambuf_iterator<char>(in)), {});
+  EXPECT_EQ(bytes.rfind("%PDF-1.4", 0), 0u);
+  EXPECT_NE(bytes.find("/Count 2"), std::string::npos);
 }
 
 TEST(CliProgram, PrintsItsVersion) {

@@ -38,6 +38,7 @@ TEST(GoldenOutputs, WholeOutputsAreUnchanged) {
        "report-moon-2026-03-21-precise.json"},
       {"ephemeris sun moon aries venus sirius --from '2026-12-08 00:00' --to '2026-12-08 02:00' " + place,
        "ephemeris-2026-12-08.txt"},
+      {"daily-page 2026-12-08", "daily-page-2026-12-08.txt"},
       {"satellites --date 1992-12-16 --time 00:00:00", "satellites-1992-12-16.txt"},
       {"satellites --date 1992-12-16 --time 00:00:00 --inverted --json", "satellites-1992-12-16-inverted.json"},
       {"stars --json", "stars.json"},

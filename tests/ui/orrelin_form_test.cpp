@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +20,7 @@
 #include "app/settings_file.h"
 #include "core/messages.h"
 #include "ui/about_box.h"
+#include "ui/daily_pages_form.h"
 #include "ui/date_box.h"
 #include "ui/orrelin_form.h"
 #include "ui/planet_form.h"
@@ -337,6 +339,29 @@ class OrrelinFormTest : public QObject {
     const auto folders = orrelin::ui::ProgramDataFolders();  // no exception
     QDir::setCurrent(before);
     QCOMPARE(folders.size(), std::size_t{2});  // beside the program and share/orrelin
+  }
+
+  void theDailyPagesOpenForTheDateAndPrint() {
+    RecordingMessageSink sink;
+    TOrrelinForm form(Environment(), sink);
+    form.show();
+    QAction* daily = form.findChild<QAction*>("DailyPages");
+    QVERIFY(daily != nullptr);
+    daily->trigger();
+    auto& pages = form.DailyPagesForm();
+    QVERIFY(pages.isVisible());
+    const QString text = Find<QPlainTextEdit>(pages, "memDaily")->toPlainText();
+    QVERIFY2(text.startsWith("2026 JUNE 12, 13, 14"), qPrintable(text.left(60)));
+    QPrinter printer;
+    const QString pdf = dir_.path() + "/daily.pdf";
+    orrelin::testing::PrintToPdf(printer, pdf);
+    QVERIFY(pages.PrintPagesTo(printer));
+    QVERIFY(orrelin::testing::IsPdfFile(pdf, 10000));
+    // A year the ephemeris does not hold: a message, and the pages shown stay.
+    Find<QCheckBox>(form, "chBChr")->setChecked(true);
+    daily->trigger();
+    QCOMPARE(sink.messages.back(), std::string("No daily pages for this date: the daily pages are given for the years "
+                                               "1800 to 2399"));
   }
 
   void damagedFilesInTheSettingsFolderStartEveryWindow() {
