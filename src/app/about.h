@@ -11,6 +11,10 @@ std::string ProgramVersionText();
 
 inline constexpr const char* kBookCreditLine1 = "The astronomical formulas used are from the book";
 inline constexpr const char* kBookCreditLine2 = "'Astronomical algorithms' by Jean Meeus, 1991";
+// The precise positions' library, and the licence the program is given under.
+inline constexpr const char* kPreciseCreditLine =
+    "Precise positions: the Swiss Ephemeris (AGPL-3.0) with JPL's DE431 ephemeris";
+inline constexpr const char* kLicenceLine = "Free software under the GNU General Public License, version 3 or later";
 
 // The address a link label opens: its text without surrounding blanks ("mailto:" added
 // for an e-mail address).

@@ -61,8 +61,14 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
   credit1->setObjectName("Label1");
   auto* credit2 = new QLabel(kBookCreditLine2);
   credit2->setObjectName("Label2");
+  auto* precise = new QLabel(kPreciseCreditLine);
+  precise->setObjectName("lbPrecise");
+  auto* licence = new QLabel(kLicenceLine);
+  licence->setObjectName("lbLicence");
   layout->addWidget(credit1);
   layout->addWidget(credit2);
+  layout->addWidget(precise);
+  layout->addWidget(licence);
   email_ = LinkLabel("lbEmail", kContactEmail);
   url_ = LinkLabel("lbUrl", kWebPage);
   email_->installEventFilter(this);

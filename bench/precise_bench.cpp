@@ -1,0 +1,76 @@
+// The precise chain: one body's place, the almanac's quantities of a body, the precise
+// report, and a whole pair of daily pages.
+#include <benchmark/benchmark.h>
+
+#include "daily/daily_pages.h"
+#include "precise/nautical.h"
+#include "report/body_report.h"
+
+namespace {
+
+using namespace orrelin;
+
+void BM_PreciseBodyPlace(benchmark::State& state) {
+  const auto body = static_cast<precise::Body>(state.range(0));
+  double jd = 2461383.5;
+  std::string why;
+  for (auto _ : state) {
+    jd += 0.001;  // a new moment each time: nothing the library may keep
+    benchmark::DoNotOptimize(
+        precise::BodyPlace(body, precise::MomentOfUt(jd), precise::Frame::kApparent, std::nullopt, why));
+  }
+}
+BENCHMARK(BM_PreciseBodyPlace)->Arg(0)->Arg(1)->Arg(6)->ArgNames({"body"});
+
+void BM_PreciseStarPlace(benchmark::State& state) {
+  double jd = 2461383.5;
+  std::string why;
+  for (auto _ : state) {
+    jd += 0.001;
+    benchmark::DoNotOptimize(precise::StarPlace("Sirius", precise::MomentOfUt(jd), precise::Frame::kApparent, why));
+  }
+}
+BENCHMARK(BM_PreciseStarPlace);
+
+void BM_NauticalPlaceOfTheMoon(benchmark::State& state) {
+  const auto moon = *precise::NauticalBodyNamed("moon");
+  const Observer helsinki{60.1617, -24.955, 10, 1010, 10, -2};
+  double jd = 2461383.5;
+  std::string why;
+  for (auto _ : state) {
+    jd += 0.001;
+    benchmark::DoNotOptimize(precise::NauticalPlaceOf(moon, precise::MomentOfUt(jd), helsinki, why));
+  }
+}
+BENCHMARK(BM_NauticalPlaceOfTheMoon);
+
+void BM_PreciseReport(benchmark::State& state) {
+  MainWindowRecord m;
+  m.latDeg = "60";
+  m.latMin = "9.7";
+  m.lonDeg = "24";
+  m.lonMin = "57.3";
+  m.height = "0";
+  m.pressure = "1010";
+  m.temperature = "10";
+  m.date = {2026, 12, 8};
+  m.utcMinusLocal = "-2";
+  m.time = "18:00:00";
+  m.bodyCode = "MOON";
+  m.precise = true;
+  for (auto _ : state) {
+    ReportWindowRecord report;
+    RecordingMessageSink sink;
+    BodyReport(m, report, sink);
+    benchmark::DoNotOptimize(report);
+  }
+}
+BENCHMARK(BM_PreciseReport)->Unit(benchmark::kMicrosecond);
+
+void BM_DailyPages(benchmark::State& state) {
+  std::string why;
+  for (auto _ : state) benchmark::DoNotOptimize(daily::ComputeDailyPages({2026, 12, 8}, why));
+}
+BENCHMARK(BM_DailyPages)->Unit(benchmark::kMillisecond);
+
+}  // namespace
