@@ -201,6 +201,7 @@ class MonkeyTest : public QObject {
                             ? qEnvironmentVariable("ORRELIN_MONKEY_EVENTS").toLong()
                             : 10000;
     std::printf("Monkey: %ld events, seed %u\n", events, seed);
+    std::fflush(stdout);
     for (const char* scheme : {"file", "http", "https", "mailto"}) QDesktopServices::setUrlHandler(scheme, &urls_, "open");
     // Dialogs the monkey opens (About, printing) and pop-ups (the calendar) are closed
     // again at once, as a user who changed their mind would.
@@ -226,7 +227,10 @@ class MonkeyTest : public QObject {
         monkey.Act(form);
         QCoreApplication::processEvents();
         watchdog.Done(event);
-        if (event % 2000 == 0) std::printf("  %ld events, %zu messages so far\n", event, sink.messages.size());
+        if (event % 2000 == 0) {
+          std::printf("  %ld events, %zu messages so far\n", event, sink.messages.size());
+          std::fflush(stdout);
+        }
       }
       for (auto it = monkey.acted.begin(); it != monkey.acted.end(); ++it) {
         std::printf("  %d events in %s\n", it.value(), qPrintable(it.key()));
