@@ -1,0 +1,137 @@
+// Sights synthesised from a known position and time must give that position back;
+// a sight of the wrong body stands out by its residual; parallel lines fix nothing.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/angles.h"
+#include "navigation/fix.h"
+#include "precise/nautical.h"
+
+namespace orrelin::navigation {
+namespace {
+
+constexpr double kSeptember21At20h = 2461305.5 + 20.0 / 24.0;  // 2026-09-21 20:00 UT
+const GeoPosition kTrue{35.5, -40.25};
+
+// The sextant altitude a navigator at `where` reads for the body at the time.
+Sight SightOf(const std::string& body, double jd, const GeoPosition& where, Limb limb = Limb::kCentre) {
+  Sight s;
+  s.body = body;
+  s.limb = limb;
+  s.julianDayUt = jd;
+  s.indexError = -1.2;
+  s.heightOfEye = 12;
+  s.pressure = 1020;
+  s.temperature = 18;
+  std::string why;
+  const auto place = precise::NauticalPlaceOf(*precise::NauticalBodyNamed(body), precise::MomentOfUt(jd), std::nullopt, why);
+  const double ho = ComputedAltitude(where, place->gha, place->declination).altitude;
+  s.sextantAltitude = *SextantAltitudeFor(s, ho, where.latitude, why);
+  return s;
+}
+
+double MilesApart(const GeoPosition& a, const GeoPosition& b) {
+  const double north = (a.latitude - b.latitude) * 60.0;
+  const double east = (a.longitude - b.longitude) * 60.0 * CosDeg(a.latitude);
+  return std::hypot(north, east);
+}
+
+TEST(Fix, SynthesisedSightsGiveTheKnownPositionBack) {
+  const char* bodies[] = {"Vega", "Arcturus", "Altair", "Deneb", "Antares"};
+  struct Case {
+    std::size_t sights;
+    double course, speed;  // knots
+  };
+  const Case cases[] = {{2, 0, 0}, {3, 0, 0}, {5, 0, 0}, {2, 225, 12}, {3, 225, 12}, {5, 40, 20}};
+  for (const Case& c : cases) {
+    FixInput in;
+    in.course = c.course;
+    in.speed = c.speed;
+    // Sights every twenty minutes; the fix at the last one; the ship where it then is.
+    for (std::size_t i = 0; i < c.sights; ++i) {
+      const double jd = kSeptember21At20h + i * 20.0 / 1440.0;
+      const double hoursBefore = (c.sights - 1 - i) * 20.0 / 60.0;
+      in.sights.push_back(SightOf(bodies[i], jd, MovedBy(kTrue, c.course, -c.speed * hoursBefore)));
+    }
+    in.assumed = MovedBy(kTrue, 300, 25);  // a dead reckoning 25 miles out
+    std::string message;
+    const auto fix = FixPosition(in, message);
+    ASSERT_TRUE(fix.has_value()) << message;
+    EXPECT_LT(MilesApart(fix->position, kTrue), 0.1) << c.sights << " sights, " << c.speed << " kn";
+    EXPECT_NEAR(fix->distanceFromAssumed, 25.0, 0.2);
+    EXPECT_EQ(fix->ellipse.has_value(), c.sights >= 3);
+    for (const FixLine& l : fix->lines) EXPECT_LT(std::fabs(l.residual), 0.1) << l.body;
+  }
+}
+
+TEST(Fix, TheSunAndTheMoonByTheirLimbsFixTooAndAWrongBodyStandsOut) {
+  const double jd = 2461120.5 + 10.0 / 24.0;  // 2026-03-21 10:00 UT: Sun 172, Moon 135, Jupiter 59 degrees
+  const GeoPosition where{60.2, 25.0};
+  FixInput in;
+  in.sights = {SightOf("Sun", jd, where, Limb::kLower), SightOf("Moon", jd, where, Limb::kUpper),
+               SightOf("Jupiter", jd, where)};
+  in.assumed = {60.0, 24.5};
+  std::string message;
+  auto fix = FixPosition(in, message);
+  ASSERT_TRUE(fix.has_value()) << message;
+  EXPECT_LT(MilesApart(fix->position, where), 0.1);
+}
+
+TEST(Fix, ASightOfTheWrongBodyStandsOutByItsResidual) {
+  FixInput in;
+  for (const char* body : {"Vega", "Arcturus", "Altair", "Deneb", "Antares"}) {
+    in.sights.push_back(SightOf(body, kSeptember21At20h, kTrue));
+  }
+  in.sights.push_back(SightOf("Altair", kSeptember21At20h, kTrue));
+  in.sights.back().body = "Enif";  // Altair's altitude, written down as Enif's
+  in.assumed = kTrue;
+  std::string message;
+  const auto fix = FixPosition(in, message);
+  ASSERT_TRUE(fix.has_value()) << message;
+  for (std::size_t i = 0; i + 1 < fix->lines.size(); ++i) {
+    EXPECT_LT(std::fabs(fix->lines[i].residual) * 2, std::fabs(fix->lines.back().residual)) << fix->lines[i].body;
+  }
+}
+
+TEST(Fix, LinesThatHardlyCrossGiveAMessageNotAPosition) {
+  FixInput in;
+  in.sights = {SightOf("Vega", kSeptember21At20h, kTrue), SightOf("Vega", kSeptember21At20h + 1.0 / 1440, kTrue)};
+  in.assumed = kTrue;
+  std::string message;
+  EXPECT_FALSE(FixPosition(in, message).has_value());
+  EXPECT_EQ(message.rfind("The lines of position cross at 0.", 0), 0u) << message;
+  in.sights.resize(1);
+  EXPECT_FALSE(FixPosition(in, message).has_value());
+  EXPECT_EQ(message, "A fix needs two sights or more");
+}
+
+TEST(SightReduction, EveryCorrectionIsALine) {
+  Sight s;
+  s.body = "sun";
+  s.limb = Limb::kLower;
+  s.julianDayUt = 2461383.5 + (14 + 32.0 / 60 + 10.0 / 3600) / 24;  // 2026-12-08 14:32:10 UT
+  s.sextantAltitude = 23 + 41.6 / 60;
+  s.indexError = -1.2;  // off the arc: the correction adds 1.2'
+  s.heightOfEye = 3;
+  std::string why;
+  const auto r = ReduceSight(s, {-20.0, -30.0}, why);
+  ASSERT_TRUE(r.has_value()) << why;
+  const std::vector<std::string> labels = {
+      "Sextant altitude Hs:", "Index correction:", "Dip:", "Apparent altitude Ha:", "Refraction:",
+      "Semidiameter (lower limb):", "Parallax in altitude:", "Observed altitude Ho:", "GHA:", "Declination:",
+      "Assumed position:", "LHA:", "Computed altitude Hc:", "Azimuth Zn:", "Intercept:"};
+  EXPECT_EQ(r->lines.labels, labels);
+  EXPECT_EQ(r->lines.values[1], "1.2'");
+  EXPECT_EQ(r->lines.values[2], "-3.0'");   // 1.76' for each square root of a metre
+  EXPECT_EQ(r->lines.values[4], "-2.3'");   // refraction at 23.7 degrees (Bennett: 2.27')
+  EXPECT_EQ(r->lines.values[5], "16.2'");
+  EXPECT_EQ(r->lines.values[6], "0.1'");
+  EXPECT_NEAR(r->observedAltitude - r->apparentAltitude, (-2.3 + 16.2 + 0.1) / 60, 0.15 / 60);
+  EXPECT_NEAR(r->intercept, (r->observedAltitude - r->computedAltitude) * 60, 1e-9);
+  EXPECT_FALSE(ReduceSight({"Pluto"}, {}, why).has_value());
+  EXPECT_EQ(why, "No body of the almanacs is called Pluto");
+}
+
+}  // namespace
+}  // namespace orrelin::navigation
