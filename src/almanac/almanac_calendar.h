@@ -1,7 +1,9 @@
 #pragma once
-// The calendar of the almanac's list: Easter, the Julian day of January 0, the
-// calendar date of a Julian day, and the time texts of its events.
+// The calendar of the almanac's list: Easter, the Julian day of January 0, and the
+// time texts of its events (the calendar date of a Julian day is in core/calendar).
 #include <string>
+
+#include "core/calendar.h"
 
 namespace orrelin {
 
@@ -15,13 +17,6 @@ MonthDay EasterSunday(int year);
 // The Julian day of January 0.0 of an astronomical year (2000: 2451543.5).
 double JulianDayOfJanuary0(int year);
 
-struct CalendarInstant {
-  int year = 0;   // astronomical
-  int month = 0;
-  double day = 0.0;  // with the fraction of the day
-};
-// Meeus, Astronomical Algorithms, ch. 7: Julian calendar before 1582 October 15.
-CalendarInstant CalendarFromJulianDay(double jd);
 
 // Event kinds of the list: the precision of the printed time.
 enum EventKind { kEaster = -1, kPhenomenon = 0, kProximity = 1, kMoonEvent = 2, kSeasonEvent = 4 };

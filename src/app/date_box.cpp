@@ -1,5 +1,9 @@
 #include "app/date_box.h"
 
+#include <cmath>
+
+#include "core/clock.h"
+
 #include <algorithm>
 
 #include "core/fields.h"
@@ -77,6 +81,34 @@ CivilDate StepDate(const CivilDate& date, DateField field, int steps, bool befor
     }
   }
   return FitDate(d, beforeChrist);
+}
+
+std::optional<double> ReadUtcMoment(const std::string& text, std::string& message) {
+  const std::size_t cut = text.find_first_of(" T");
+  const DateRead date = ReadDateText(text.substr(0, cut), false);
+  if (!date.date) {
+    message = date.message;
+    return std::nullopt;
+  }
+  const std::string clock = cut == std::string::npos ? "00:00:00" : text.substr(cut + 1);
+  bool valid = true;
+  ParseClockTime(clock, valid);
+  if (!valid || clock.empty()) {
+    message = "Give the time as hh:mm or hh:mm:ss (UT)";
+    return std::nullopt;
+  }
+  bool dateValid = true;
+  const TCalendarDate record = DateToRecord(*date.date, dateValid);
+  return JulianDay(record, HmsToHours(clock), false).jd + HmsToHours(clock) / 24.0;
+}
+
+std::string UtcMomentText(double jd) {
+  const long long seconds = std::llround((jd + 0.5) * 86400.0);
+  const long long day = seconds / 86400;
+  const long long of = seconds % 86400;
+  const CalendarInstant c = CalendarFromJulianDay(static_cast<double>(day) - 0.5 + 1e-6);
+  return WholeText(c.year) + "-" + TwoDigitText(c.month) + "-" + TwoDigitText(static_cast<long long>(c.day)) + " " +
+         TwoDigitText(of / 3600) + ":" + TwoDigitText(of / 60 % 60) + ":" + TwoDigitText(of % 60);
 }
 
 }  // namespace orrelin

@@ -34,4 +34,10 @@ CivilDate StepDate(const CivilDate& date, DateField field, int steps, bool befor
 // the month or the B.C. tick changed).
 CivilDate FitDate(CivilDate date, bool beforeChrist);
 
+// "2026-12-08 14:32:10", "2026-12-08T14:32", or a date alone (0h): the Julian day UT
+// (Gregorian from 1582 October 15). None, with the message, when it does not read.
+std::optional<double> ReadUtcMoment(const std::string& text, std::string& message);
+// "2026-12-08 14:32:10": a Julian day UT to the nearest second.
+std::string UtcMomentText(double julianDay);
+
 }  // namespace orrelin

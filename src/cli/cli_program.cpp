@@ -10,6 +10,8 @@
 #include "app/settings_folder.h"
 #include "cli/almanac_command.h"
 #include "cli/ephemeris_command.h"
+#include "cli/navigation_command.h"
+#include "navigation/sights_file.h"
 #include "cli/identify_command.h"
 #include "cli/report_command.h"
 #include "cli/satellites_command.h"
@@ -40,6 +42,14 @@ class ErrorStreamSink : public MessageSink {
   std::ostream& err_;
 };
 
+// The sight command's own options, as typed.
+struct SightOptions {
+  std::string body, limb, utc, hs, ie = "0", dr;
+};
+struct FixOptions {
+  std::string file, dr, course = "0", speed = "0", plot;
+};
+
 // One run of the program over its context.
 class CliRun {
  public:
@@ -54,6 +64,8 @@ class CliRun {
   int Almanac(const PlaceOptions& options, const std::string& year, bool total, bool json, const std::string& icsPath,
               const std::string& csvPath) const;
   int DailyPage(const std::string& date, const std::string& pdfPath) const;
+  int Sight(const PlaceOptions& options, const SightOptions& sight, bool json) const;
+  int Fix(const PlaceOptions& options, const FixOptions& fix, bool json) const;
   int Ephemeris(const PlaceOptions& options, const std::vector<std::string>& bodies, const std::string& from,
                 const std::string& to, const std::string& step, bool json, const std::string& csvPath) const;
 
@@ -209,6 +221,71 @@ int CliRun::Almanac(const PlaceOptions& options, const std::string& year, bool t
   return 0;
 }
 
+// The assumed position: --dr, else the main window's place.
+std::optional<navigation::GeoPosition> AssumedPosition(const std::string& dr, const Observer& place) {
+  if (dr.empty()) return navigation::GeoPosition{place.latitude, -place.longitude};
+  return navigation::ReadPosition(dr);
+}
+
+int CliRun::Sight(const PlaceOptions& options, const SightOptions& o, bool json) const {
+  auto main = PlaceAndMoment(options);
+  if (!main) return kExitBadInput;
+  const auto place = ReadObserver(*main);
+  if (!place) return Fail(kMessageBadLocation);
+  const auto assumed = AssumedPosition(o.dr, *place);
+  if (!assumed) return Fail("--dr: give the position as \"59 50 N, 24 50 E\"");
+  navigation::Sight s;
+  std::string why;
+  const auto utc = ReadUtcMoment(o.utc, why);
+  if (!utc) return Fail("--utc: " + why);
+  const auto limb = navigation::ReadLimb(o.limb);
+  if (!limb) return Fail("--limb: lower or upper");
+  const auto hs = navigation::ReadSextantAltitude(o.hs);
+  if (!hs) return Fail("--hs: degrees and minutes, \"23 41.6\"");
+  const auto ie = ReadBoundedDecimal(o.ie, -60.0, 60.0);
+  if (!ie) return Fail("--ie: minutes of arc, -60 to 60 (positive on the arc)");
+  s.body = o.body;
+  s.limb = *limb;
+  s.julianDayUt = *utc;
+  s.sextantAltitude = *hs;
+  s.indexError = *ie;
+  s.heightOfEye = place->height;
+  s.pressure = place->pressure;
+  s.temperature = place->temperature;
+  const auto reduction = navigation::ReduceSight(s, *assumed, why);
+  if (!reduction) return Fail(why);
+  c_.out << (json ? SightJson(s, *reduction) : SightText(s, *reduction));
+  return 0;
+}
+
+int CliRun::Fix(const PlaceOptions& options, const FixOptions& o, bool json) const {
+  auto main = PlaceAndMoment(options);
+  if (!main) return kExitBadInput;
+  const auto place = ReadObserver(*main);
+  if (!place) return Fail(kMessageBadLocation);
+  navigation::FixInput in;
+  const auto assumed = AssumedPosition(o.dr, *place);
+  if (!assumed) return Fail("--dr: give the position as \"59 50 N, 24 50 E\"");
+  in.assumed = *assumed;
+  const auto course = ReadBoundedDecimal(o.course, 0.0, 360.0);
+  const auto speed = ReadBoundedDecimal(o.speed, 0.0, 100.0);
+  if (!course) return Fail("--course: degrees true, 0 to 360");
+  if (!speed) return Fail("--speed: knots, 0 to 100");
+  in.course = *course;
+  in.speed = *speed;
+  const TextLines file = ReadTextLines(o.file, 16 * 1024 * 1024);
+  if (!file.exists) return Fail("No sights file " + o.file);
+  if (!file.readable) return Fail("The sights file " + o.file + " could not be read (" + file.problem + ")");
+  const navigation::SightsFile sights = navigation::ReadSights(file.lines);
+  for (const std::string& problem : sights.problems) c_.err << o.file << ", " << problem << '\n';
+  in.sights = sights.sights;
+  std::string message;
+  const auto fix = navigation::FixPosition(in, message);
+  if (!fix) return Fail(message);
+  c_.out << (json ? FixJson(*fix, in.assumed) : FixText(*fix, in.assumed));
+  return 0;
+}
+
 int CliRun::DailyPage(const std::string& date, const std::string& pdfPath) const {
   if (!c_.exportsAllowed && !pdfPath.empty()) return Fail("Exports are not allowed here");
   const DateRead first = ReadDateText(date, false);
@@ -275,6 +352,11 @@ struct ParsedCommands {
   CLI::App* ephemeris = nullptr;
   std::string dailyDate, dailyPdf;
   CLI::App* daily = nullptr;
+  PlaceOptions sightPlace, fixPlace;
+  SightOptions sightOptions;
+  FixOptions fixOptions;
+  bool sightJson = false, fixJson = false;
+  CLI::App *sight = nullptr, *fix = nullptr;
   CLI::App *report = nullptr, *satellites = nullptr, *identify = nullptr, *almanac = nullptr, *places = nullptr,
            *stars = nullptr;
 };
@@ -338,6 +420,24 @@ void AddCommands(CLI::App& app, ParsedCommands& p) {
   p.daily->add_option("DATE", p.dailyDate, "The first of the three days, yyyy-mm-dd (1800 to 2399)")->required();
   p.daily->add_option("--pdf", p.dailyPdf, "Write the two pages as a PDF file instead of printing them as text");
 
+  p.sight = app.add_subcommand("sight", "A sextant sight reduced to its line of position, every correction shown");
+  p.sight->add_option("--body", p.sightOptions.body, "sun, moon, a planet or a navigational star")->required();
+  p.sight->add_option("--limb", p.sightOptions.limb, "The Sun's or the Moon's limb: lower or upper");
+  p.sight->add_option("--utc", p.sightOptions.utc, "The time of the sight, \"yyyy-mm-dd hh:mm:ss\" UT")->required();
+  p.sight->add_option("--hs", p.sightOptions.hs, "The sextant altitude, \"23 41.6\"")->required();
+  p.sight->add_option("--ie", p.sightOptions.ie, "Index error, minutes; positive on the arc (default 0)");
+  p.sight->add_option("--dr", p.sightOptions.dr, "The assumed position, \"59 50 N, 24 50 E\" (default: the place)");
+  AddPlaceOptions(*p.sight, p.sightPlace);
+  p.sight->add_flag("--json", p.sightJson, "Print one JSON object");
+
+  p.fix = app.add_subcommand("fix", "The position from a file of sights (utc,body,limb,hs,ie,height,pressure,temperature)");
+  p.fix->add_option("SIGHTS", p.fixOptions.file, "The sights, a CSV file")->required();
+  p.fix->add_option("--dr", p.fixOptions.dr, "The dead-reckoning position at the last sight (default: the place)");
+  p.fix->add_option("--course", p.fixOptions.course, "The ship's course, degrees true (a running fix)");
+  p.fix->add_option("--speed", p.fixOptions.speed, "The ship's speed, knots");
+  AddPlaceOptions(*p.fix, p.fixPlace);
+  p.fix->add_flag("--json", p.fixJson, "Print one JSON object");
+
   p.stars = app.add_subcommand("stars", "The navigational stars of the catalogue");
   p.stars->add_flag("--json", p.starsJson, "Print a JSON array");
 }
@@ -379,6 +479,8 @@ int RunCli(const std::vector<std::string>& arguments, const CliContext& context)
     return run.Identify(p.identifyOptions, p.identifyHs, p.identifyZn, p.identifyMag, p.identifyJson);
   }
   if (p.daily->parsed()) return run.DailyPage(p.dailyDate, p.dailyPdf);
+  if (p.sight->parsed()) return run.Sight(p.sightPlace, p.sightOptions, p.sightJson);
+  if (p.fix->parsed()) return run.Fix(p.fixPlace, p.fixOptions, p.fixJson);
   if (p.ephemeris->parsed()) {
     return run.Ephemeris(p.ephemerisOptions, p.ephemerisBodies, p.ephemerisFrom, p.ephemerisTo, p.ephemerisStep,
                          p.ephemerisJson, p.ephemerisCsv);

@@ -15,26 +15,6 @@ namespace orrelin::cli {
 
 namespace {
 
-// "2026-12-08 00:00", "2026-12-08T00:00:30": the UT Julian day.
-std::optional<double> ReadUtMoment(const std::string& text, std::string& message) {
-  const std::size_t cut = text.find_first_of(" T");
-  const DateRead date = ReadDateText(text.substr(0, cut), false);
-  if (!date.date) {
-    message = date.message;
-    return std::nullopt;
-  }
-  const std::string clock = cut == std::string::npos ? "00:00:00" : text.substr(cut + 1);
-  bool valid = true;
-  ParseClockTime(clock, valid);
-  if (!valid || clock.empty()) {
-    message = "Give the time as hh:mm or hh:mm:ss (UT)";
-    return std::nullopt;
-  }
-  bool dateValid = true;
-  const TCalendarDate record = DateToRecord(*date.date, dateValid);
-  return JulianDay(record, HmsToHours(clock), false).jd + HmsToHours(clock) / 24.0;
-}
-
 // "1h", "10m", "30s", "1d", "0.5h": the step in days.
 std::optional<double> ReadStep(const std::string& text) {
   if (text.size() < 2) return std::nullopt;
@@ -44,15 +24,6 @@ std::optional<double> ReadStep(const std::string& text) {
     if (text.back() == unit && n.ok && n.value > 0 && n.value / perDay >= 1.0 / 86400.0) return n.value / perDay;
   }
   return std::nullopt;
-}
-
-std::string UtText(double jd) {
-  const long long seconds = std::llround((jd + 0.5) * 86400.0);
-  const long long day = seconds / 86400;
-  const long long of = seconds % 86400;
-  const CalendarInstant c = CalendarFromJulianDay(static_cast<double>(day) - 0.5 + 1e-6);
-  return WholeText(c.year) + "-" + TwoDigitText(c.month) + "-" + TwoDigitText(static_cast<long long>(c.day)) + " " +
-         TwoDigitText(of / 3600) + ":" + TwoDigitText(of / 60 % 60) + ":" + TwoDigitText(of % 60);
 }
 
 std::string Optional(const std::optional<double>& x, std::string (*text)(double)) { return x ? text(*x) : ""; }
@@ -105,9 +76,9 @@ std::optional<EphemerisRequest> ReadEphemerisRequest(const std::vector<std::stri
     return std::nullopt;
   };
   std::string why;
-  const auto first = ReadUtMoment(from, why);
+  const auto first = ReadUtcMoment(from, why);
   if (!first) return refuse("--from: " + why);
-  const auto last = ReadUtMoment(to, why);
+  const auto last = ReadUtcMoment(to, why);
   if (!last) return refuse("--to: " + why);
   const auto days = ReadStep(step);
   if (!days) return refuse("--step: give a number and s, m, h or d (\"1h\", \"10m\")");
@@ -132,10 +103,10 @@ std::optional<std::vector<EphemerisRow>> EphemerisRows(const EphemerisRequest& r
       std::string why;
       const auto place = precise::NauticalPlaceOf(body, precise::MomentOfUt(jd), request.observer, why);
       if (!place) {
-        message = body.name + " at " + UtText(jd) + ": " + why;
+        message = body.name + " at " + UtcMomentText(jd) + ": " + why;
         return std::nullopt;
       }
-      rows.push_back({jd, UtText(jd), body.name, *place});
+      rows.push_back({jd, UtcMomentText(jd), body.name, *place});
     }
   }
   return rows;

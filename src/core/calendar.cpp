@@ -92,4 +92,23 @@ std::string WeekdayName(const CivilDate& date, bool beforeChrist) {
   return kNames[static_cast<std::size_t>(((n % 7) + 7) % 7)];
 }
 
+CalendarInstant CalendarFromJulianDay(double jd) {
+  const double z = std::trunc(jd + 0.5);
+  const double f = jd + 0.5 - z;
+  double a = z;
+  if (z >= 2299161) {
+    const double alpha = std::trunc((z - 1867216.25) / 36524.25);
+    a = z + 1 + alpha - std::trunc(alpha / 4);
+  }
+  const double b = a + 1524;
+  const double c = std::trunc((b - 122.1) / 365.25);
+  const double d = std::trunc(365.25 * c);
+  const double e = std::trunc((b - d) / 30.6001);
+  CalendarInstant r;
+  r.day = b - d - std::trunc(30.6001 * e) + f;
+  r.month = static_cast<int>(e < 14 ? e - 1 : e - 13);
+  r.year = static_cast<int>(r.month > 2 ? c - 4716 : c - 4715);
+  return r;
+}
+
 }  // namespace orrelin

@@ -47,4 +47,12 @@ JulianDayEpochs JulianDayTwoEpochs(const TCalendarDate& date, double hours, bool
 // Gregorian from October 15.
 std::string WeekdayName(const CivilDate& date, bool beforeChrist);
 
+struct CalendarInstant {
+  int year = 0;   // astronomical
+  int month = 0;
+  double day = 0.0;  // with the fraction of the day
+};
+// Meeus, Astronomical Algorithms, ch. 7: Julian calendar before 1582 October 15.
+CalendarInstant CalendarFromJulianDay(double jd);
+
 }  // namespace orrelin

@@ -47,7 +47,9 @@ TEST(AlmanacEvents, EclipsesOf2000) {
     const When w = WhenOf(found.jde);
     EXPECT_EQ(w.month * 100 + w.day, e.month * 100 + e.day);
     EXPECT_EQ(found.type, e.type);
-    if (e.magnitude >= 0) EXPECT_NEAR(found.magnitude, e.magnitude, 0.0005);
+    if (e.magnitude >= 0) {
+      EXPECT_NEAR(found.magnitude, e.magnitude, 0.0005);
+    }
     EXPECT_GT(NextSolarEclipse(found.jde).jde, found.jde + 20);  // never the same one again
     p = found.jde;
   }
@@ -73,7 +75,9 @@ TEST(AlmanacEvents, NoEclipseFarFromANode) {
   for (double k = -500; k < 500; k += 1) {
     const EclipseCore c = EclipseQuantities(k);
     const double f = 93.2720993 + 483202.0175273 * ((MeanPhaseInstant(k) - 2451545) / 36525);
-    if (std::fabs(std::sin(std::fmod(f, 360.0) * 3.14159265358979 / 180)) >= 0.36) EXPECT_EQ(c.gamma, 2.0) << k;
+    if (std::fabs(std::sin(std::fmod(f, 360.0) * 3.14159265358979 / 180)) >= 0.36) {
+      EXPECT_EQ(c.gamma, 2.0) << k;
+    }
   }
 }
 
@@ -96,7 +100,9 @@ TEST(AlmanacEvents, PlanetaryPhenomena) {
       const When w = WhenOf(PlanetPhenomenonInstant(c.planet, c.phenomenon, k));
       if (w.year != c.year || w.month != c.month || w.day != c.day) continue;
       found = true;
-      if (c.hour >= 0) EXPECT_NEAR(w.hour, c.hour, 0.5) << c.name;
+      if (c.hour >= 0) {
+        EXPECT_NEAR(w.hour, c.hour, 0.5) << c.name;
+      }
     }
     EXPECT_TRUE(found) << c.name << " " << c.year;
   }

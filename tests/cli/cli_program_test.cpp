@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "navigation/sights_file.h"
+#include "synthesised_sights.h"
 #include "temp_folder.h"
 
 namespace {
@@ -95,6 +97,37 @@ TEST(CliProgram, WritesTheDailyPagesAsAPdfFile) {
   const std::string bytes((std::istreambuf_iterator<char>(in)), {});
   EXPECT_EQ(bytes.rfind("%PDF-1.4", 0), 0u);
   EXPECT_NE(bytes.find("/Count 2"), std::string::npos);
+}
+
+TEST(CliProgram, ReducesASightAndFixesFromAFileOfSights) {
+  using orrelin::navigation::testing::SightOf;
+  const double jd = 2461304.5 + 20.0 / 24.0;  // 2026-09-21 20:00 UT
+  const orrelin::navigation::GeoPosition ship{35.5, -40.25};
+  std::vector<orrelin::navigation::Sight> sights;
+  for (const char* star : {"Vega", "Arcturus", "Altair"}) sights.push_back(SightOf(star, jd, ship));
+  orrelin::testing::TempFolder folder;
+  const auto file = folder.Path() / "sights.csv";
+  {
+    std::ofstream out(file);
+    for (const auto& line : orrelin::navigation::SightsLines(sights)) out << line << "\n";
+    out << "2026-09-21 20:00:00,Vega,,ninety,0,12,1020,18\n";
+  }
+  const Result r = RunCli("fix '" + file.string() + "' --dr '35 10 N, 40 40 W' --json");
+  ASSERT_EQ(r.status, 0) << r.out;
+  const auto json = nlohmann::json::parse(r.out.substr(r.out.find('{')));
+  EXPECT_NEAR(json["latitude_deg"].get<double>(), 35.5, 0.1 / 60);
+  EXPECT_NEAR(json["longitude_deg"].get<double>(), -40.25, 0.1 / 60);
+  EXPECT_EQ(json["lines"].size(), 3u);
+  EXPECT_NE(r.out.find("line 5: the sextant altitude"), std::string::npos);  // told, the others kept
+
+  const Result sight = RunCli("sight --body vega --utc '2026-09-21 20:00:00' --hs '" +
+                              orrelin::navigation::SextantAltitudeText(sights[0].sextantAltitude) +
+                              "' --ie -1.2 --height 12 --pressure 1020 --temp 18 --dr '35 30 N, 40 15 W' --json");
+  ASSERT_EQ(sight.status, 0) << sight.out;
+  EXPECT_NEAR(nlohmann::json::parse(sight.out)["intercept_nm"].get<double>(), 0.0, 0.1);
+  EXPECT_EQ(RunCli("fix '" + (folder.Path() / "none.csv").string() + "'").status, 2);
+  EXPECT_EQ(RunCli("sight --body vega --utc '2026-09-21 20:00:00' --hs '35 20' --dr 'here'").out,
+            "--dr: give the position as \"59 50 N, 24 50 E\"\n");
 }
 
 TEST(CliProgram, PrintsItsVersion) {

@@ -1,0 +1,96 @@
+#include "cli/navigation_command.h"
+
+#include <nlohmann/json.hpp>
+
+#include <cmath>
+
+#include "app/date_box.h"
+#include "core/angle_text.h"
+#include "core/numbers.h"
+#include "navigation/sights_file.h"
+
+namespace orrelin::cli {
+
+namespace {
+
+std::string Padded(const std::string& label, std::size_t width) {
+  return label.size() >= width ? label + " " : label + std::string(width - label.size(), ' ');
+}
+
+double Rounded(double x, double unit) { return std::round(x / unit) * unit; }
+
+}  // namespace
+
+std::string SightText(const navigation::Sight& sight, const navigation::SightReduction& r) {
+  std::string out = sight.body + (sight.limb == navigation::Limb::kCentre ? "" : " " + navigation::LimbText(sight.limb) +
+                                                                                 " limb") +
+                    ", " + UtcMomentText(sight.julianDayUt) + " UT\n\n";
+  for (std::size_t i = 0; i < r.lines.labels.size(); ++i) out += Padded(r.lines.labels[i], 28) + r.lines.values[i] + "\n";
+  return out;
+}
+
+std::string SightJson(const navigation::Sight& sight, const navigation::SightReduction& r) {
+  nlohmann::ordered_json j;
+  j["body"] = sight.body;
+  j["limb"] = navigation::LimbText(sight.limb);
+  j["utc"] = UtcMomentText(sight.julianDayUt);
+  j["ho_deg"] = Rounded(r.observedAltitude, 1e-6);
+  j["gha_deg"] = Rounded(r.gha, 1e-6);
+  j["dec_deg"] = Rounded(r.declination, 1e-6);
+  j["lha_deg"] = Rounded(r.lha, 1e-6);
+  j["hc_deg"] = Rounded(r.computedAltitude, 1e-6);
+  j["zn_deg"] = Rounded(r.azimuth, 1e-4);
+  j["intercept_nm"] = Rounded(r.intercept, 1e-3);
+  j["direction"] = r.intercept >= 0 ? "toward" : "away";
+  nlohmann::ordered_json lines = nlohmann::ordered_json::array();
+  for (std::size_t i = 0; i < r.lines.labels.size(); ++i) lines.push_back({r.lines.labels[i], r.lines.values[i]});
+  j["lines"] = lines;
+  return j.dump(2) + "\n";
+}
+
+std::string FixText(const navigation::Fix& fix, const navigation::GeoPosition& assumed) {
+  std::string out = "Fix                  " + navigation::PositionText(fix.position) + "\n";
+  out += "Assumed position     " + navigation::PositionText(assumed) + "\n";
+  out += "From the assumed     " + FixedText(fix.distanceFromAssumed, 1) + " nm, " +
+         FixedText(fix.bearingFromAssumed, 0) + kDegreeSign + "\n";
+  out += "Iterations           " + WholeText(fix.iterations) + "\n";
+  if (fix.ellipse) {
+    out += "Error ellipse        " + FixedText(fix.ellipse->major, 2) + " x " + FixedText(fix.ellipse->minor, 2) +
+           " nm, major axis " + FixedText(fix.ellipse->orientation, 0) + kDegreeSign + "\n";
+  }
+  out += "\nBody             Zn       Intercept     Run      Residual\n";
+  for (const navigation::FixLine& l : fix.lines) {
+    out += Padded(l.body, 16) + Padded(FixedText(l.azimuth, 1) + kDegreeSign, 9) +
+           Padded(FixedText(std::fabs(l.intercept), 1) + (l.intercept >= 0 ? " T" : " A"), 14) +
+           Padded(FixedText(l.run, 1), 9) + FixedText(l.residual, 2) + "\n";
+  }
+  return out;
+}
+
+std::string FixJson(const navigation::Fix& fix, const navigation::GeoPosition& assumed) {
+  nlohmann::ordered_json j;
+  j["latitude_deg"] = Rounded(fix.position.latitude, 1e-6);
+  j["longitude_deg"] = Rounded(fix.position.longitude, 1e-6);
+  j["position"] = navigation::PositionText(fix.position);
+  j["assumed"] = navigation::PositionText(assumed);
+  j["distance_from_assumed_nm"] = Rounded(fix.distanceFromAssumed, 1e-3);
+  j["bearing_from_assumed_deg"] = Rounded(fix.bearingFromAssumed, 1e-2);
+  j["iterations"] = fix.iterations;
+  if (fix.ellipse) {
+    j["ellipse"] = {{"major_nm", Rounded(fix.ellipse->major, 1e-3)},
+                    {"minor_nm", Rounded(fix.ellipse->minor, 1e-3)},
+                    {"orientation_deg", Rounded(fix.ellipse->orientation, 1e-1)}};
+  }
+  nlohmann::ordered_json lines = nlohmann::ordered_json::array();
+  for (const navigation::FixLine& l : fix.lines) {
+    lines.push_back({{"body", l.body},
+                     {"zn_deg", Rounded(l.azimuth, 1e-4)},
+                     {"intercept_nm", Rounded(l.intercept, 1e-3)},
+                     {"run_nm", Rounded(l.run, 1e-3)},
+                     {"residual_nm", Rounded(l.residual, 1e-3)}});
+  }
+  j["lines"] = lines;
+  return j.dump(2) + "\n";
+}
+
+}  // namespace orrelin::cli

@@ -1,0 +1,132 @@
+#include "navigation/sights_file.h"
+
+#include <cmath>
+
+#include "app/date_box.h"
+#include "core/angle_text.h"
+#include "core/fields.h"
+#include "core/numbers.h"
+#include "report/observer_reading.h"
+
+namespace orrelin::navigation {
+
+namespace {
+
+// "59 50.5 N": degrees, minutes and the hemisphere letter of one coordinate.
+std::optional<double> ReadCoordinate(const std::vector<std::string>& words, int limit, char positive, char negative) {
+  if (words.size() != 3 || words[2].size() != 1) return std::nullopt;
+  const char h = static_cast<char>(std::toupper(static_cast<unsigned char>(words[2][0])));
+  if (h != positive && h != negative) return std::nullopt;
+  const auto angle = ReadPlaceAngle(words[0], words[1], limit);
+  if (!angle) return std::nullopt;
+  return h == positive ? *angle : -*angle;
+}
+
+std::string CoordinateText(double x, char positive, char negative) {
+  const DegMinFieldTexts f = DegMinFields(x);
+  return f.degrees + " " + f.minutes + " " + (x < 0 ? negative : positive);
+}
+
+std::optional<double> ReadField(const std::string& text, double lowest, double highest) {
+  return ReadBoundedDecimal(text, lowest, highest);
+}
+
+}  // namespace
+
+std::optional<double> ReadSextantAltitude(const std::string& text) {
+  const std::vector<std::string> words = SplitAtBlanks(text);
+  if (words.empty() || words.size() > 2) return std::nullopt;
+  return ReadPlaceAngle(words[0], words.size() == 2 ? words[1] : "0", 90);
+}
+
+std::optional<GeoPosition> ReadPosition(const std::string& text) {
+  std::string spaced = text;
+  for (char& c : spaced) c = c == ',' ? ' ' : c;
+  const std::vector<std::string> words = SplitAtBlanks(spaced);
+  if (words.size() != 6) return std::nullopt;
+  const auto latitude = ReadCoordinate({words[0], words[1], words[2]}, 90, 'N', 'S');
+  const auto longitude = ReadCoordinate({words[3], words[4], words[5]}, 180, 'E', 'W');
+  if (!latitude || !longitude) return std::nullopt;
+  return GeoPosition{*latitude, *longitude};
+}
+
+std::optional<Limb> ReadLimb(const std::string& text) {
+  const std::string key = LowerCaseText(text);
+  if (key.empty() || key == "centre" || key == "center") return Limb::kCentre;
+  if (key == "lower") return Limb::kLower;
+  if (key == "upper") return Limb::kUpper;
+  return std::nullopt;
+}
+
+std::string LimbText(Limb limb) { return limb == Limb::kLower ? "lower" : limb == Limb::kUpper ? "upper" : ""; }
+
+std::string SextantAltitudeText(double degrees) {
+  const DegMinFieldTexts f = DegMinFields(degrees);
+  return f.degrees + " " + f.minutes;
+}
+
+std::string PositionText(const GeoPosition& p) {
+  return CoordinateText(p.latitude, 'N', 'S') + ", " + CoordinateText(p.longitude, 'E', 'W');
+}
+
+std::optional<Sight> ReadSightLine(const std::string& line, std::string& problem) {
+  std::vector<std::string> f;
+  for (int n = 0; n < 8; ++n) f.push_back(ExtractField(line, ",", n));
+  auto refuse = [&problem](const std::string& what) {
+    problem = what;
+    return std::nullopt;
+  };
+  Sight s;
+  std::string why;
+  const auto utc = ReadUtcMoment(f[0], why);
+  if (!utc) return refuse("the time (" + why + ")");
+  s.julianDayUt = *utc;
+  s.body = f[1];
+  if (s.body.empty()) return refuse("no body");
+  const auto limb = ReadLimb(f[2]);
+  if (!limb) return refuse("the limb is lower, upper or empty, not " + f[2]);
+  s.limb = *limb;
+  const auto hs = ReadSextantAltitude(f[3]);
+  if (!hs) return refuse("the sextant altitude is degrees and minutes (\"23 41.6\"), not " + f[3]);
+  s.sextantAltitude = *hs;
+  const auto ie = f[4].empty() ? std::optional<double>(0.0) : ReadField(f[4], -60.0, 60.0);
+  const auto height = ReadField(f[5], 0.0, kMaxHeightOfEye);
+  const auto pressure = f[6].empty() ? std::optional<double>(1010.0) : ReadField(f[6], 0.0, kMaxPressure);
+  const auto temperature = f[7].empty() ? std::optional<double>(10.0) : ReadField(f[7], kMinTemperature, kMaxTemperature);
+  if (!ie) return refuse("the index error is minutes within 60, not " + f[4]);
+  if (!height) return refuse("the height of eye is metres from 0 to 8900, not " + f[5]);
+  if (!pressure || !temperature) return refuse("the pressure or the temperature does not read");
+  s.indexError = *ie;
+  s.heightOfEye = *height;
+  s.pressure = *pressure;
+  s.temperature = *temperature;
+  return s;
+}
+
+std::string SightLine(const Sight& s) {
+  return UtcMomentText(s.julianDayUt) + "," + s.body + "," + LimbText(s.limb) + "," + SextantAltitudeText(s.sextantAltitude) +
+         "," + ShortestText(s.indexError) + "," + ShortestText(s.heightOfEye) + "," + ShortestText(s.pressure) + "," +
+         ShortestText(s.temperature);
+}
+
+SightsFile ReadSights(const std::vector<std::string>& lines) {
+  SightsFile file;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].empty() || lines[i] == kSightsHeader) continue;
+    std::string problem;
+    if (const auto s = ReadSightLine(lines[i], problem)) {
+      file.sights.push_back(*s);
+    } else {
+      file.problems.push_back("line " + WholeText(static_cast<long long>(i + 1)) + ": " + problem);
+    }
+  }
+  return file;
+}
+
+std::vector<std::string> SightsLines(const std::vector<Sight>& sights) {
+  std::vector<std::string> lines{kSightsHeader};
+  for (const Sight& s : sights) lines.push_back(SightLine(s));
+  return lines;
+}
+
+}  // namespace orrelin::navigation

@@ -1,0 +1,40 @@
+#pragma once
+// Sights as the user writes them down and as the Sights window keeps them: one line
+// each in a plain CSV file that opens anywhere,
+//   utc,body,limb,hs,ie,height,pressure,temperature
+//   2026-12-08 14:32:10,Sun,lower,23 41.6,-1.2,3,1010,10
+// and the texts of the command line's options.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "navigation/sight_reduction.h"
+
+namespace orrelin::navigation {
+
+inline constexpr const char* kSightsFileName = "sights.csv";
+inline constexpr const char* kSightsHeader = "utc,body,limb,hs,ie,height,pressure,temperature";
+
+// "23 41.6": whole degrees and decimal minutes of a sextant altitude, 0..90.
+std::optional<double> ReadSextantAltitude(const std::string& text);
+// "59 50 N, 24 50 E" (or "59 50.5 N 24 50 E"): a position.
+std::optional<GeoPosition> ReadPosition(const std::string& text);
+// "lower", "upper", "" (the centre), any letter case.
+std::optional<Limb> ReadLimb(const std::string& text);
+std::string LimbText(Limb limb);
+// "23 41.6" and "59 50.0 N, 24 50.0 E": as they are read.
+std::string SextantAltitudeText(double degrees);
+std::string PositionText(const GeoPosition& position);
+
+// One line's fields into a sight; none, with what is wrong, when a field does not read.
+std::optional<Sight> ReadSightLine(const std::string& line, std::string& problem);
+std::string SightLine(const Sight& sight);
+
+struct SightsFile {
+  std::vector<Sight> sights;         // every line that reads, in file order
+  std::vector<std::string> problems; // "line 4: the sextant altitude ..." for the others
+};
+SightsFile ReadSights(const std::vector<std::string>& lines);
+std::vector<std::string> SightsLines(const std::vector<Sight>& sights);
+
+}  // namespace orrelin::navigation

@@ -1,0 +1,63 @@
+#include "navigation/sights_file.h"
+
+#include <gtest/gtest.h>
+
+#include "app/date_box.h"
+
+namespace orrelin::navigation {
+namespace {
+
+TEST(SightsFile, EveryLineThatReadsIsKeptAndEveryOtherIsNamed) {
+  const std::vector<std::string> lines = {
+      kSightsHeader,
+      "2026-12-08 14:32:10,Sun,lower,23 41.6,-1.2,3,1010,10",
+      "2026-12-08 14:40:00,Vega,,35 20,,12,,",
+      "2026-02-30 14:40:00,Vega,,35 20,0,12,1010,10",
+      "2026-12-08 14:40:00,Vega,side,35 20,0,12,1010,10",
+      "2026-12-08 14:40:00,Vega,,95 20,0,12,1010,10",
+      "2026-12-08 14:40:00,Vega,,35 20,0,-3,1010,10",
+      "garbage \xff\xfe",
+      "",
+      "2026-12-08 15:00:00,Moon,upper,40 1.5,0.5,2.5,1013,-4",
+  };
+  const SightsFile file = ReadSights(lines);
+  ASSERT_EQ(file.sights.size(), 3u);
+  EXPECT_EQ(file.sights[1].body, "Vega");
+  EXPECT_EQ(file.sights[1].indexError, 0.0);     // empty fields take the usual values
+  EXPECT_EQ(file.sights[1].pressure, 1010.0);
+  EXPECT_EQ(file.sights[2].limb, Limb::kUpper);
+  EXPECT_NEAR(file.sights[2].sextantAltitude, 40.025, 1e-12);
+  const std::vector<std::string> problems = {
+      "line 4: the time (There is no such day: 2026-02-30)",
+      "line 5: the limb is lower, upper or empty, not side",
+      "line 6: the sextant altitude is degrees and minutes (\"23 41.6\"), not 95 20",
+      "line 7: the height of eye is metres from 0 to 8900, not -3",
+      "line 8: the time (Give the date as yyyy-mm-dd, the year from 1 to 9999)"};
+  EXPECT_EQ(file.problems, problems);
+  // Written and read again, the sights are the same.
+  const SightsFile again = ReadSights(SightsLines(file.sights));
+  EXPECT_TRUE(again.problems.empty());
+  ASSERT_EQ(again.sights.size(), 3u);
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(SightLine(again.sights[i]), SightLine(file.sights[i]));
+    EXPECT_NEAR(again.sights[i].julianDayUt, file.sights[i].julianDayUt, 1e-9);
+  }
+  EXPECT_EQ(SightLine(file.sights[0]), "2026-12-08 14:32:10,Sun,lower,23 41.6,-1.2,3,1010,10");
+}
+
+TEST(SightsFile, PositionsAndAltitudesAsTyped) {
+  const auto p = ReadPosition("59 50 N, 24 50.5 E");
+  ASSERT_TRUE(p.has_value());
+  EXPECT_NEAR(p->latitude, 59 + 50.0 / 60, 1e-12);
+  EXPECT_NEAR(p->longitude, 24 + 50.5 / 60, 1e-12);
+  EXPECT_NEAR(ReadPosition("0 30 s 179 59.9 w")->longitude, -(179 + 59.9 / 60), 1e-12);
+  for (const char* bad : {"59 50 N", "91 0 N, 0 0 E", "59 50 X, 24 50 E", "59 60 N, 24 50 E", ""}) {
+    EXPECT_FALSE(ReadPosition(bad).has_value()) << bad;
+  }
+  EXPECT_EQ(PositionText({-(20 + 0.25 / 60), -30.5}), "20 0.2 S, 30 30.0 W");  // ties to even
+  EXPECT_NEAR(*ReadSextantAltitude("23"), 23.0, 1e-12);
+  EXPECT_FALSE(ReadSextantAltitude("23 41.6 7").has_value());
+}
+
+}  // namespace
+}  // namespace orrelin::navigation
