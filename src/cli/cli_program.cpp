@@ -11,6 +11,8 @@
 #include "cli/almanac_command.h"
 #include "cli/ephemeris_command.h"
 #include "cli/navigation_command.h"
+#include "cli/plot_png.h"
+#include "navigation/plotting_sheet.h"
 #include "navigation/sights_file.h"
 #include "cli/identify_command.h"
 #include "cli/report_command.h"
@@ -282,6 +284,10 @@ int CliRun::Fix(const PlaceOptions& options, const FixOptions& o, bool json) con
   std::string message;
   const auto fix = navigation::FixPosition(in, message);
   if (!fix) return Fail(message);
+  if (!o.plot.empty()) {
+    if (!c_.exportsAllowed) return Fail("Exports are not allowed here");
+    if (!WriteExport(o.plot, PlottingSheetPng(navigation::DrawPlottingSheet(*fix, in.assumed)))) return kExitBadInput;
+  }
   c_.out << (json ? FixJson(*fix, in.assumed) : FixText(*fix, in.assumed));
   return 0;
 }
@@ -437,6 +443,7 @@ void AddCommands(CLI::App& app, ParsedCommands& p) {
   p.fix->add_option("--speed", p.fixOptions.speed, "The ship's speed, knots");
   AddPlaceOptions(*p.fix, p.fixPlace);
   p.fix->add_flag("--json", p.fixJson, "Print one JSON object");
+  p.fix->add_option("--plot", p.fixOptions.plot, "Also draw the plotting sheet into a PNG file");
 
   p.stars = app.add_subcommand("stars", "The navigational stars of the catalogue");
   p.stars->add_flag("--json", p.starsJson, "Print a JSON array");

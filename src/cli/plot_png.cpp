@@ -1,0 +1,94 @@
+#include "cli/plot_png.h"
+
+#include <cairo.h>
+
+#include <cmath>
+
+namespace orrelin::cli {
+
+namespace {
+
+constexpr double kPixelsPerMillimetre = 10.0;
+
+void SetTone(cairo_t* cr, navigation::SheetItem::Tone tone) {
+  switch (tone) {
+    case navigation::SheetItem::Tone::kInk: cairo_set_source_rgb(cr, 0, 0, 0); break;
+    case navigation::SheetItem::Tone::kLine: cairo_set_source_rgb(cr, 0.0, 0.25, 0.65); break;
+    case navigation::SheetItem::Tone::kFix: cairo_set_source_rgb(cr, 0.8, 0.0, 0.0); break;
+    case navigation::SheetItem::Tone::kFaint: cairo_set_source_rgb(cr, 0.45, 0.45, 0.45); break;
+  }
+}
+
+void DrawArrowHead(cairo_t* cr, const navigation::SheetPoint& from, const navigation::SheetPoint& to) {
+  const double angle = std::atan2(to.y - from.y, to.x - from.x);
+  for (double side : {-0.45, 0.45}) {
+    cairo_move_to(cr, to.x, to.y);
+    cairo_line_to(cr, to.x - 2.5 * std::cos(angle + side), to.y - 2.5 * std::sin(angle + side));
+  }
+  cairo_stroke(cr);
+}
+
+void Draw(cairo_t* cr, const navigation::SheetItem& item) {
+  using Kind = navigation::SheetItem::Kind;
+  SetTone(cr, item.tone);
+  cairo_set_line_width(cr, item.width);
+  const double dash[] = {1.5, 1.0};
+  cairo_set_dash(cr, dash, item.dashed ? 2 : 0, 0);
+  switch (item.kind) {
+    case Kind::kLine:
+    case Kind::kArrow:
+      cairo_move_to(cr, item.from.x, item.from.y);
+      cairo_line_to(cr, item.to.x, item.to.y);
+      cairo_stroke(cr);
+      cairo_set_dash(cr, nullptr, 0, 0);
+      if (item.kind == Kind::kArrow) DrawArrowHead(cr, item.from, item.to);
+      break;
+    case Kind::kDot:
+    case Kind::kCircle:
+      cairo_new_sub_path(cr);
+      cairo_arc(cr, item.from.x, item.from.y, item.radius, 0, 2 * M_PI);
+      item.kind == Kind::kDot ? cairo_fill(cr) : cairo_stroke(cr);
+      break;
+    case Kind::kEllipse:
+      cairo_save(cr);
+      cairo_translate(cr, item.from.x, item.from.y);
+      cairo_rotate(cr, (item.angle - 90.0) * M_PI / 180.0);  // from north, clockwise
+      cairo_scale(cr, item.radius, item.minorRadius);
+      cairo_new_sub_path(cr);
+      cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+      cairo_restore(cr);
+      cairo_stroke(cr);
+      break;
+    case Kind::kText:
+      cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+      cairo_set_font_size(cr, item.textSize);
+      cairo_move_to(cr, item.from.x, item.from.y);
+      cairo_show_text(cr, item.text.c_str());
+      break;
+  }
+}
+
+cairo_status_t Append(void* closure, const unsigned char* data, unsigned int length) {
+  static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+  return CAIRO_STATUS_SUCCESS;
+}
+
+}  // namespace
+
+std::string PlottingSheetPng(const navigation::PlottingSheet& sheet) {
+  const int size = static_cast<int>(navigation::kSheetSize * kPixelsPerMillimetre);
+  cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, size, size);
+  cairo_t* cr = cairo_create(surface);
+  cairo_set_source_rgb(cr, 1, 1, 1);
+  cairo_paint(cr);
+  cairo_scale(cr, kPixelsPerMillimetre, kPixelsPerMillimetre);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  for (const auto& item : sheet.items) Draw(cr, item);
+  cairo_destroy(cr);
+  std::string png;
+  cairo_surface_write_to_png_stream(surface, Append, &png);
+  cairo_surface_destroy(surface);
+  return png;
+}
+
+}  // namespace orrelin::cli
