@@ -4,6 +4,8 @@
 
 #include "daily/daily_pages.h"
 #include "precise/nautical.h"
+#include "navigation/fix.h"
+#include "navigation/sights_file.h"
 #include "report/body_report.h"
 
 namespace {
@@ -72,5 +74,43 @@ void BM_DailyPages(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(daily::ComputeDailyPages({2026, 12, 8}, why));
 }
 BENCHMARK(BM_DailyPages)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+namespace {
+
+using namespace orrelin;
+
+// Three stars from a ship under way, as the manual's worked example.
+navigation::FixInput WorkedExample(std::size_t sights) {
+  navigation::FixInput in;
+  const char* lines[] = {"2026-09-21 20:00:00,Vega,,74 43.9,-1.2,12,1020,18",
+                         "2026-09-21 20:20:00,Arcturus,,42 12.1,-1.2,12,1020,18",
+                         "2026-09-21 20:40:00,Altair,,53 32.8,-1.2,12,1020,18",
+                         "2026-09-21 20:40:00,Deneb,,61 59.8,-1.2,12,1020,18",
+                         "2026-09-21 20:40:00,Antares,,21 20.5,-1.2,12,1020,18"};
+  for (std::size_t i = 0; i < sights; ++i) {
+    std::string problem;
+    in.sights.push_back(*navigation::ReadSightLine(lines[i], problem));
+  }
+  in.assumed = {35 + 20.0 / 60, -(40 + 40.0 / 60)};
+  in.course = 225;
+  in.speed = 12;
+  return in;
+}
+
+void BM_SightReduction(benchmark::State& state) {
+  const navigation::FixInput in = WorkedExample(1);
+  std::string why;
+  for (auto _ : state) benchmark::DoNotOptimize(navigation::ReduceSight(in.sights[0], in.assumed, why));
+}
+BENCHMARK(BM_SightReduction)->Unit(benchmark::kMicrosecond);
+
+void BM_FixFromFiveSights(benchmark::State& state) {
+  const navigation::FixInput in = WorkedExample(5);
+  std::string message;
+  for (auto _ : state) benchmark::DoNotOptimize(navigation::FixPosition(in, message));
+}
+BENCHMARK(BM_FixFromFiveSights)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -22,6 +22,8 @@
 #include "report/body_report.h"
 #include "report/satellites_moment.h"
 #include "ui/daily_pages_form.h"
+#include "navigation/sights_file.h"
+#include "ui/sights_form.h"
 #include "ui/date_box.h"
 #include "ui/about_box.h"
 #include "ui/almanac_form.h"
@@ -126,6 +128,14 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
                                           [this] { RunBodyReport(ToRecord().bodyCode); }, this);
   planetForm_ = std::make_unique<TPlanetForm>(settings_, [this] { OpenSatellites(); }, this);
   dailyPagesForm_ = std::make_unique<TDailyPagesForm>(settings_, reportSink_, this);
+  sightsForm_ = std::make_unique<TSightsForm>(
+      settings_, env.settingsFolder / navigation::kSightsFileName, sink_,
+      TSightsForm::MainWindowAccess{[this] { return ToRecord(); },
+                                    [this] {
+                                      const auto& first = identifyForm_->Record().panels[0];
+                                      return first.visible ? first.name : std::string();
+                                    }},
+      this);
 }
 
 TOrrelinForm::~TOrrelinForm() = default;
@@ -322,6 +332,14 @@ QWidget* TOrrelinForm::BuildButtons() {
   connect(almanac, &QPushButton::clicked, this,
           [this] { almanacForm_->ShowForYear(date_->Date().year, beforeChrist_->isChecked()); });
   grid->addWidget(almanac, i / 5, i % 5);
+  ++i;
+  auto* sights = new QPushButton("Sights");
+  sights->setObjectName("Sights");
+  connect(sights, &QPushButton::clicked, this, [this] {
+    sightsForm_->show();
+    sightsForm_->raise();
+  });
+  grid->addWidget(sights, i / 5, i % 5);
   ++i;
   precise_ = new QCheckBox("Precise");
   precise_->setObjectName("chPrecise");

@@ -24,6 +24,7 @@ class DateBox;
 class TAboutBox;
 class TAlmanacForm;
 class TDailyPagesForm;
+class TSightsForm;
 class TIdentifyForm;
 class TJupiterForm;
 class TPlanetForm;
@@ -42,6 +43,7 @@ class TOrrelinForm : public QMainWindow {
   TIdentifyForm& IdentifyForm() { return *identifyForm_; }
   TAlmanacForm& AlmanacForm() { return *almanacForm_; }
   TDailyPagesForm& DailyPagesForm() { return *dailyPagesForm_; }
+  TSightsForm& SightsForm() { return *sightsForm_; }
   const SettingsFile& Settings() const { return settings_; }
   MessageSink& Sink() { return reportSink_; }
 
@@ -102,6 +104,7 @@ class TOrrelinForm : public QMainWindow {
   std::unique_ptr<TAlmanacForm> almanacForm_;
   std::unique_ptr<TStarForm> starForm_;
   std::unique_ptr<TDailyPagesForm> dailyPagesForm_;
+  std::unique_ptr<TSightsForm> sightsForm_;
   std::unique_ptr<TPlanetForm> planetForm_;
 
   QComboBox* place_ = nullptr;

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -15,6 +16,9 @@
 #include "core/messages.h"
 #include "ui/about_box.h"
 #include "ui/almanac_form.h"
+#include "ui/daily_pages_form.h"
+#include "ui/sights_form.h"
+#include "core/fields.h"
 #include "ui/date_box.h"
 #include "ui/identify_form.h"
 #include "ui/jupiter_form.h"
@@ -83,6 +87,32 @@ int main(int argc, char** argv) {
   almanac.ShowForYear(2026, false);
   almanac.Count();
   ok = Save(almanac, out + "/almanac.png") && ok;
+
+  form.DailyPagesForm().ShowForDate({2026, 12, 8}, false);
+  ok = Save(form.DailyPagesForm(), out + "/daily-pages.png") && ok;
+
+  // The manual's worked example of sights: three stars from a ship making 12 knots on 225.
+  orrelin::ui::TSightsForm& sights = form.SightsForm();
+  sights.show();
+  auto* table = Child<QTableWidget>(sights, "grdSights");
+  for (const char* line : {"2026-09-21 20:00:00,Vega,,74 43.9,-1.2,12,1020,18",
+                           "2026-09-21 20:20:00,Arcturus,,42 12.1,-1.2,12,1020,18",
+                           "2026-09-21 20:40:00,Altair,,53 32.8,-1.2,12,1020,18"}) {
+    const int row = table->rowCount();
+    table->insertRow(row);
+    for (int c = 0; c < 8; ++c) {
+      table->setItem(row, c, new QTableWidgetItem(QString::fromStdString(orrelin::ExtractField(line, ",", c))));
+    }
+  }
+  Child<QLineEdit>(sights, "edDr")->setText("35 20 N, 40 40 W");
+  Child<QLineEdit>(sights, "edCourse")->setText("225");
+  Child<QLineEdit>(sights, "edSpeed")->setText("12");
+  table->setCurrentCell(0, 0);
+  sights.ShowReduction(0);
+  ok = sights.ComputeFix() && ok;
+  ok = Save(sights, out + "/sights.png") && ok;
+  ok = orrelin::ui::SavePlottingSheet(*sights.SheetView().Sheet(), out + "/plotting-sheet.png") && ok;
+  sights.close();
 
   form.AboutBox().show();
   ok = Save(form.AboutBox(), out + "/about.png") && ok;

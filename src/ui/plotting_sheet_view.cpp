@@ -1,0 +1,136 @@
+#include "ui/plotting_sheet_view.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainterPath>
+#include <QPrinter>
+#include <cmath>
+
+#include "core/file_io.h"
+
+namespace orrelin::ui {
+
+namespace {
+
+QColor ToneColour(navigation::SheetItem::Tone tone) {
+  switch (tone) {
+    case navigation::SheetItem::Tone::kInk: return Qt::black;
+    case navigation::SheetItem::Tone::kLine: return QColor(0, 64, 166);
+    case navigation::SheetItem::Tone::kFix: return QColor(204, 0, 0);
+    case navigation::SheetItem::Tone::kFaint: return QColor(115, 115, 115);
+  }
+  return Qt::black;
+}
+
+QPointF P(const navigation::SheetPoint& p) { return {p.x, p.y}; }
+
+// `pointsPerMillimetre`: the font size that draws text one millimetre of the sheet high
+// (the painter's units are millimetres of the sheet, scaled to the device).
+void PaintItem(QPainter& painter, const navigation::SheetItem& item, double pointsPerMillimetre) {
+  using Kind = navigation::SheetItem::Kind;
+  QPen pen(ToneColour(item.tone), item.width, item.dashed ? Qt::DashLine : Qt::SolidLine, Qt::RoundCap);
+  painter.setPen(pen);
+  painter.setBrush(Qt::NoBrush);
+  switch (item.kind) {
+    case Kind::kLine:
+      painter.drawLine(P(item.from), P(item.to));
+      break;
+    case Kind::kArrow: {
+      painter.drawLine(P(item.from), P(item.to));
+      pen.setStyle(Qt::SolidLine);
+      painter.setPen(pen);
+      const double angle = std::atan2(item.to.y - item.from.y, item.to.x - item.from.x);
+      for (double side : {-0.45, 0.45}) {
+        painter.drawLine(P(item.to), QPointF(item.to.x - 2.5 * std::cos(angle + side), item.to.y - 2.5 * std::sin(angle + side)));
+      }
+      break;
+    }
+    case Kind::kDot:
+      painter.setBrush(ToneColour(item.tone));
+      painter.drawEllipse(P(item.from), item.radius, item.radius);
+      break;
+    case Kind::kCircle:
+      painter.drawEllipse(P(item.from), item.radius, item.radius);
+      break;
+    case Kind::kEllipse:
+      painter.save();
+      painter.translate(P(item.from));
+      painter.rotate(item.angle - 90.0);  // from north, clockwise
+      painter.drawEllipse(QPointF(0, 0), item.radius, item.minorRadius);
+      painter.restore();
+      break;
+    case Kind::kText: {
+      QFont font("DejaVu Sans");
+      font.setPointSizeF(item.textSize * pointsPerMillimetre);
+      painter.setFont(font);
+      painter.drawText(P(item.from), QString::fromStdString(item.text));
+      break;
+    }
+  }
+}
+
+}  // namespace
+
+void PaintPlottingSheet(QPainter& painter, const navigation::PlottingSheet& sheet, const QRectF& square) {
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.fillRect(square, Qt::white);
+  painter.setClipRect(square);  // lines of position run on beyond the sheet
+  painter.translate(square.topLeft());
+  const double scale = square.width() / navigation::kSheetSize;
+  painter.scale(scale, scale);
+  // A font of p points is p / 72 inches of the device before the painter's scale.
+  const double pointsPerMillimetre = 72.0 / painter.device()->logicalDpiY();
+  for (const navigation::SheetItem& item : sheet.items) PaintItem(painter, item, pointsPerMillimetre);
+  painter.restore();
+}
+
+bool SavePlottingSheet(const navigation::PlottingSheet& sheet, const QString& path) {
+  if (path.endsWith(".pdf", Qt::CaseInsensitive)) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    const QRect page = painter.viewport();
+    const int side = std::min(page.width(), page.height());
+    PaintPlottingSheet(painter, sheet, QRectF(0, 0, side, side));
+    return painter.end();
+  }
+  QImage image(1800, 1800, QImage::Format_RGB32);
+  image.setDotsPerMeterX(10000);
+  image.setDotsPerMeterY(10000);
+  {
+    QPainter painter(&image);
+    PaintPlottingSheet(painter, sheet, QRectF(0, 0, 1800, 1800));
+  }
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!image.save(&buffer, "PNG")) return false;
+  return WriteFileAtomically(path.toStdString(), bytes.toStdString()).ok;
+}
+
+PlottingSheetView::PlottingSheetView(QWidget* parent) : QWidget(parent) {
+  setObjectName("pbSheet");
+  setMinimumSize(360, 360);
+}
+
+void PlottingSheetView::SetSheet(std::optional<navigation::PlottingSheet> sheet) {
+  sheet_ = std::move(sheet);
+  update();
+}
+
+void PlottingSheetView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  const int side = std::min(width(), height());
+  const QRectF square((width() - side) / 2.0, (height() - side) / 2.0, side, side);
+  if (!sheet_) {
+    painter.fillRect(square, Qt::white);
+    painter.drawText(square, Qt::AlignCenter, "No fix yet: two sights or more, then Fix");
+    return;
+  }
+  PaintPlottingSheet(painter, *sheet_, square);
+}
+
+}  // namespace orrelin::ui

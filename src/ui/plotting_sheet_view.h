@@ -1,0 +1,33 @@
+#pragma once
+// The plotting sheet on the screen, on paper and in PDF and PNG files.
+#include <QPainter>
+#include <QWidget>
+#include <optional>
+
+#include "navigation/plotting_sheet.h"
+
+namespace orrelin::ui {
+
+// Paints the sheet's items into a square of the painter.
+void PaintPlottingSheet(QPainter& painter, const navigation::PlottingSheet& sheet, const QRectF& square);
+
+// Writes the sheet as a PNG (1800 pixels square) or a PDF file (A4), by the file's
+// extension. False when it could not be written.
+bool SavePlottingSheet(const navigation::PlottingSheet& sheet, const QString& path);
+
+class PlottingSheetView : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit PlottingSheetView(QWidget* parent = nullptr);
+  void SetSheet(std::optional<navigation::PlottingSheet> sheet);
+  const std::optional<navigation::PlottingSheet>& Sheet() const { return sheet_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  std::optional<navigation::PlottingSheet> sheet_;
+};
+
+}  // namespace orrelin::ui

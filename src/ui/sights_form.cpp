@@ -1,0 +1,310 @@
+#include "ui/sights_form.h"
+
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include "app/date_box.h"
+#include "app/settings_file.h"
+#include "core/fields.h"
+#include "core/file_io.h"
+#include "core/numbers.h"
+#include "navigation/plotting_sheet.h"
+#include "navigation/sights_file.h"
+#include "report/observer_reading.h"
+
+namespace orrelin::ui {
+
+namespace {
+
+constexpr int kColumns = 8;  // utc, body, limb, hs, ie, height, pressure, temperature
+const char* const kCaptions[kColumns] = {"UTC", "Body", "Limb", "Hs", "IE", "Height", "Pressure", "Temp"};
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+std::string S(const QString& s) { return s.toStdString(); }
+
+QPushButton* Button(const char* name, const char* caption) {
+  auto* b = new QPushButton(caption);
+  b->setObjectName(name);
+  return b;
+}
+
+std::string LinesText(const ExplanationLines& lines) {
+  std::string text;
+  for (std::size_t i = 0; i < lines.labels.size(); ++i) {
+    text += lines.labels[i] + std::string(lines.labels[i].size() < 28 ? 28 - lines.labels[i].size() : 1, ' ') +
+            lines.values[i] + "\n";
+  }
+  return text;
+}
+
+}  // namespace
+
+TSightsForm::TSightsForm(const SettingsFile& settings, std::filesystem::path sightsFile, MessageSink& sink,
+                         MainWindowAccess mainWindow, QWidget* anchor, QWidget* parent)
+    : PlacedWindow(settings, "fSights", anchor, parent), file_(std::move(sightsFile)), sink_(sink),
+      main_(std::move(mainWindow)) {
+  setObjectName("SightsForm");
+  setWindowTitle("Sights");
+  auto* central = new QWidget;
+  auto* layout = new QVBoxLayout(central);
+  table_ = new QTableWidget(0, kColumns);
+  table_->setObjectName("grdSights");
+  QStringList captions;
+  for (const char* c : kCaptions) captions << c;
+  table_->setHorizontalHeaderLabels(captions);
+  table_->verticalHeader()->hide();
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->horizontalHeader()->setStretchLastSection(true);
+  table_->setMinimumHeight(140);
+  layout->addWidget(table_);
+
+  auto* controls = new QHBoxLayout;
+  auto* add = Button("btnAdd", "Add");
+  auto* remove = Button("btnDelete", "Delete");
+  auto* fix = Button("btnFix", "Fix");
+  dr_ = new QLineEdit;
+  dr_->setObjectName("edDr");
+  dr_->setToolTip("The dead-reckoning position at the last sight: \"59 50 N, 24 50 E\"");
+  course_ = new QLineEdit("0");
+  course_->setObjectName("edCourse");
+  speed_ = new QLineEdit("0");
+  speed_->setObjectName("edSpeed");
+  controls->addWidget(add);
+  controls->addWidget(remove);
+  controls->addWidget(new QLabel("DR"));
+  controls->addWidget(dr_, 2);
+  controls->addWidget(new QLabel("Course"));
+  controls->addWidget(course_);
+  controls->addWidget(new QLabel("Speed"));
+  controls->addWidget(speed_);
+  controls->addWidget(fix);
+  layout->addLayout(controls);
+
+  auto* lower = new QHBoxLayout;
+  auto* texts = new QVBoxLayout;
+  QFont mono("DejaVu Sans Mono", 9);
+  reduction_ = new QPlainTextEdit;
+  reduction_->setObjectName("memReduction");
+  reduction_->setReadOnly(true);
+  reduction_->setFont(mono);
+  fixText_ = new QPlainTextEdit;
+  fixText_->setObjectName("memFix");
+  fixText_->setReadOnly(true);
+  fixText_->setFont(mono);
+  texts->addWidget(reduction_);
+  texts->addWidget(fixText_);
+  lower->addLayout(texts, 1);
+  view_ = new PlottingSheetView;
+  lower->addWidget(view_, 1);
+  layout->addLayout(lower, 1);
+  setCentralWidget(central);
+  resize(980, 720);
+
+  QAction* close = menuBar()->addAction("&Close Form");
+  close->setObjectName("CloseForm");
+  connect(close, &QAction::triggered, this, &QWidget::close);
+  QAction* print = menuBar()->addAction("&Print");
+  print->setObjectName("Print");
+  connect(print, &QAction::triggered, this, [this] {
+    if (!view_->Sheet()) return;
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    QPainter painter;
+    if (!painter.begin(&printer)) return;
+    const QRect page = painter.viewport();
+    const int side = std::min(page.width(), page.height());
+    PaintPlottingSheet(painter, *view_->Sheet(), QRectF(0, 0, side, side));
+  });
+  QAction* save = menuBar()->addAction("&Save Plot");
+  save->setObjectName("SavePlot");
+  connect(save, &QAction::triggered, this, [this] {
+    if (!view_->Sheet()) return;
+    const QString path = QFileDialog::getSaveFileName(this, "Save the plotting sheet", "plot.png",
+                                                      "Pictures and PDF (*.png *.pdf)");
+    if (!path.isEmpty() && !SavePlottingSheet(*view_->Sheet(), path)) {
+      sink_.ShowMessage("The plotting sheet could not be saved to " + S(path));
+    }
+  });
+
+  connect(add, &QPushButton::clicked, this, &TSightsForm::AddSight);
+  connect(remove, &QPushButton::clicked, this, &TSightsForm::DeleteSight);
+  connect(fix, &QPushButton::clicked, this, &TSightsForm::ComputeFix);
+  connect(table_, &QTableWidget::currentCellChanged, this, [this](int row, int, int, int) { ShowReduction(row); });
+  connect(table_, &QTableWidget::cellChanged, this, [this](int row, int) {
+    if (loading_) return;
+    Save();
+    ShowReduction(row);
+  });
+  RestoreStoredPlace();
+  Load();
+}
+
+void TSightsForm::showEvent(QShowEvent* event) {
+  if (dr_->text().isEmpty()) {
+    MainWindowRecord main = main_.read();
+    if (const auto place = ReadObserver(main)) dr_->setText(Q(navigation::PositionText({place->latitude, -place->longitude})));
+  }
+  PlacedWindow::showEvent(event);
+}
+
+void TSightsForm::SetRow(int row, const std::vector<std::string>& fields) {
+  for (int c = 0; c < kColumns; ++c) {
+    table_->setItem(row, c, new QTableWidgetItem(Q(c < static_cast<int>(fields.size()) ? fields[c] : "")));
+  }
+}
+
+void TSightsForm::AddSight() {
+  MainWindowRecord main = main_.read();
+  bool valid = true;
+  const TCalendarDate date = DateToRecord(main.date, valid);
+  const std::string body = main_.identifiedBody ? main_.identifiedBody() : "";
+  const int row = table_->rowCount();
+  loading_ = true;
+  table_->insertRow(row);
+  SetRow(row, {date.dateText + " " + main.time, body.empty() ? "Sun" : body, body.empty() ? "lower" : "", "", "0",
+               main.height, main.pressure, main.temperature});
+  loading_ = false;
+  table_->setCurrentCell(row, 3);
+  Save();
+}
+
+void TSightsForm::DeleteSight() {
+  const int row = table_->currentRow();
+  if (row < 0) return;
+  table_->removeRow(row);
+  Save();
+}
+
+std::vector<navigation::Sight> TSightsForm::RowsAsSights(bool tell) {
+  std::vector<navigation::Sight> sights;
+  std::vector<std::string> problems;
+  for (int r = 0; r < table_->rowCount(); ++r) {
+    std::string line;
+    for (int c = 0; c < kColumns; ++c) {
+      const QTableWidgetItem* item = table_->item(r, c);
+      line += (c ? "," : "") + (item ? S(item->text()) : std::string());
+    }
+    std::string problem;
+    if (const auto s = navigation::ReadSightLine(line, problem)) {
+      sights.push_back(*s);
+    } else {
+      problems.push_back("Sight " + WholeText(r + 1) + ": " + problem);
+    }
+  }
+  if (tell && !problems.empty()) {
+    std::string text;
+    for (const auto& p : problems) text += (text.empty() ? "" : "\n") + p;
+    sink_.ShowMessage(text);
+  }
+  return sights;
+}
+
+void TSightsForm::ShowReduction(int row) {
+  reduction_->clear();
+  if (row < 0 || row >= table_->rowCount()) return;
+  std::string line;
+  for (int c = 0; c < kColumns; ++c) {
+    const QTableWidgetItem* item = table_->item(row, c);
+    line += (c ? "," : "") + (item ? S(item->text()) : std::string());
+  }
+  std::string why;
+  const auto sight = navigation::ReadSightLine(line, why);
+  const auto assumed = navigation::ReadPosition(S(dr_->text()));
+  if (!sight || !assumed) {
+    reduction_->setPlainText(Q(!sight ? "This sight does not read: " + why : "Give the DR as \"59 50 N, 24 50 E\""));
+    return;
+  }
+  const auto r = navigation::ReduceSight(*sight, *assumed, why);
+  reduction_->setPlainText(Q(r ? LinesText(r->lines) : why));
+}
+
+bool TSightsForm::ComputeFix() {
+  navigation::FixInput in;
+  const auto assumed = navigation::ReadPosition(S(dr_->text()));
+  const auto course = ReadBoundedDecimal(S(course_->text()), 0.0, 360.0);
+  const auto speed = ReadBoundedDecimal(S(speed_->text()), 0.0, 100.0);
+  if (!assumed || !course || !speed) {
+    sink_.ShowMessage("Give the DR as \"59 50 N, 24 50 E\", the course in degrees (0 to 360) and the speed in knots");
+    return false;
+  }
+  in.assumed = *assumed;
+  in.course = *course;
+  in.speed = *speed;
+  in.sights = RowsAsSights(true);
+  std::string message;
+  fix_ = navigation::FixPosition(in, message);
+  if (!fix_) {
+    sink_.ShowMessage(message);
+    fixText_->clear();
+    view_->SetSheet(std::nullopt);
+    return false;
+  }
+  std::string text = "Fix  " + navigation::PositionText(fix_->position) + "\n" + FixedText(fix_->distanceFromAssumed, 1) +
+                     " nm, " + FixedText(fix_->bearingFromAssumed, 0) + "\xC2\xB0 from the DR\n";
+  if (fix_->ellipse) {
+    text += "Error ellipse " + FixedText(fix_->ellipse->major, 2) + " x " + FixedText(fix_->ellipse->minor, 2) + " nm\n";
+  }
+  for (const auto& l : fix_->lines) {
+    text += l.body + ": Zn " + FixedText(l.azimuth, 1) + ", intercept " + FixedText(l.intercept, 1) + ", residual " +
+            FixedText(l.residual, 2) + "\n";
+  }
+  fixText_->setPlainText(Q(text));
+  view_->SetSheet(navigation::DrawPlottingSheet(*fix_, in.assumed));
+  return true;
+}
+
+void TSightsForm::Save() {
+  std::vector<std::string> lines{navigation::kSightsHeader};
+  for (int r = 0; r < table_->rowCount(); ++r) {
+    std::string line;
+    for (int c = 0; c < kColumns; ++c) {
+      const QTableWidgetItem* item = table_->item(r, c);
+      std::string field = item ? S(item->text()) : std::string();
+      for (char& ch : field) ch = (ch == ',' || ch == '\n' || ch == '\r') ? ' ' : ch;  // one field, one line
+      line += (c ? "," : "") + field;
+    }
+    lines.push_back(line);
+  }
+  const FileWrite written = WriteFileAtomically(file_, JoinLines(lines));
+  if (!written.ok) sink_.ShowMessage("The sights could not be saved to " + file_.string() + " (" + written.errorText + ")");
+}
+
+void TSightsForm::Load() {
+  const TextLines text = ReadTextLines(file_, 16 * 1024 * 1024);
+  if (!text.exists) return;
+  if (!text.readable) {
+    sink_.ShowMessage("The sights could not be read from " + file_.string() + " (" + text.problem + ")");
+    return;
+  }
+  loading_ = true;
+  std::vector<std::string> problems;
+  for (std::size_t i = 0; i < text.lines.size(); ++i) {
+    const std::string& line = text.lines[i];
+    if (line.empty() || line == navigation::kSightsHeader) continue;
+    std::vector<std::string> fields;
+    for (int c = 0; c < kColumns; ++c) fields.push_back(ExtractField(line, ",", c));
+    const int row = table_->rowCount();
+    table_->insertRow(row);
+    SetRow(row, fields);  // a line that does not read is kept as it is, to be mended
+    std::string problem;
+    if (!navigation::ReadSightLine(line, problem)) problems.push_back("line " + WholeText(static_cast<long long>(i + 1)) + ": " + problem);
+  }
+  loading_ = false;
+  if (!problems.empty()) {
+    std::string message = "Some sights of " + file_.string() + " do not read:";
+    for (const auto& p : problems) message += "\n" + p;
+    sink_.ShowMessage(message);
+  }
+}
+
+}  // namespace orrelin::ui

@@ -1,0 +1,63 @@
+#pragma once
+// "Sights": the sights of a watch, each reduced to its line of position, and the fix
+// with its plotting sheet. The sights are kept in the settings folder as a CSV file.
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableWidget>
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "core/messages.h"
+#include "navigation/fix.h"
+#include "report/main_window_record.h"
+#include "ui/placed_window.h"
+#include "ui/plotting_sheet_view.h"
+
+namespace orrelin::ui {
+
+class TSightsForm : public PlacedWindow {
+  Q_OBJECT
+
+ public:
+  struct MainWindowAccess {
+    std::function<MainWindowRecord()> read;       // the place and moment boxes
+    std::function<std::string()> identifiedBody;  // the identification's first result, or ""
+  };
+  TSightsForm(const SettingsFile& settings, std::filesystem::path sightsFile, MessageSink& sink,
+              MainWindowAccess mainWindow, QWidget* anchor, QWidget* parent = nullptr);
+
+  // A new sight at the main window's moment, with its height, pressure and temperature.
+  void AddSight();
+  void DeleteSight();
+  // Reduces the chosen row; computes the fix of all rows and draws its sheet.
+  void ShowReduction(int row);
+  bool ComputeFix();
+  const std::optional<navigation::Fix>& LastFix() const { return fix_; }
+  PlottingSheetView& SheetView() { return *view_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  // The table's rows as sights; rows that do not read are told (once) and left out.
+  std::vector<navigation::Sight> RowsAsSights(bool tell);
+  void Save();
+  void Load();
+  void SetRow(int row, const std::vector<std::string>& fields);
+
+  std::filesystem::path file_;
+  MessageSink& sink_;
+  MainWindowAccess main_;
+  QTableWidget* table_ = nullptr;
+  QLineEdit* dr_ = nullptr;
+  QLineEdit* course_ = nullptr;
+  QLineEdit* speed_ = nullptr;
+  QPlainTextEdit* reduction_ = nullptr;
+  QPlainTextEdit* fixText_ = nullptr;
+  PlottingSheetView* view_ = nullptr;
+  std::optional<navigation::Fix> fix_;
+  bool loading_ = false;
+};
+
+}  // namespace orrelin::ui

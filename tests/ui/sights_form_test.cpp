@@ -1,0 +1,94 @@
+// The Sights window, driven as a navigator would: sights into the table, the fix, the
+// plotting sheet saved, the sights kept for the next run, a damaged file.
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <fstream>
+
+#include "core/fields.h"
+#include "navigation/sights_file.h"
+#include "synthesised_sights.h"
+#include "ui/orrelin_form.h"
+#include "ui/sights_form.h"
+#include "ui_test_support.h"
+
+using orrelin::RecordingMessageSink;
+using orrelin::testing::Find;
+using orrelin::ui::TOrrelinForm;
+using orrelin::ui::TSightsForm;
+
+class SightsFormTest : public QObject {
+  Q_OBJECT
+
+ private:
+  QTemporaryDir dir_;
+
+  static void Type(QTableWidget& table, int row, const std::string& line) {
+    for (int c = 0; c < 8; ++c) {
+      table.setItem(row, c, new QTableWidgetItem(QString::fromStdString(orrelin::ExtractField(line, ",", c))));
+    }
+  }
+
+ private slots:
+  void threeSightsFixTheShipAndDrawTheSheet() {
+    const orrelin::StartEnvironment env = orrelin::testing::WindowEnvironment(dir_.path() + "/cfg1");
+    RecordingMessageSink sink;
+    using orrelin::navigation::testing::SightOf;
+    const double jd = 2461304.5 + 20.0 / 24.0;  // 2026-09-21 20:00 UT
+    {
+      TOrrelinForm form(env, sink);
+      form.show();
+      QTest::mouseClick(Find<QPushButton>(form, "Sights"), Qt::LeftButton);
+      TSightsForm& sights = form.SightsForm();
+      QVERIFY(sights.isVisible());
+      QCOMPARE(Find<QLineEdit>(sights, "edDr")->text(), QString("60 9.7 N, 24 57.3 E"));  // the main window's place
+      auto* table = Find<QTableWidget>(sights, "grdSights");
+      for (const char* star : {"Vega", "Arcturus", "Altair"}) {
+        QTest::mouseClick(Find<QPushButton>(sights, "btnAdd"), Qt::LeftButton);
+        Type(*table, table->rowCount() - 1, orrelin::navigation::SightLine(SightOf(star, jd, {35.5, -40.25})));
+      }
+      QVERIFY(Find<QPlainTextEdit>(sights, "memReduction")->toPlainText().contains("Intercept:"));
+      Find<QLineEdit>(sights, "edDr")->setText("35 10 N, 40 40 W");
+      QTest::mouseClick(Find<QPushButton>(sights, "btnFix"), Qt::LeftButton);
+      QVERIFY2(sights.LastFix().has_value(), sink.messages.empty() ? "" : sink.messages.back().c_str());
+      QCOMPARE(Find<QPlainTextEdit>(sights, "memFix")->toPlainText().section('\n', 0, 0),
+               QString("Fix  35 30.0 N, 40 15.0 W"));
+      for (const char* name : {"/plot.png", "/plot.pdf"}) {
+        const QString path = dir_.path() + name;
+        QVERIFY(orrelin::ui::SavePlottingSheet(*sights.SheetView().Sheet(), path));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.size() > 5000);
+      }
+      sights.SheetView().resize(400, 400);
+      QVERIFY(!sights.SheetView().grab().isNull());
+      form.close();
+    }
+    // The next run has the sights again, from the file in the settings folder.
+    TOrrelinForm again(env, sink);
+    QCOMPARE(Find<QTableWidget>(again.SightsForm(), "grdSights")->rowCount(), 3);
+  }
+
+  void aDamagedSightsFileKeepsEveryLineAndNamesTheWrongOne() {
+    const orrelin::StartEnvironment env = orrelin::testing::WindowEnvironment(dir_.path() + "/cfg2");
+    std::filesystem::create_directories(env.settingsFolder);
+    std::ofstream(env.settingsFolder / "sights.csv") << orrelin::navigation::kSightsHeader << "\n"
+                                                      << "2026-12-08 14:32:10,Sun,lower,23 41.6,-1.2,3,1010,10\n"
+                                                      << "2026-12-08 14:40:00,Vega,,ninety,0,12,1010,10\n"
+                                                      << "\xff\xfe garbage\n";
+    RecordingMessageSink sink;
+    TOrrelinForm form(env, sink);
+    QCOMPARE(Find<QTableWidget>(form.SightsForm(), "grdSights")->rowCount(), 3);
+    QVERIFY(!sink.messages.empty());
+    const QString told = QString::fromStdString(sink.messages.back());
+    QVERIFY2(told.contains("line 3: the sextant altitude") && told.contains("line 4: the time"), qPrintable(told));
+    QVERIFY(!told.contains("line 2"));
+  }
+};
+
+QTEST_MAIN(SightsFormTest)
+#include "sights_form_test.moc"
