@@ -11,11 +11,6 @@ using namespace orrelin::fuzz;
 
 namespace {
 
-const ScratchFolder& Folder() {
-  static const ScratchFolder folder;
-  return folder;
-}
-
 // Arguments that would write files or take the whole year's proximity search are
 // left to the other tests: the harness stays fast and writes nowhere.
 bool Wanted(const std::vector<std::string>& arguments) {
@@ -34,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::vector<std::string> arguments = Parts(TextOf(data, size), '\0', 0);
   if (arguments.size() > 24 || !Wanted(arguments)) return 0;
   std::ostringstream out, err;
-  const cli::CliContext context{out, err, Folder().Path(), {ORRELIN_FUZZ_SHIPPED_FOLDER}, 1796688000, 7200, false, 50};
+  const cli::CliContext context{out, err, SharedScratchFolder().Path(), {ORRELIN_FUZZ_SHIPPED_FOLDER}, 1796688000, 7200, false, 50};
   const int status = cli::RunCli(arguments, context);
   const std::string seen = TextOf(data, size);
   Require(status == 0 || status == cli::kExitBadInput, "the program ends with 0 or 2", seen);

@@ -11,11 +11,6 @@ using namespace orrelin::fuzz;
 
 namespace {
 
-const ScratchFolder& Folder() {
-  static const ScratchFolder folder;
-  return folder;
-}
-
 // What a box holds after the window's typing checks: digits and a point (and, for
 // the offset, a sign), at most eight characters.
 std::string BoxText(const std::string& typed, bool signed_) {
@@ -30,7 +25,7 @@ std::string BoxText(const std::string& typed, bool signed_) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::vector<std::string> p = Parts(TextOf(data, size), '\0', 7);
-  const std::filesystem::path file = PutFile(Folder(), kPlaceFileName, p[0]);
+  const std::filesystem::path file = PutFile(SharedScratchFolder(), kPlaceFileName, p[0]);
   RecordingMessageSink sink;
   const std::vector<std::string> names = LoadPlaceList(file, sink);
   Require(sink.messages.empty(), "a readable list says nothing", p[0]);

@@ -16,11 +16,6 @@ using namespace orrelin::fuzz;
 
 namespace {
 
-const ScratchFolder& Folder() {
-  static const ScratchFolder folder;
-  return folder;
-}
-
 std::string RecordText(const MainWindowRecord& m) {
   return m.latDeg + "|" + m.latMin + "|" + (m.north ? "N" : "S") + "|" + m.lonDeg + "|" + m.lonMin + "|" +
          (m.west ? "W" : "E") + "|" + m.height + "|" + m.temperature + "|" + m.pressure + "|" + m.place + "|" +
@@ -83,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t cut = input.find('\0');
   const std::string file = input.substr(0, cut);
   const auto toWrite = WritableValues(cut == std::string::npos ? "" : input.substr(cut + 1));
-  const SettingsFile settings(PutFile(Folder(), "settings.ini", file));
+  const SettingsFile settings(PutFile(SharedScratchFolder(), "settings.ini", file));
 
   const SettingsRead before = settings.ReadSection();
   Require(before.readable, "a small file reads", file);

@@ -11,11 +11,6 @@ using namespace orrelin::fuzz;
 
 namespace {
 
-const ScratchFolder& Folder() {
-  static const ScratchFolder folder;
-  return folder;
-}
-
 bool HoldsReplacement(const StarRecord& r) {
   for (const auto& f : r.fields) {
     if (f.find("\xEF\xBF\xBD") != std::string::npos) return true;
@@ -27,7 +22,7 @@ bool HoldsReplacement(const StarRecord& r) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes = TextOf(data, size);
-  const StarCatalogue catalogue = LoadStarCatalogue(PutFile(Folder(), "Mstars.dat", bytes));
+  const StarCatalogue catalogue = LoadStarCatalogue(PutFile(SharedScratchFolder(), "Mstars.dat", bytes));
   Require(catalogue.read, "a small catalogue file reads", bytes);
   Require(catalogue.records.size() == catalogue.values.size() && catalogue.values.size() == catalogue.magnitudes.size(),
           "every kept record has its values and magnitude", bytes);

@@ -84,6 +84,12 @@ class ScratchFolder {
   std::filesystem::path path_;
 };
 
+// The one scratch folder of a harness's process.
+inline const ScratchFolder& SharedScratchFolder() {
+  static const ScratchFolder folder;
+  return folder;
+}
+
 // Puts the bytes into a file of the folder (replacing it) and returns its path.
 inline std::filesystem::path PutFile(const ScratchFolder& folder, const char* name, const std::string& bytes) {
   const std::filesystem::path path = folder.Path() / name;

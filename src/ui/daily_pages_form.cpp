@@ -21,16 +21,7 @@ TDailyPagesForm::TDailyPagesForm(const SettingsFile& settings, MessageSink& sink
   text_->setFont(QFont("DejaVu Sans Mono", 9));
   setCentralWidget(text_);
   resize(1000, 700);
-  QAction* close = menuBar()->addAction("&Close Form");
-  close->setObjectName("CloseForm");
-  connect(close, &QAction::triggered, this, &QWidget::close);
-  QAction* print = menuBar()->addAction("&Print");
-  print->setObjectName("Print");
-  connect(print, &QAction::triggered, this, [this] {
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    if (pages_ && dialog.exec() == QDialog::Accepted) PrintPagesTo(printer);
-  });
+  AddCloseAndPrintMenu(*this, [this](QPrinter& printer) { return PrintPagesTo(printer); });
   RestoreStoredPlace();
 }
 

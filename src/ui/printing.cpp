@@ -46,14 +46,24 @@ void PrintWidgetWithDialog(QWidget& widget) {
   if (dialog.exec() == QDialog::Accepted) PrintWidgetImage(widget, printer);
 }
 
-void AddCloseAndPrintImageMenu(QMainWindow& window, const char* printCaption, const char* printObjectName,
-                               const char* closeCaption) {
+void AddCloseAndPrintMenu(QMainWindow& window, const std::function<bool(QPrinter&)>& print,
+                          const char* printCaption, const char* printObjectName, const char* closeCaption) {
   QAction* close = window.menuBar()->addAction(closeCaption);
   close->setObjectName("CloseForm");
   QObject::connect(close, &QAction::triggered, &window, &QWidget::close);
-  QAction* print = window.menuBar()->addAction(printCaption);
-  print->setObjectName(printObjectName);
-  QObject::connect(print, &QAction::triggered, &window, [&window] { PrintWidgetWithDialog(window); });
+  QAction* printAction = window.menuBar()->addAction(printCaption);
+  printAction->setObjectName(printObjectName);
+  QObject::connect(printAction, &QAction::triggered, &window, [&window, print] {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, &window);
+    if (dialog.exec() == QDialog::Accepted) print(printer);
+  });
+}
+
+void AddCloseAndPrintImageMenu(QMainWindow& window, const char* printCaption, const char* printObjectName,
+                               const char* closeCaption) {
+  AddCloseAndPrintMenu(window, [&window](QPrinter& printer) { return PrintWidgetImage(window, printer); },
+                       printCaption, printObjectName, closeCaption);
 }
 
 }  // namespace orrelin::ui

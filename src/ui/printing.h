@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPrinter>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "core/printed_page.h"
@@ -21,7 +22,11 @@ bool PrintWidgetImage(QWidget& widget, QPrinter& printer);
 void PrintWidgetWithDialog(QWidget& widget);
 
 // The menu entries every window has: one that closes it ("&Close Form", "&Close") and
-// one that prints the window's image ("&Print", "&Print Form").
+// one that asks for a printer and prints on it what `print` draws.
+void AddCloseAndPrintMenu(QMainWindow& window, const std::function<bool(QPrinter&)>& print,
+                          const char* printCaption = "&Print", const char* printObjectName = "Print",
+                          const char* closeCaption = "&Close Form");
+// The same, printing the window's image ("&Print", "&Print Form").
 void AddCloseAndPrintImageMenu(QMainWindow& window, const char* printCaption, const char* printObjectName,
                                const char* closeCaption = "&Close Form");
 

@@ -20,6 +20,7 @@
 #include "navigation/plotting_sheet.h"
 #include "navigation/sights_file.h"
 #include "report/observer_reading.h"
+#include "ui/printing.h"
 
 namespace orrelin::ui {
 
@@ -109,21 +110,14 @@ TSightsForm::TSightsForm(const SettingsFile& settings, std::filesystem::path sig
   setCentralWidget(central);
   resize(980, 720);
 
-  QAction* close = menuBar()->addAction("&Close Form");
-  close->setObjectName("CloseForm");
-  connect(close, &QAction::triggered, this, &QWidget::close);
-  QAction* print = menuBar()->addAction("&Print");
-  print->setObjectName("Print");
-  connect(print, &QAction::triggered, this, [this] {
-    if (!view_->Sheet()) return;
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted) return;
+  AddCloseAndPrintMenu(*this, [this](QPrinter& printer) {
+    if (!view_->Sheet()) return false;
     QPainter painter;
-    if (!painter.begin(&printer)) return;
+    if (!painter.begin(&printer)) return false;
     const QRect page = painter.viewport();
     const int side = std::min(page.width(), page.height());
     PaintPlottingSheet(painter, *view_->Sheet(), QRectF(0, 0, side, side));
+    return painter.end();
   });
   QAction* save = menuBar()->addAction("&Save Plot");
   save->setObjectName("SavePlot");
