@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   MainWindowRecord saved;
   saved.place = AsUtf8(p[1]);  // the window gives UTF-8
   // (A byte-order mark that begins the file is not part of its first name.)
-  if (saved.place.rfind("\xEF\xBB\xBF", 0) == 0) saved.place.erase(0, 3);
+  while (saved.place.rfind("\xEF\xBB\xBF", 0) == 0) saved.place.erase(0, 3);
   saved.latDeg = BoxText(p[2], false).substr(0, 3);
   saved.latMin = BoxText(p[3], false);
   saved.lonDeg = BoxText(p[4], false).substr(0, 3);

@@ -121,7 +121,9 @@ std::vector<std::string> LinesOfText(const std::string& bytes) {
     lines.push_back(AsUtf8(line));
     start = end + 1;
   }
-  if (!lines.empty() && lines.front().rfind("\xEF\xBB\xBF", 0) == 0) lines.front().erase(0, 3);
+  // Byte-order marks before the first line (an editor may have put in more than one)
+  // are no text: all of them go, so that a rewrite, which writes none, changes nothing.
+  while (!lines.empty() && lines.front().rfind("\xEF\xBB\xBF", 0) == 0) lines.front().erase(0, 3);
   return lines;
 }
 

@@ -89,7 +89,7 @@ struct TextLines {
 };
 TextLines ReadTextLines(const std::filesystem::path& path, std::size_t maxBytes);
 // The lines of a file's bytes: split at "\n" (a "\r" before it dropped), each read as
-// UTF-8 or Windows-1252, a byte-order mark before the first dropped.
+// UTF-8 or Windows-1252, the byte-order marks before the first dropped.
 std::vector<std::string> LinesOfText(const std::string& bytes);
 // The lines joined with line ends, as they are written.
 std::string JoinLines(const std::vector<std::string>& lines);

@@ -59,6 +59,19 @@ TEST(SettingsFile, WritingANewFileAddsTheSection) {
   EXPECT_EQ(ReadFile(settings.Path()), "[OrrelinForm]\nDelta=69.2\n");
 }
 
+TEST(SettingsFile, ByteOrderMarksBeforeTheFirstLineAreNoText) {
+  // An editor's marks, however many: the section is read at once and keeps its meaning
+  // over every rewrite (each rewrite used to drop one mark and so read another section).
+  TempFolder folder;
+  const SettingsFile settings(folder.Path() / "settings.ini");
+  WriteFile(settings.Path(), "\xEF\xBB\xBF\xEF\xBB\xBF\xEF\xBB\xBF[OrrelinForm]\nDelta=69.2\n");
+  for (int save = 0; save < 3; ++save) {
+    EXPECT_EQ(settings.Read("Delta"), "69.2") << save;
+    ASSERT_TRUE(settings.Write("Place", "Home"));
+  }
+  EXPECT_EQ(ReadFile(settings.Path()), "[OrrelinForm]\nDelta=69.2\nPlace=Home\n");
+}
+
 TEST(SettingsFile, OldSingleByteLinesAreReadAsWindows1252) {
   TempFolder folder;
   const SettingsFile settings(folder.Path() / "settings.ini");
