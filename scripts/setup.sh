@@ -9,7 +9,7 @@ PACKAGES=(
   qt6-base-dev libgl-dev fonts-dejavu-core libcli11-dev nlohmann-json3-dev libical-dev
   locales tzdata
   xvfb openbox
-  cmark librsvg2-bin desktop-file-utils appstream dpkg-dev file
+  cmark librsvg2-bin desktop-file-utils appstream dpkg-dev file man-db
   clang libclang-rt-14-dev
   libswe-dev swe-basic-data libcairo2-dev
 )

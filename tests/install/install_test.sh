@@ -21,6 +21,7 @@ done
 desktop-file-validate "$prefix/share/applications/orrelin.desktop" || fail "desktop entry"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/org.orrelin.Orrelin.metainfo.xml" > /dev/null \
   || fail "AppStream metainfo"
+command -v man > /dev/null || fail "man (package man-db) is not installed: scripts/setup.sh installs it"
 for page in orrelin orrelin-cli; do
   [ -z "$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$prefix/share/man/man1/$page.1" 2>&1 > /dev/null)" ] \
     || fail "man page $page has warnings"

@@ -44,7 +44,9 @@ TEST(JupiterSatellites, AgainstJplHorizonsFrom1931To2068) {
       largest = std::max(largest, error);
       EXPECT_LT(error, 0.5) << kSatelliteNames[i] << " at JD " << v[0];
       // Never on the wrong side of the planet.
-      if (std::fabs(v[1 + i]) > 1.0) EXPECT_EQ(p.x[i] > 0, v[1 + i] > 0) << kSatelliteNames[i] << " at JD " << v[0];
+      if (std::fabs(v[1 + i]) > 1.0) {
+        EXPECT_EQ(p.x[i] > 0, v[1 + i] > 0) << kSatelliteNames[i] << " at JD " << v[0];
+      }
     }
     ++moments;
   }

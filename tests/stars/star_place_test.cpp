@@ -77,7 +77,9 @@ TEST(StarPlace, CatalogueTextsAsNumbers) {
   for (const auto& c : cases) {
     const auto v = ReadStarValues("x", c.ra, c.dec, c.pmRa, c.pmDec);
     EXPECT_EQ(v.has_value(), c.reads) << c.ra << " " << c.dec << " " << c.pmRa << " " << c.pmDec;
-    if (v && c.reads) EXPECT_NEAR(v->declination, c.declination, 1e-12) << c.dec;
+    if (v && c.reads) {
+      EXPECT_NEAR(v->declination, c.declination, 1e-12) << c.dec;
+    }
   }
 }
 
