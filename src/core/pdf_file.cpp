@@ -1,7 +1,5 @@
 #include "core/pdf_file.h"
 
-#include <cstdio>
-
 #include "core/encoding.h"
 #include "core/numbers.h"
 
@@ -63,9 +61,8 @@ std::string PdfOfPages(const std::vector<PrintedPage>& pages) {
   const std::size_t xref = pdf.size();
   pdf += "xref\n0 " + WholeText(static_cast<long long>(objects.size() + 1)) + "\n0000000000 65535 f \n";
   for (std::size_t offset : offsets) {
-    char entry[32];
-    std::snprintf(entry, sizeof entry, "%010zu 00000 n \n", offset);
-    pdf += entry;
+    const std::string digits = WholeText(static_cast<long long>(offset));
+    pdf += std::string(digits.size() < 10 ? 10 - digits.size() : 0, '0') + digits + " 00000 n \n";
   }
   pdf += "trailer\n<< /Size " + WholeText(static_cast<long long>(objects.size() + 1)) + " /Root 1 0 R >>\nstartxref\n" +
          WholeText(static_cast<long long>(xref)) + "\n%%EOF\n";
