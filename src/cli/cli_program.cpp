@@ -45,11 +45,14 @@ class ErrorStreamSink : public MessageSink {
 };
 
 // The sight command's own options, as typed.
+// An assumed position given as an empty text is refused, not read as "not given".
 struct SightOptions {
-  std::string body, limb, utc, hs, ie = "0", dr;
+  std::string body, limb, utc, hs, ie = "0";
+  std::optional<std::string> dr;
 };
 struct FixOptions {
-  std::string file, dr, course = "0", speed = "0", plot;
+  std::string file, course = "0", speed = "0", plot;
+  std::optional<std::string> dr;
 };
 
 // One run of the program over its context.
@@ -224,9 +227,9 @@ int CliRun::Almanac(const PlaceOptions& options, const std::string& year, bool t
 }
 
 // The assumed position: --dr, else the main window's place.
-std::optional<navigation::GeoPosition> AssumedPosition(const std::string& dr, const Observer& place) {
-  if (dr.empty()) return navigation::GeoPosition{place.latitude, -place.longitude};
-  return navigation::ReadPosition(dr);
+std::optional<navigation::GeoPosition> AssumedPosition(const std::optional<std::string>& dr, const Observer& place) {
+  if (!dr) return navigation::GeoPosition{place.latitude, -place.longitude};
+  return navigation::ReadPosition(*dr);
 }
 
 int CliRun::Sight(const PlaceOptions& options, const SightOptions& o, bool json) const {

@@ -22,9 +22,15 @@ struct BodyNow {
   bool isSun = false, isMoon = false;
 };
 
+std::optional<precise::NauticalBody> SightBodyNamed(const std::string& name) {
+  const auto body = precise::NauticalBodyNamed(name);
+  if (!body || body->kind == precise::NauticalBody::Kind::kAries) return std::nullopt;
+  return body;
+}
+
 std::optional<BodyNow> BodyAt(const Sight& sight, std::string& why) {
-  const auto body = precise::NauticalBodyNamed(sight.body);
-  if (!body || body->kind == precise::NauticalBody::Kind::kAries) {
+  const auto body = SightBodyNamed(sight.body);
+  if (!body) {
     why = "No body of the almanacs is called " + sight.body;
     return std::nullopt;
   }
@@ -35,6 +41,8 @@ std::optional<BodyNow> BodyAt(const Sight& sight, std::string& why) {
 }
 
 }  // namespace
+
+bool IsSightBody(const std::string& name) { return SightBodyNamed(name).has_value(); }
 
 ComputedPlace ComputedAltitude(const GeoPosition& p, double gha, double declination) {
   const double lha = NormalizeAngle(gha + p.longitude);

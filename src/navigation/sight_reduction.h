@@ -49,6 +49,10 @@ struct ObservedAltitude {
 std::optional<ObservedAltitude> ObservedAltitudeOf(const Sight& sight, double latitude, ExplanationLines* lines,
                                                    std::string& why);
 
+// Whether a sight can be taken of the body the name gives (any letter case): the Sun, the
+// Moon, the planets of the almanacs and the navigational stars.
+bool IsSightBody(const std::string& name);
+
 // The whole reduction from the assumed position.
 std::optional<SightReduction> ReduceSight(const Sight& sight, const GeoPosition& assumed, std::string& why);
 

@@ -4,8 +4,10 @@
 
 #include "app/date_box.h"
 #include "core/angle_text.h"
+#include "core/encoding.h"
 #include "core/fields.h"
 #include "core/numbers.h"
+#include "navigation/sight_reduction.h"
 #include "report/observer_reading.h"
 
 namespace orrelin::navigation {
@@ -27,8 +29,10 @@ std::string CoordinateText(double x, char positive, char negative) {
   return f.degrees + " " + f.minutes + " " + (x < 0 ? negative : positive);
 }
 
-std::optional<double> ReadField(const std::string& text, double lowest, double highest) {
-  return ReadBoundedDecimal(text, lowest, highest);
+// A field as a message quotes it: at most 40 characters of it.
+std::string Quoted(const std::string& field) {
+  const std::string cut = CutToCharacters(field, 40);
+  return cut.size() < field.size() ? cut + "..." : cut;
 }
 
 }  // namespace
@@ -83,18 +87,19 @@ std::optional<Sight> ReadSightLine(const std::string& line, std::string& problem
   s.julianDayUt = *utc;
   s.body = f[1];
   if (s.body.empty()) return refuse("no body");
+  if (!IsSightBody(s.body)) return refuse("no body of the almanacs is called " + Quoted(f[1]));
   const auto limb = ReadLimb(f[2]);
-  if (!limb) return refuse("the limb is lower, upper or empty, not " + f[2]);
+  if (!limb) return refuse("the limb is lower, upper or empty, not " + Quoted(f[2]));
   s.limb = *limb;
   const auto hs = ReadSextantAltitude(f[3]);
-  if (!hs) return refuse("the sextant altitude is degrees and minutes (\"23 41.6\"), not " + f[3]);
+  if (!hs) return refuse("the sextant altitude is degrees and minutes (\"23 41.6\"), not " + Quoted(f[3]));
   s.sextantAltitude = *hs;
-  const auto ie = f[4].empty() ? std::optional<double>(0.0) : ReadField(f[4], -60.0, 60.0);
-  const auto height = ReadField(f[5], 0.0, kMaxHeightOfEye);
-  const auto pressure = f[6].empty() ? std::optional<double>(1010.0) : ReadField(f[6], 0.0, kMaxPressure);
-  const auto temperature = f[7].empty() ? std::optional<double>(10.0) : ReadField(f[7], kMinTemperature, kMaxTemperature);
-  if (!ie) return refuse("the index error is minutes within 60, not " + f[4]);
-  if (!height) return refuse("the height of eye is metres from 0 to 8900, not " + f[5]);
+  const auto ie = f[4].empty() ? std::optional<double>(0.0) : ReadBoundedDecimal(f[4], -60.0, 60.0);
+  const auto height = ReadBoundedDecimal(f[5], 0.0, kMaxHeightOfEye);
+  const auto pressure = f[6].empty() ? std::optional<double>(1010.0) : ReadBoundedDecimal(f[6], 0.0, kMaxPressure);
+  const auto temperature = f[7].empty() ? std::optional<double>(10.0) : ReadBoundedDecimal(f[7], kMinTemperature, kMaxTemperature);
+  if (!ie) return refuse("the index error is minutes within 60, not " + Quoted(f[4]));
+  if (!height) return refuse("the height of eye is metres from 0 to 8900, not " + Quoted(f[5]));
   if (!pressure || !temperature) return refuse("the pressure or the temperature does not read");
   s.indexError = *ie;
   s.heightOfEye = *height;

@@ -19,6 +19,8 @@ TEST(SightsFile, EveryLineThatReadsIsKeptAndEveryOtherIsNamed) {
       "garbage \xff\xfe",
       "",
       "2026-12-08 15:00:00,Moon,upper,40 1.5,0.5,2.5,1013,-4",
+      "2026-12-08 15:10:00,Vegas,,35 20,0,12,1010,10",
+      "2026-12-08 15:10:00,Vega,,35 20,0," + std::string(100000, '7') + ",1010,10",
   };
   const SightsFile file = ReadSights(lines);
   ASSERT_EQ(file.sights.size(), 3u);
@@ -32,7 +34,9 @@ TEST(SightsFile, EveryLineThatReadsIsKeptAndEveryOtherIsNamed) {
       "line 5: the limb is lower, upper or empty, not side",
       "line 6: the sextant altitude is degrees and minutes (\"23 41.6\"), not 95 20",
       "line 7: the height of eye is metres from 0 to 8900, not -3",
-      "line 8: the time (Give the date as yyyy-mm-dd, the year from 1 to 9999)"};
+      "line 8: the time (Give the date as yyyy-mm-dd, the year from 1 to 9999)",
+      "line 11: no body of the almanacs is called Vegas",
+      "line 12: the height of eye is metres from 0 to 8900, not " + std::string(40, '7') + "..."};
   EXPECT_EQ(file.problems, problems);
   // Written and read again, the sights are the same.
   const SightsFile again = ReadSights(SightsLines(file.sights));
