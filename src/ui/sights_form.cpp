@@ -65,6 +65,7 @@ TSightsForm::TSightsForm(const SettingsFile& settings, std::filesystem::path sig
   table_->verticalHeader()->hide();
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->horizontalHeader()->setStretchLastSection(true);
+  table_->setColumnWidth(0, table_->fontMetrics().horizontalAdvance("2026-12-08 14:32:10") + 16);  // UTC on one line
   table_->setMinimumHeight(140);
   layout->addWidget(table_);
 
@@ -97,10 +98,12 @@ TSightsForm::TSightsForm(const SettingsFile& settings, std::filesystem::path sig
   reduction_->setObjectName("memReduction");
   reduction_->setReadOnly(true);
   reduction_->setFont(mono);
+  reduction_->setPlaceholderText("The reduction of the sight chosen in the table, line by line");
   fixText_ = new QPlainTextEdit;
   fixText_->setObjectName("memFix");
   fixText_->setReadOnly(true);
   fixText_->setFont(mono);
+  fixText_->setPlaceholderText("The fix from the sights, with each line's residual");
   texts->addWidget(reduction_);
   texts->addWidget(fixText_);
   lower->addLayout(texts, 1);
@@ -134,6 +137,8 @@ TSightsForm::TSightsForm(const SettingsFile& settings, std::filesystem::path sig
   connect(remove, &QPushButton::clicked, this, &TSightsForm::DeleteSight);
   connect(fix, &QPushButton::clicked, this, &TSightsForm::ComputeFix);
   connect(table_, &QTableWidget::currentCellChanged, this, [this](int row, int, int, int) { ShowReduction(row); });
+  // The chosen sight's reduction is from the DR box: it follows the box.
+  connect(dr_, &QLineEdit::textChanged, this, [this] { ShowReduction(table_->currentRow()); });
   connect(table_, &QTableWidget::cellChanged, this, [this](int row, int) {
     if (loading_) return;
     Save();

@@ -54,6 +54,8 @@ class SightsFormTest : public QObject {
       }
       QVERIFY(Find<QPlainTextEdit>(sights, "memReduction")->toPlainText().contains("Intercept:"));
       Find<QLineEdit>(sights, "edDr")->setText("35 10 N, 40 40 W");
+      // The chosen sight's reduction follows the DR box.
+      QVERIFY(Find<QPlainTextEdit>(sights, "memReduction")->toPlainText().contains("N 35\xC2\xB0 10.0'  W 40\xC2\xB0 40.0'"));
       QTest::mouseClick(Find<QPushButton>(sights, "btnFix"), Qt::LeftButton);
       QVERIFY2(sights.LastFix().has_value(), sink.messages.empty() ? "" : sink.messages.back().c_str());
       QCOMPARE(Find<QPlainTextEdit>(sights, "memFix")->toPlainText().section('\n', 0, 0),
