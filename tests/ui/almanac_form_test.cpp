@@ -7,7 +7,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "core/messages.h"
@@ -25,11 +24,8 @@ class AlmanacFormTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir dir_;
-  int folders_ = 0;
-  orrelin::StartEnvironment Environment() {
-    return orrelin::testing::WindowEnvironment(dir_.path() + "/cfg" + QString::number(++folders_));
-  }
+  orrelin::testing::FreshStarts starts_;
+  orrelin::StartEnvironment Environment() { return starts_.Next(); }
 
   static bool AnyLine(const QStringList& lines, const QString& piece) {
     for (const QString& l : lines) {
@@ -82,7 +78,7 @@ class AlmanacFormTest : public QObject {
     almanac.Count();
     QVERIFY(AnyLine(almanac.Lines(), "-0002-03-"));
     QVERIFY(!AnyLine(almanac.Lines(), "EASTER"));
-    const QString path = dir_.path() + "/almanac.pdf";
+    const QString path = starts_.Path() + "/almanac.pdf";
     QPrinter printer(QPrinter::HighResolution);
     orrelin::testing::PrintToPdf(printer, path);
     QVERIFY(almanac.PrintList(printer));

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "core/messages.h"
@@ -23,11 +22,8 @@ class IdentifyFormTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir dir_;
-  int folders_ = 0;
-  orrelin::StartEnvironment Installed() {
-    return orrelin::testing::WindowEnvironment(dir_.path() + "/cfg" + QString::number(++folders_), true);
-  }
+  orrelin::testing::FreshStarts starts_;
+  orrelin::StartEnvironment Installed() { return starts_.Next(true); }
 
   // Sirius on the meridian at Helsinki, 2026 January 15 at 21:44 UT, from 3 m.
   static void SetSiriusSight(TOrrelinForm& form, TIdentifyForm& window) {
@@ -98,7 +94,7 @@ class IdentifyFormTest : public QObject {
     TIdentifyForm& window = form.IdentifyForm();
     SetSiriusSight(form, window);
     window.Ok();
-    const QString path = dir_.path() + "/identify.pdf";
+    const QString path = starts_.Path() + "/identify.pdf";
     QPrinter printer(QPrinter::HighResolution);
     orrelin::testing::PrintToPdf(printer, path);
     QVERIFY(orrelin::ui::PrintWidgetImage(window, printer));

@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/settings_file.h"
@@ -28,11 +27,8 @@ class JupiterFormTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir dir_;
-  int folders_ = 0;
-  orrelin::StartEnvironment Environment() {
-    return orrelin::testing::WindowEnvironment(dir_.path() + "/cfg" + QString::number(++folders_));
-  }
+  orrelin::testing::FreshStarts starts_;
+  orrelin::StartEnvironment Environment() { return starts_.Next(); }
 
   // The book's moment: 1992 December 16, 0h UT.
   static void SetBooksMoment(TOrrelinForm& form) {
@@ -140,7 +136,7 @@ class JupiterFormTest : public QObject {
     TOrrelinForm form(Environment(), sink);
     form.RunBodyReport("JUPITER");
     form.OpenSatellites();
-    const QString path = dir_.path() + "/jupiter.pdf";
+    const QString path = starts_.Path() + "/jupiter.pdf";
     QPrinter printer(QPrinter::HighResolution);
     orrelin::testing::PrintToPdf(printer, path);
     QVERIFY(orrelin::ui::PrintWidgetImage(form.JupiterForm(), printer));

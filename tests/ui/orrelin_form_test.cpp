@@ -49,12 +49,10 @@ class OrrelinFormTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir dir_;
-  int folders_ = 0;
+  orrelin::testing::FreshStarts starts_;
 
   // A fresh settings folder for each window, so that no test sees another's settings.
-  orrelin::StartEnvironment Environment() { return orrelin::testing::WindowEnvironment(Fresh()); }
-  QString Fresh() { return dir_.path() + "/cfg" + QString::number(++folders_); }
+  orrelin::StartEnvironment Environment() { return starts_.Next(); }
 
  private slots:
   void firstStartShowsHelsinkisDefaults() {
@@ -257,7 +255,7 @@ class OrrelinFormTest : public QObject {
 
   void thePlaceListFillsTheBoxesAndSKeepsANewPlace() {
     RecordingMessageSink sink;
-    const orrelin::StartEnvironment env = orrelin::testing::WindowEnvironment(Fresh(), true);
+    const orrelin::StartEnvironment env = starts_.Next(true);
     TOrrelinForm form(env, sink);
     form.show();
     QVERIFY(sink.messages.empty());
@@ -287,7 +285,7 @@ class OrrelinFormTest : public QObject {
     RecordingMessageSink sink;
     TOrrelinForm form(Environment(), sink);
     form.show();
-    const QString path = dir_.path() + "/main.pdf";
+    const QString path = starts_.Path() + "/main.pdf";
     QPrinter printer(QPrinter::HighResolution);
     orrelin::testing::PrintToPdf(printer, path);
     QVERIFY(orrelin::ui::PrintWidgetImage(form, printer));
@@ -353,7 +351,7 @@ class OrrelinFormTest : public QObject {
     const QString text = Find<QPlainTextEdit>(pages, "memDaily")->toPlainText();
     QVERIFY2(text.startsWith("2026 JUNE 12, 13, 14"), qPrintable(text.left(60)));
     QPrinter printer;
-    const QString pdf = dir_.path() + "/daily.pdf";
+    const QString pdf = starts_.Path() + "/daily.pdf";
     orrelin::testing::PrintToPdf(printer, pdf);
     QVERIFY(pages.PrintPagesTo(printer));
     QVERIFY(orrelin::testing::IsPdfFile(pdf, 10000));

@@ -3,7 +3,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "core/messages.h"
@@ -22,11 +21,8 @@ class PlanetFormTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir dir_;
-  int folders_ = 0;
-  orrelin::StartEnvironment Environment() {
-    return orrelin::testing::WindowEnvironment(dir_.path() + "/cfg" + QString::number(++folders_), true);
-  }
+  orrelin::testing::FreshStarts starts_;
+  orrelin::StartEnvironment Environment() { return starts_.Next(true); }
 
  private slots:
   void sunButtonFillsTheReportWindow() {
@@ -159,7 +155,7 @@ class PlanetFormTest : public QObject {
     RecordingMessageSink sink;
     TOrrelinForm form(Environment(), sink);
     form.RunBodyReport("SUN");
-    const QString path = dir_.path() + "/report.pdf";
+    const QString path = starts_.Path() + "/report.pdf";
     QPrinter printer(QPrinter::HighResolution);
     orrelin::testing::PrintToPdf(printer, path);
     QVERIFY(orrelin::ui::PrintWidgetImage(form.PlanetForm(), printer));

@@ -5,7 +5,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <fstream>
@@ -26,7 +25,7 @@ class SightsFormTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir dir_;
+  orrelin::testing::FreshStarts starts_;
 
   static void Type(QTableWidget& table, int row, const std::string& line) {
     for (int c = 0; c < 8; ++c) {
@@ -36,7 +35,7 @@ class SightsFormTest : public QObject {
 
  private slots:
   void threeSightsFixTheShipAndDrawTheSheet() {
-    const orrelin::StartEnvironment env = orrelin::testing::WindowEnvironment(dir_.path() + "/cfg1");
+    const orrelin::StartEnvironment env = starts_.Next();
     RecordingMessageSink sink;
     using orrelin::navigation::testing::SightOf;
     const double jd = 2461304.5 + 20.0 / 24.0;  // 2026-09-21 20:00 UT
@@ -61,7 +60,7 @@ class SightsFormTest : public QObject {
       QCOMPARE(Find<QPlainTextEdit>(sights, "memFix")->toPlainText().section('\n', 0, 0),
                QString("Fix  35 30.0 N, 40 15.0 W"));
       for (const char* name : {"/plot.png", "/plot.pdf"}) {
-        const QString path = dir_.path() + name;
+        const QString path = starts_.Path() + name;
         QVERIFY(orrelin::ui::SavePlottingSheet(*sights.SheetView().Sheet(), path));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly) && file.size() > 5000);
@@ -76,7 +75,7 @@ class SightsFormTest : public QObject {
   }
 
   void aDamagedSightsFileKeepsEveryLineAndNamesTheWrongOne() {
-    const orrelin::StartEnvironment env = orrelin::testing::WindowEnvironment(dir_.path() + "/cfg2");
+    const orrelin::StartEnvironment env = starts_.Next();
     std::filesystem::create_directories(env.settingsFolder);
     std::ofstream(env.settingsFolder / "sights.csv") << orrelin::navigation::kSightsHeader << "\n"
                                                       << "2026-12-08 14:32:10,Sun,lower,23 41.6,-1.2,3,1010,10\n"

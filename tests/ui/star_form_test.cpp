@@ -3,7 +3,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "core/messages.h"
@@ -21,12 +20,9 @@ class StarFormTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir dir_;
-  int folders_ = 0;
+  orrelin::testing::FreshStarts starts_;
   // A machine where the program was installed with its star catalogue.
-  orrelin::StartEnvironment Installed() {
-    return orrelin::testing::WindowEnvironment(dir_.path() + "/cfg" + QString::number(++folders_), true);
-  }
+  orrelin::StartEnvironment Installed() { return starts_.Next(true); }
 
   static int RowOf(QTableWidget* grid, const QString& name) {
     for (int r = 0; r < grid->rowCount(); ++r) {
@@ -102,7 +98,7 @@ class StarFormTest : public QObject {
     RecordingMessageSink sink;
     TOrrelinForm form(Installed(), sink);
     QTest::mouseClick(Find<QPushButton>(form, "Stars"), Qt::LeftButton);
-    const QString path = dir_.path() + "/stars.pdf";
+    const QString path = starts_.Path() + "/stars.pdf";
     QPrinter printer(QPrinter::HighResolution);
     orrelin::testing::PrintToPdf(printer, path);
     QVERIFY(form.StarForm().PrintStarList(printer));

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -24,6 +25,18 @@ inline StartEnvironment WindowEnvironment(const QString& folder, bool installedC
   env.secondsEastOfUtc = 3 * 3600;
   return env;
 }
+
+// First starts, each in a new folder of the test's own temporary folder.
+class FreshStarts {
+ public:
+  StartEnvironment Next(bool installedCatalogue = false) { return WindowEnvironment(NextFolder(), installedCatalogue); }
+  QString NextFolder() { return dir_.path() + "/cfg" + QString::number(++count_); }
+  QString Path() const { return dir_.path(); }
+
+ private:
+  QTemporaryDir dir_;
+  int count_ = 0;
+};
 
 template <typename T>
 T* Find(QWidget& window, const char* name) {

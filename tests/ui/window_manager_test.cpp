@@ -3,7 +3,6 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/settings_file.h"
@@ -21,11 +20,8 @@ class WindowManagerTest : public QObject {
   Q_OBJECT
 
  private:
-  QTemporaryDir dir_;
-  int folders_ = 0;
-  orrelin::StartEnvironment Environment() {
-    return orrelin::testing::WindowEnvironment(dir_.path() + "/cfg" + QString::number(++folders_));
-  }
+  orrelin::testing::FreshStarts starts_;
+  orrelin::StartEnvironment Environment() { return starts_.Next(); }
 
   // Framed by the window manager and settled where it will stay: its place the same
   // at two looks in a row (a busy machine may take a second to get there).
