@@ -36,8 +36,8 @@ std::string SatellitesCharacterPicture(const SatellitePositions& positions, bool
     while (c > 0 && c < 2 * kHalfWidth && rows[row][c] != '.') c += step;
     rows[row][c] = static_cast<char>('1' + n);
   }
-  const char top = inverted ? 'S' : 'N', bottom = inverted ? 'N' : 'S';
-  const char left = inverted ? 'W' : 'E', right = inverted ? 'E' : 'W';
+  const CompassLetters compass = SatelliteCompass(inverted);
+  const char top = compass.top, bottom = compass.bottom, left = compass.left, right = compass.right;
   std::ostringstream out;
   out << std::string(2 + kHalfWidth, ' ') << top << '\n';
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {

@@ -14,6 +14,11 @@ int Nearest(double x) { return static_cast<int>(std::nearbyint(x)); }
 
 }  // namespace
 
+CompassLetters SatelliteCompass(bool inverted) {
+  if (inverted) return {'S', 'N', 'W', 'E'};
+  return {'N', 'S', 'E', 'W'};
+}
+
 std::string SatelliteCoordinateText(double value) { return FixedText(value, 2).substr(0, 6); }
 
 JupiterPicture DrawJupiterSatellites(const SatellitePositions& positions, bool inverted, int pictureWidth) {
@@ -23,6 +28,7 @@ JupiterPicture DrawJupiterSatellites(const SatellitePositions& positions, bool i
              "1 = Io", "2 = Europa", "3 = Ganymedes", "4 = Callisto"};
   const int h = pictureWidth / 100;
   p.scale = h;
+  p.compass = SatelliteCompass(inverted);
   p.disk = {52 * h, 30 * h, 62 * h, 40 * h};
   for (std::size_t n = 0; n < 4; ++n) {
     p.xTexts[n] = SatelliteCoordinateText(positions.x[n]);

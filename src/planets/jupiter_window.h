@@ -15,12 +15,20 @@ struct PixelBox {
   int left = 0, top = 0, right = 0, bottom = 0;
 };
 
+// The compass letters around the picture, as the view shows the sky: seen directly north
+// is up and west (X > 0) to the right; an inverting telescope turns both.
+struct CompassLetters {
+  char top = 'N', bottom = 'S', left = 'E', right = 'W';
+};
+CompassLetters SatelliteCompass(bool inverted);
+
 struct JupiterPicture {
   std::array<std::string, 4> xTexts, yTexts;  // edX1..edX4, edY1..edY4: two decimals, at most six characters
   std::array<int, 4> px{}, py{};              // where digit n is drawn (edPx, edPy)
   PixelBox disk;                              // Jupiter's outline, white, pen width 2
   int scale = 0;                              // h: the picture's width / 100
   std::vector<std::string> lines;             // Memo1
+  CompassLetters compass;                     // the letters beside the picture
 };
 
 // The largest |X| drawn; a satellite beyond is drawn at the edge (its box keeps the value).

@@ -138,14 +138,20 @@ TJupiterForm::TJupiterForm(const SettingsFile& settings, std::function<MainTexts
   left->addStretch();
   outer->addLayout(left);
 
-  // The compass letters stand still around the picture.
+  // The compass letters around the picture follow the view, as the digits do.
   auto* pictureGrid = new QGridLayout;
   picture_ = new JupiterPictureBox;
-  pictureGrid->addWidget(Caption("S"), 0, 1);
-  pictureGrid->addWidget(Caption("W"), 1, 0);
+  const char* const sides[4] = {"lbCompassTop", "lbCompassLeft", "lbCompassRight", "lbCompassBottom"};
+  for (int i = 0; i < 4; ++i) {
+    compass_[i] = Caption("");
+    compass_[i]->setObjectName(sides[i]);
+  }
+  pictureGrid->addWidget(compass_[0], 0, 1);
+  pictureGrid->addWidget(compass_[1], 1, 0);
   pictureGrid->addWidget(picture_, 1, 1);
-  pictureGrid->addWidget(Caption("E"), 1, 2);
-  pictureGrid->addWidget(Caption("N"), 2, 1);
+  pictureGrid->addWidget(compass_[2], 1, 2);
+  pictureGrid->addWidget(compass_[3], 2, 1);
+  ShowCompass();
   pictureGrid->setRowStretch(3, 1);
   outer->addLayout(pictureGrid);
   setCentralWidget(central);
@@ -164,7 +170,14 @@ void TJupiterForm::ShowFor(const SatellitesMoment& moment) {
   Fill();
 }
 
+void TJupiterForm::ShowCompass() {
+  const CompassLetters c = SatelliteCompass(inverted_->isChecked());
+  const char letters[4] = {c.top, c.left, c.right, c.bottom};
+  for (int i = 0; i < 4; ++i) compass_[i]->setText(QString(QChar(letters[i])));
+}
+
 void TJupiterForm::Fill() {
+  ShowCompass();
   if (!kept_) return;
   const JupiterPicture p = DrawJupiterSatellites(*kept_, inverted_->isChecked(), kPictureSize.width());
   QStringList lines;

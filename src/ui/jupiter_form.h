@@ -57,6 +57,7 @@ class TJupiterForm : public PlacedWindow {
 
  private:
   void Fill();
+  void ShowCompass();
   void RefreshFromMainWindow();
 
   std::function<MainTexts()> mainTexts_;
@@ -65,6 +66,7 @@ class TJupiterForm : public PlacedWindow {
   QLineEdit *date_ = nullptr, *localTime_ = nullptr;
   QLabel* weekday_ = nullptr;
   QCheckBox* inverted_ = nullptr;
+  std::array<QLabel*, 4> compass_{};  // top, left, right, bottom
   QPlainTextEdit* memo_ = nullptr;
   JupiterPictureBox* picture_ = nullptr;
 };

@@ -95,6 +95,36 @@ class JupiterFormTest : public QObject {
     QCOMPARE(Picture(window), first);
   }
 
+  // Each satellite stands on the side its letters name, in both views; the letters are
+  // those the command line prints (one function gives both).
+  void theCompassLettersMatchThePictureInBothViews() {
+    RecordingMessageSink sink;
+    TOrrelinForm form(Environment(), sink);
+    form.show();
+    SetBooksMoment(form);
+    form.RunBodyReport("JUPITER");
+    form.OpenSatellites();
+    TJupiterForm& window = form.JupiterForm();
+    const QPoint centre(171, 105);  // the disk's centre in the 345-pixel picture
+    for (bool inverted : {false, true}) {
+      Find<QCheckBox>(window, "cbTelescope")->setChecked(inverted);
+      const orrelin::CompassLetters letters = orrelin::SatelliteCompass(inverted);
+      QCOMPARE(Find<QLabel>(window, "lbCompassTop")->text(), QString(QChar(letters.top)));
+      QCOMPARE(Find<QLabel>(window, "lbCompassLeft")->text(), QString(QChar(letters.left)));
+      for (int n = 1; n <= 4; ++n) {
+        const QString number = QString::number(n);
+        const double x = Find<QLineEdit>(window, qPrintable("edX" + number))->text().toDouble();
+        const double y = Find<QLineEdit>(window, qPrintable("edY" + number))->text().toDouble();
+        const int px = Find<QLineEdit>(window, qPrintable("edPx" + number))->text().toInt();
+        const int py = Find<QLineEdit>(window, qPrintable("edPy" + number))->text().toInt();
+        const QString side = Find<QLabel>(window, px < centre.x() ? "lbCompassLeft" : "lbCompassRight")->text();
+        const QString level = Find<QLabel>(window, py < centre.y() ? "lbCompassTop" : "lbCompassBottom")->text();
+        QVERIFY2(side == (x > 0 ? "W" : "E"), qPrintable(number + (inverted ? " inverted" : " direct")));
+        QVERIFY2(level == (y > 0 ? "N" : "S"), qPrintable(number + (inverted ? " inverted" : " direct")));
+      }
+    }
+  }
+
   void theWindowStandsWhereItWasOrWhereItsDesignPutsIt() {
     RecordingMessageSink sink;
     const orrelin::StartEnvironment env = Environment();
