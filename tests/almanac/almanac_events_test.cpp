@@ -1,4 +1,4 @@
-// The instants of the almanac's events against the book's examples and the Part's dates.
+// The instants of the almanac's events against the book's examples and published dates.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,5 +1,5 @@
-// The yearly list: what it holds, in which order and in which words, against the Part
-// and against a high-accuracy ephemeris for one whole year.
+// The yearly list: what it holds, in which order and in which words, against the
+// published dates and against a high-accuracy ephemeris for one whole year.
 #include <gtest/gtest.h>
 
 #include <cmath>
