@@ -45,13 +45,21 @@ constexpr MeasuredDeltaT kMeasured[] = {
 };
 constexpr std::size_t kMeasuredCount = sizeof(kMeasured) / sizeof(kMeasured[0]);
 
-// Years 2000..2004 keep the fixed values the program has always shown.
-constexpr std::array<double, 5> kFixed2000To2004{63.83, 64.09, 64.30, 64.47, 64.57};
-
-constexpr double kFirstMeasuredYear = 1997.0;
 constexpr double kTrendAfterMeasured = 0.25;  // seconds per year beyond the last measurement
 
-double MeasuredYear(const MeasuredDeltaT& row) { return row.year + (row.month - 1) / 12.0; }
+// The sources meet without a jump: over the years before each meeting point the older
+// source hands over to the newer one linearly, so that no two moments a day apart
+// differ by more than a small fraction of a second.
+constexpr double kBookFormulasMeet = 948.0;
+constexpr double kTableStarts = 1620.0;
+constexpr double kHandOverYears = 20.0;  // before 948 and before 1620
+constexpr double kTrendHandsOverFrom = 2100.0;
+constexpr double kQuadraticFrom = 2200.0;
+
+constexpr double MeasuredYear(const MeasuredDeltaT& row) { return row.year + (row.month - 1) / 12.0; }
+constexpr double CenturiesOfYear(double y) { return (y - 2000.0) / 100.0; }
+
+constexpr double kFirstMeasuredYear = MeasuredYear(kMeasured[0]);
 
 double FromEvenYearTable(double y) {
   std::int64_t i = Trunc((y - 1620.0) / 2.0);
@@ -61,6 +69,7 @@ double FromEvenYearTable(double y) {
   return (kEvenYearTable[at] + (kEvenYearTable[at + 1] - kEvenYearTable[at]) * f) / 10.0;
 }
 
+// The measurements, linear between rows; past the last one its value with a trend.
 double FromMeasurements(double y) {
   const MeasuredDeltaT& last = kMeasured[kMeasuredCount - 1];
   if (y >= MeasuredYear(last)) return last.seconds + kTrendAfterMeasured * (y - MeasuredYear(last));
@@ -75,19 +84,40 @@ double FromMeasurements(double y) {
   return last.seconds;
 }
 
+double Quadratic2200(double t) { return 64.8 + 123.5 * t + 32.5 * t * t; }
+double Quadratic948To1620(double t) { return 50.6 + 67.5 * t + 22.5 * t * t; }
+double QuadraticBefore948(double t) { return 2715.6 + 573.36 * t + 46.5 * t * t; }
+
+// `older` at `from`, `newer` at `to`, linear in between.
+double HandOver(double y, double from, double to, double older, double newer) {
+  const double w = (y - from) / (to - from);
+  return older + (newer - older) * w;
+}
+
 }  // namespace
 
 double DeltaT(double t) {
   const double y = 100.0 * t + 2000.0;
-  if (y > 2200.0) return 64.8 + 123.5 * t + 32.5 * t * t;
-  if (y >= 1620.0) {
-    const std::int64_t year = Trunc(y);
-    if (year >= 2000 && year <= 2004) return kFixed2000To2004[static_cast<std::size_t>(year - 2000)];
-    if (y < kFirstMeasuredYear) return FromEvenYearTable(y);
-    return FromMeasurements(y);
+  if (y >= kQuadraticFrom) return Quadratic2200(t);
+  if (y >= kTrendHandsOverFrom) {
+    return HandOver(y, kTrendHandsOverFrom, kQuadraticFrom, FromMeasurements(y), Quadratic2200(t));
   }
-  if (y >= 948.0) return 50.6 + 67.5 * t + 22.5 * t * t;
-  return 2715.6 + 573.36 * t + 46.5 * t * t;
+  if (y >= kFirstMeasuredYear) return FromMeasurements(y);
+  if (y >= kFirstMeasuredYear - 1.0) {
+    return HandOver(y, kFirstMeasuredYear - 1.0, kFirstMeasuredYear, FromEvenYearTable(y), FromMeasurements(y));
+  }
+  if (y >= kTableStarts) return FromEvenYearTable(y);
+  const double tableStart = kEvenYearTable[0] / 10.0;
+  if (y >= kTableStarts - kHandOverYears) {
+    return HandOver(y, kTableStarts - kHandOverYears, kTableStarts, Quadratic948To1620(t),
+                    tableStart + Quadratic948To1620(t) - Quadratic948To1620(CenturiesOfYear(kTableStarts)));
+  }
+  if (y >= kBookFormulasMeet) return Quadratic948To1620(t);
+  if (y >= kBookFormulasMeet - kHandOverYears) {
+    return HandOver(y, kBookFormulasMeet - kHandOverYears, kBookFormulasMeet, QuadraticBefore948(t),
+                    Quadratic948To1620(t));
+  }
+  return QuadraticBefore948(t);
 }
 
 }  // namespace orrelin

@@ -1,5 +1,8 @@
 #pragma once
-// Delta T = TT - UT in seconds.
+// Delta T = TT - UT in seconds: one continuous function of the moment for every
+// computation (the book's formulas before 1620, the book's table of even years, the
+// measured values from 1973, a trend beyond them that meets the book's quadratic at
+// 2200).
 
 namespace orrelin {
 
