@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "core/numbers.h"
+
 namespace orrelin {
 namespace {
 
@@ -62,7 +64,7 @@ TEST(DeltaT, EveryMeasuredValueAsMeasured) {
     std::getline(fields, day, ',');
     std::getline(fields, seconds, ',');
     const double y = std::stoi(year) + (std::stoi(month) - 1) / 12.0;
-    EXPECT_NEAR(DeltaT(CenturiesOfYear(y)), std::stod(seconds), 1e-9) << line;
+    EXPECT_NEAR(DeltaT(CenturiesOfYear(y)), ReadDecimal(seconds).value, 1e-9) << line;
     ++rows;
   }
   EXPECT_EQ(rows, 100);
