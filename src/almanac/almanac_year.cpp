@@ -27,10 +27,14 @@ std::string Width(double x, int width, int decimals) {
   return std::string(s.size() < static_cast<std::size_t>(width) ? width - s.size() : 0, ' ') + s;
 }
 
+// The range is tested on the civil instants, as the list shows them: an instant in
+// dynamical time belongs to the year of its local date, never to the next one by Delta T.
 struct Collector {
   const AlmanacRange& range;
   std::vector<AlmanacEvent>& events;
-  bool Inside(double instant) const { return range.start < instant && instant < range.end; }
+  double Ut(double instant) const { return instant - range.deltaTSeconds / 86400.0; }
+  bool Inside(double instant) const { return range.start < Ut(instant) && Ut(instant) < range.end; }
+  bool Beyond(double instant) const { return !(Ut(instant) <= range.end); }
   void Add(double instant, std::string text, int kind) {
     if (Inside(instant)) events.push_back({instant, std::move(text), kind});
   }
@@ -65,7 +69,7 @@ std::string LunarText(const Eclipse& e) {
 template <typename Next, typename Text>
 void AddEclipses(Collector& c, Next next, Text text) {
   double p = c.range.start - 1;
-  for (int step = 0; step < kMostSteps && p <= c.range.end; ++step) {
+  for (int step = 0; step < kMostSteps && !c.Beyond(p); ++step) {
     const Eclipse e = next(p);
     if (!(e.jde > p)) break;  // no eclipse found: nothing further either
     p = e.jde;
@@ -90,7 +94,7 @@ void AddPhenomena(Collector& c) {
       for (int step = 0; step < kMostSteps; ++step, ++k) {
         const double instant = PlanetPhenomenonInstant(planet, phenomenon, k);
         c.Add(instant, std::string(PlanetName(planet)) + what, kPhenomenon);
-        if (!(instant <= c.range.end)) break;
+        if (c.Beyond(instant)) break;
       }
     }
   }
@@ -105,7 +109,7 @@ void AddElongations(Collector& c) {
       for (int step = 0; step < kMostSteps; ++step, ++k) {
         const Elongation e = GreatestElongation(planet, side, k);
         c.Add(e.jde, std::string(PlanetName(planet)) + what + Width(e.angle, 4, 1) + kDegreeSign, kPhenomenon);
-        if (!(e.jde <= c.range.end)) break;
+        if (c.Beyond(e.jde)) break;
       }
     }
   }
@@ -119,7 +123,7 @@ void AddMoonPhases(Collector& c) {
   for (int step = 0; step < kMostSteps; ++step) {
     const double instant = MoonPhaseInstant(k, phase);
     c.Add(instant, kTexts[static_cast<std::size_t>(phase)], kMoonEvent);
-    if (!(instant <= c.range.end)) break;
+    if (c.Beyond(instant)) break;
     if (++phase == 4) {
       phase = 0;
       ++k;
@@ -132,7 +136,11 @@ void AddEaster(Collector& c) {
   const MonthDay easter = EasterSunday(c.range.year);
   bool valid = true;
   const TCalendarDate date = DateToRecord({c.range.year, easter.month, easter.day}, valid);
-  AlmanacEvent e{JulianDay(date, 0.0, false).jd, "EASTER SUNDAY", kEaster, easter.month, easter.day};
+  // At the start of its local date, in dynamical time like every other instant, so that
+  // an event of Saturday evening sorts before it whatever the offset.
+  const double localMidnight = JulianDay(date, 0.0, false).jd;
+  AlmanacEvent e{localMidnight + c.range.offsetDays + c.range.deltaTSeconds / 86400.0, "EASTER SUNDAY", kEaster,
+                 easter.month, easter.day};
   if (c.Inside(e.instant)) c.events.push_back(e);
 }
 
@@ -200,7 +208,7 @@ std::vector<AlmanacLine> AlmanacLines(const std::vector<AlmanacEvent>& sorted, c
     const double local = e.instant - range.deltaTSeconds / 86400.0 - range.offsetDays;
     const CalendarInstant when = CalendarFromJulianDay(local);
     const double dayFraction = when.day - std::floor(when.day);
-    line.localJulianDay = e.kind == kEaster ? e.instant : local;
+    line.localJulianDay = e.kind == kEaster ? std::round(local - 0.5) + 0.5 : local;  // Easter: its 0h
     line.date = e.kind == kEaster ? DateText(range.year, e.easterMonth, e.easterDay)
                                   : DateText(when.year, when.month, static_cast<int>(std::floor(when.day)));
     line.time = EventTimeText(e.kind, dayFraction);

@@ -12,14 +12,14 @@
 namespace orrelin {
 
 struct AlmanacEvent {
-  double instant = 0.0;  // JDE (Easter: the Julian day of its 0h)
+  double instant = 0.0;  // JDE (Easter: the start of its local date)
   std::string text;      // up to 60 characters
   int kind = 0;          // EventKind
   int easterMonth = 0, easterDay = 0;  // the Easter line shows this date
 };
 
-// The year's range in Julian Ephemeris Days: an event belongs to it when
-// start < instant < end.
+// The year's range: the UT Julian days of the local midnights that open this year and
+// the next. An event belongs to it when start < its instant less Delta T < end.
 struct AlmanacRange {
   int year = 0;              // astronomical
   double offsetDays = 0.0;   // UTC minus local, days

@@ -110,6 +110,41 @@ TEST(AlmanacYear, YearsBeforeChristAndBeforeEaster) {
   EXPECT_TRUE(Holds(YearList(1583), "1583-04-10", "EASTER SUNDAY"));
 }
 
+TEST(AlmanacYear, AnEventBelongsToTheYearOfItsLocalDate) {
+  // Delta T is five hours in 495 B.C.: the range is tested on the civil instants, so
+  // the Full Moon of the year's last evening closes its year and does not open the next.
+  struct Case {
+    int year;
+    double offsetHours;
+  };
+  for (const Case c : {Case{-494, 0}, Case{-493, 0}, Case{-494, 5}, Case{-494, -10}, Case{1994, 5}, Case{2026, -2}}) {
+    const auto lines = YearList(c.year, c.offsetHours);
+    ASSERT_FALSE(lines.empty());
+    const std::string year = lines.front().date.substr(0, lines.front().date.size() - 6);
+    for (const auto& l : lines) EXPECT_EQ(l.date.substr(0, l.date.size() - 6), year) << c.year << " " << l.Line();
+    EXPECT_EQ(year, c.year < 0 ? "-0" + std::to_string(-c.year) : std::to_string(c.year));
+  }
+  EXPECT_TRUE(Holds(YearList(-494), "-0494-12-31", "Full Moon"));
+}
+
+TEST(AlmanacYear, EasterSortsAtTheStartOfItsLocalDate) {
+  // 1994, five hours west of Greenwich: the Last quarter of Saturday evening, April 2nd,
+  // is after midnight UT, yet it comes before Easter Sunday, April 3rd.
+  const auto lines = YearList(1994, 5);
+  std::size_t easter = 0;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].text == "EASTER SUNDAY") easter = i;
+  }
+  ASSERT_GT(easter, 0u);
+  EXPECT_EQ(lines[easter].date, "1994-04-03");
+  EXPECT_EQ(lines[easter - 1].date, "1994-04-02");
+  EXPECT_EQ(lines[easter - 1].text, "Last quarter");
+  for (std::size_t i = 0; i < easter; ++i) EXPECT_LE(lines[i].date, "1994-04-03") << lines[i].Line();
+  for (std::size_t i = easter + 1; i < lines.size(); ++i) EXPECT_GT(lines[i].date, "1994-04-03") << lines[i].Line();
+  // The start of its local date, in dynamical time like every other instant.
+  EXPECT_DOUBLE_EQ(lines[easter].localJulianDay, 2449445.5);
+}
+
 TEST(AlmanacYear, EqualInstantsKeepTheExchangeSortsOrder) {
   std::vector<AlmanacEvent> events = {{5.0, "A", 2}, {5.0, "B", 2}, {1.0, "C", 2}, {5.0, "D", 2}};
   SortEvents(events);
