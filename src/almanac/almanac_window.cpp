@@ -16,6 +16,10 @@ std::optional<AlmanacCount> StartAlmanacCount(const std::string& yearText, bool 
     sink.ShowMessage("0 .. " + WholeText(kLastAlmanacYear));
     return std::nullopt;
   }
+  if (typed.value == 0 && main.beforeChrist) {  // not the year 1 B.C.: no year at all
+    sink.ShowMessage(kMessageYearZero);
+    return std::nullopt;
+  }
   const auto offset = ReadOffsetBox(main.utcMinusLocal);
   if (!offset) {
     sink.ShowMessage(kMessageBadLocation);

@@ -20,7 +20,7 @@ struct AlmanacCount {
 };
 
 // Count, steps 1 to 4g: the year box read as a whole number (0..2999; B.C. from the main
-// window), the main window's offset, and the events. For "total" the proximity search is
+// window, where 0 is refused), the main window's offset, and the events. For "total" the proximity search is
 // prepared when the main window's place passes its check; otherwise its message is said
 // and the rest of the year is still counted. None when the year or the offset is refused.
 std::optional<AlmanacCount> StartAlmanacCount(const std::string& yearText, bool total, MainWindowRecord& main,

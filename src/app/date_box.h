@@ -12,7 +12,6 @@ namespace orrelin {
 inline constexpr int kFirstDateBoxYear = 1;
 inline constexpr int kLastDateBoxYear = 9999;
 
-inline constexpr const char* kMessageYearZero = "Year 0 does not exist: 1 B.C. is year 1 with B.C. ticked";
 inline constexpr const char* kMessageDateForm = "Give the date as yyyy-mm-dd, the year from 1 to 9999";
 
 // "yyyy-mm-dd" with a four-digit year: 0500-03-01.

@@ -23,6 +23,8 @@ TCalendarDate DateToRecord(const CivilDate& date, bool& valid);
 
 // The astronomical year number: year Y B.C. is 1 - Y.
 int AstronomicalYear(int year, bool beforeChrist);
+// Said wherever a year 0 is given with B.C. ticked (or typed as a date).
+inline constexpr const char* kMessageYearZero = "Year 0 does not exist: 1 B.C. is year 1 with B.C. ticked";
 
 // Days of a month of an astronomical year: Julian leap years up to 1582, Gregorian after.
 int DaysInMonth(int astronomicalYear, int month);

@@ -54,6 +54,13 @@ TEST(CliAlmanac, ARefusedYearSaysWhy) {
     EXPECT_FALSE(AlmanacOf(year, false, main, messages)) << year;
     EXPECT_EQ(messages, std::vector<std::string>{"0 .. 2999"}) << year;
   }
+  // 0 with B.C. is no year (1 B.C. is the astronomical year 0); 0 alone is that year.
+  MainWindowRecord bc = Helsinki(true);
+  std::vector<std::string> messages;
+  EXPECT_FALSE(AlmanacOf("0", false, bc, messages));
+  EXPECT_EQ(messages, std::vector<std::string>{"Year 0 does not exist: 1 B.C. is year 1 with B.C. ticked"});
+  EXPECT_EQ(Listing("0").title, "Almanac for the year 0");
+  EXPECT_EQ(Listing("1", true).title, "Almanac for the year 0");
 }
 
 TEST(CliAlmanac, CsvQuotesTextsWithCommas) {
