@@ -42,6 +42,8 @@ DateBox::DateBox(QWidget* parent) : QLineEdit(parent) {
 
 void DateBox::SetDate(const CivilDate& date, bool notify) {
   const bool changed = date.year != date_.year || date.month != date_.month || date.day != date_.day;
+  // While the user types, the text stays as typed for the date it already reads.
+  if (!changed && typing_) return;
   date_ = date;
   ShowText();
   if (changed && notify) emit DateChanged();
@@ -65,12 +67,15 @@ void DateBox::TextTyped() {
   if (!typing_) beforeTyping_ = date_;
   typing_ = true;
   // A date that reads is taken at once, as a date box does; anything else waits until
-  // the typing is finished.
+  // the typing is finished. The text is written out in full only then: "1" typed over
+  // the year must stay "1", not become "0001", or the next digits would land after
+  // the zeros (1500 would read 0500).
   const DateRead read = ReadDateText(text().toStdString(), beforeChrist_);
   if (!read.date) return;
-  const int cursor = cursorPosition();
-  SetDate(*read.date);
-  setCursorPosition(cursor);
+  const CivilDate& d = *read.date;
+  if (d.year == date_.year && d.month == date_.month && d.day == date_.day) return;
+  date_ = d;
+  emit DateChanged();
 }
 
 void DateBox::FinishTyping() {

@@ -1,6 +1,7 @@
 #include "ui/orrelin_form.h"
 
 #include <QCloseEvent>
+#include <QCompleter>
 #include <QDesktopServices>
 #include <QUrl>
 #include <QDateTime>
@@ -94,10 +95,16 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
     for (const auto& name : start.placeNames) place_->addItem(Q(name));
   }
   FromRecord(record);
+  // Its own size before it is placed, as on a first start (moving it first would give
+  // it the toolkit's default size).
+  adjustSize();
   if (start.mainWindowPosition) MoveToStoredPlace(*this, *start.mainWindowPosition);
   ConnectTypingChecks();
-  connect(place_, &QComboBox::currentTextChanged, this, [this](const QString& text) {
-    if (!text.isEmpty()) ApplyChosenPlace();
+  // Only a place chosen from the list, or an exact name and Enter, fills the boxes:
+  // typing a new name never changes the coordinates typed for it.
+  connect(place_, &QComboBox::activated, this, [this] { ApplyChosenPlace(); });
+  connect(place_->lineEdit(), &QLineEdit::returnPressed, this, [this] {
+    if (!place_->currentText().isEmpty()) ApplyChosenPlace();
   });
 
   timer_ = new QTimer(this);
@@ -170,6 +177,10 @@ QWidget* TOrrelinForm::BuildPlace() {
   place_ = new QComboBox;
   place_->setObjectName("cbxPlace");
   place_->setEditable(true);
+  place_->setInsertPolicy(QComboBox::NoInsert);
+  // Names are offered below the box while typing, never written into it.
+  place_->completer()->setCompletionMode(QCompleter::PopupCompletion);
+  place_->completer()->setCaseSensitivity(Qt::CaseInsensitive);
   place_->lineEdit()->setMaxLength(20);
   place_->setMaxVisibleItems(16);
   place_->setMinimumWidth(220);
@@ -279,6 +290,11 @@ QWidget* TOrrelinForm::BuildMoment() {
     DateChanged();
   });
   connect(time_, &QLineEdit::textChanged, this, &TOrrelinForm::TimeChanged);
+  connect(offset_, &QLineEdit::textChanged, this, [this] {
+    MainWindowRecord record = ToRecord();
+    UpdateLocalTime(record);
+    localTime_->setText(Q(record.localTime));
+  });
   connect(pcTime_, &QRadioButton::clicked, this, &TOrrelinForm::TakeComputerTime);
   connect(otherTime_, &QRadioButton::clicked, this, [this] {
     if (!place_->currentText().isEmpty()) ApplyChosenPlace();
@@ -496,7 +512,8 @@ void TOrrelinForm::closeEvent(QCloseEvent* event) {
   SaveMainSettings(settings_, ToRecord(), position);
   for (QWidget* window : {static_cast<QWidget*>(planetForm_.get()), static_cast<QWidget*>(starForm_.get()),
                           static_cast<QWidget*>(jupiterForm_.get()), static_cast<QWidget*>(identifyForm_.get()),
-                          static_cast<QWidget*>(almanacForm_.get())}) {
+                          static_cast<QWidget*>(almanacForm_.get()), static_cast<QWidget*>(sightsForm_.get()),
+                          static_cast<QWidget*>(dailyPagesForm_.get())}) {
     if (window->isVisible()) window->close();
   }
   event->accept();

@@ -1,4 +1,5 @@
 // The main window, driven as a user would.
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QDesktopServices>
@@ -22,6 +23,8 @@
 #include "ui/about_box.h"
 #include "ui/daily_pages_form.h"
 #include "ui/date_box.h"
+#include "ui/identify_form.h"
+#include "ui/sights_form.h"
 #include "ui/orrelin_form.h"
 #include "ui/planet_form.h"
 #include "ui/printing.h"
@@ -155,6 +158,44 @@ class OrrelinFormTest : public QObject {
     QCOMPARE(Find<QLabel>(again.PlanetForm(), "Label12")->text(), QString("JUPITER (precise)"));
   }
 
+  void closingSavesThePlaceOfEveryOpenWindow() {
+    RecordingMessageSink sink;
+    const orrelin::StartEnvironment env = Environment();
+    TOrrelinForm form(env, sink);
+    form.show();
+    QTest::mouseClick(Find<QPushButton>(form, "Identify"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(form, "Sights"), Qt::LeftButton);
+    form.findChild<QAction*>("DailyPages")->trigger();
+    form.IdentifyForm().move(40, 50);
+    form.SightsForm().move(60, 70);
+    form.DailyPagesForm().move(80, 90);
+    form.close();
+    const orrelin::SettingsFile saved(env.settingsFolder / "settings.ini");
+    for (const auto& [key, window] : std::vector<std::pair<const char*, QWidget*>>{
+             {"fIdentify", &form.IdentifyForm()}, {"fSights", &form.SightsForm()},
+             {"fDailyPages", &form.DailyPagesForm()}}) {
+      QVERIFY2(!window->isVisible(), key);
+      const QString expected = QString("0,%1,%2").arg(window->geometry().y()).arg(window->geometry().x());
+      QCOMPARE(QString::fromStdString(saved.Read(key).value_or("none")), expected);
+    }
+  }
+
+  void opensAtTheSameSizeOnEveryStart() {
+    RecordingMessageSink sink;
+    const orrelin::StartEnvironment env = Environment();
+    QSize first;
+    {
+      TOrrelinForm form(env, sink);
+      form.show();
+      first = form.size();
+      form.close();
+    }
+    QVERIFY(orrelin::SettingsFile(env.settingsFolder / "settings.ini").Read("fOrrelin").has_value());
+    TOrrelinForm again(env, sink);
+    again.show();
+    QCOMPARE(again.size(), first);
+  }
+
   void aSaveThatFailsIsToldOnce() {
     RecordingMessageSink sink;
     const orrelin::StartEnvironment env = Environment();
@@ -213,6 +254,25 @@ class OrrelinFormTest : public QObject {
     QVERIFY(form.ToRecord().beforeChrist);
   }
 
+  void aYearTypedOverTheSelectedYearIsTheYearTyped() {
+    RecordingMessageSink sink;
+    TOrrelinForm form(Environment(), sink);
+    form.show();
+    auto* date = Find<DateBox>(form, "DateTimePicker1");
+    auto* weekday = Find<QLabel>(form, "lbWeekday");
+    for (const auto& [typed, shown, day] : std::vector<std::tuple<const char*, const char*, const char*>>{
+             {"1500", "1500-06-12", "Friday"}, {"1988", "1988-06-12", "Sunday"}, {"7", "0007-06-12", "Sunday"}}) {
+      const QPoint onTheYear(date->fontMetrics().horizontalAdvance("20") + 4, date->height() / 2);
+      QTest::mouseDClick(date, Qt::LeftButton, {}, onTheYear);
+      QVERIFY(date->selectedText().startsWith(date->text().left(4)));  // the year
+      QTest::keyClicks(date, typed);
+      QCOMPARE(date->Date().year, QString(shown).left(4).toInt());
+      QTest::keyClick(date, Qt::Key_Return);
+      QCOMPARE(date->text(), QString(shown));
+      QCOMPARE(weekday->text(), QString(day));
+    }
+  }
+
   void deltaPanelFollowsTheYearAndTheWeekdayTheDate() {
     RecordingMessageSink sink;
     TOrrelinForm form(Environment(), sink);
@@ -238,6 +298,19 @@ class OrrelinFormTest : public QObject {
     }
     time->setText("12:3");  // missing seconds read as 00
     QCOMPARE(Find<QLineEdit>(form, "edLocTime")->text(), QString("15:03:00"));
+    // ... and the offset, at every key typed into it.
+    form.show();
+    QLineEdit* offset = Find<QLineEdit>(form, "Edit5");
+    offset->selectAll();
+    for (const auto& [key, local] : std::vector<std::pair<const char*, const char*>>{
+             {"-", ""}, {"2", "14:03:00"}, {".", "14:03:00"}, {"5", "14:33:00"}}) {
+      QTest::keyClicks(offset, key);
+      QCOMPARE(Find<QLineEdit>(form, "edLocTime")->text(), QString(local));
+    }
+    QTest::keyClick(offset, Qt::Key_Backspace);
+    QTest::keyClick(offset, Qt::Key_Backspace);
+    QTest::keyClick(offset, Qt::Key_Backspace);
+    QCOMPARE(Find<QLineEdit>(form, "edLocTime")->text(), QString(""));
   }
 
   void messageBoxesHaveRoomForTheirTitle() {
@@ -262,7 +335,13 @@ class OrrelinFormTest : public QObject {
     auto* place = Find<QComboBox>(form, "cbxPlace");
     QVERIFY(place->count() > 300);
     QTest::mouseClick(Find<QRadioButton>(form, "rbOthTime"), Qt::LeftButton);
-    place->setCurrentIndex(place->findText("Kolkata"));
+    // Chosen from the list.
+    place->showPopup();
+    QAbstractItemView* list = place->view();
+    const QModelIndex kolkata = list->model()->index(place->findText("Kolkata"), 0);
+    list->scrollTo(kolkata);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(kolkata).center());
+    QCOMPARE(place->currentText(), QString("Kolkata"));
     QCOMPARE(Find<QLineEdit>(form, "Edit1")->text(), QString("22"));
     QCOMPARE(Find<QLineEdit>(form, "Edit2")->text(), QString("32"));
     QVERIFY(Find<QRadioButton>(form, "RadioButton1")->isChecked());
@@ -271,14 +350,32 @@ class OrrelinFormTest : public QObject {
     QCOMPARE(Find<QLineEdit>(form, "Edit5")->text(), QString("-5.5"));
     // The time is the clock's, and the local time follows with the place's offset.
     QCOMPARE(Find<QLineEdit>(form, "edtTime")->text(), Find<QPushButton>(form, "btClock1")->text());
-    // "S" keeps the place typed in the box.
-    place->setEditText("Home Port");
+    // A name typed key by key, even the beginning of a place in the list, changes no
+    // box; "S" keeps it with the coordinates typed.
     Find<QLineEdit>(form, "Edit1")->setText("59");
+    place->lineEdit()->selectAll();
+    QTest::keyClicks(place->lineEdit(), "Z");
+    QCOMPARE(place->currentText(), QString("Z"));
+    QTest::keyClicks(place->lineEdit(), "ambezi Camp");
+    QCOMPARE(place->currentText(), QString("Zambezi Camp"));
+    QCOMPARE(Find<QLineEdit>(form, "Edit1")->text(), QString("59"));
+    QCOMPARE(Find<QLineEdit>(form, "Edit3")->text(), QString("88"));
+    QCOMPARE(Find<QLineEdit>(form, "Edit5")->text(), QString("-5.5"));
+    QTest::keyClick(place->lineEdit(), Qt::Key_Return);  // no such place: nothing changes
+    QCOMPARE(Find<QLineEdit>(form, "Edit1")->text(), QString("59"));
     QTest::mouseClick(Find<QPushButton>(form, "BitBtn1"), Qt::LeftButton);
     QCOMPARE(sink.messages.back(), std::string("Position saved in Position.txt"));
-    std::ifstream list(env.settingsFolder / "Position.txt");
-    std::string all((std::istreambuf_iterator<char>(list)), {});
-    QVERIFY(all.find("\nHome Port=59_32_N,88_22_E,-5.5\n") != std::string::npos);
+    std::ifstream file(env.settingsFolder / "Position.txt");
+    std::string all((std::istreambuf_iterator<char>(file)), {});
+    QVERIFY(all.find("\nZambezi Camp=59_32_N,88_22_E,-5.5\n") != std::string::npos);
+    QCOMPARE(place->findText("Zambezi Camp"), -1);  // the list is as it was loaded
+    // An exact name and Enter choose that place.
+    place->lineEdit()->selectAll();
+    QTest::keyClicks(place->lineEdit(), "helsinki");
+    QCOMPARE(Find<QLineEdit>(form, "Edit1")->text(), QString("59"));
+    QTest::keyClick(place->lineEdit(), Qt::Key_Return);
+    QCOMPARE(Find<QLineEdit>(form, "Edit1")->text(), QString("60"));
+    QCOMPARE(Find<QLineEdit>(form, "Edit3")->text(), QString("24"));
   }
 
   void printsTheMainWindowToAPdfFile() {
