@@ -47,7 +47,9 @@ std::string IdentifyText(const TIdentifyForm& f) {
     Line(out, "Altitude", p.altitude);
     Line(out, "Azimuth", p.azimuth);
     Line(out, "Magnitude", p.magnitude);
+    Line(out, "From the sight", p.separation);
   }
+  if (!f.notice.empty()) out << '\n' << f.notice << '\n';
   return out.str();
 }
 
@@ -65,8 +67,10 @@ std::string IdentifyJson(const TIdentifyForm& f, const std::vector<std::string>&
                                {"lha", p.lha},
                                {"altitude", p.altitude},
                                {"azimuth", p.azimuth},
-                               {"magnitude", p.magnitude}});
+                               {"magnitude", p.magnitude},
+                               {"from_sight", p.separation}});
   }
+  j["notice"] = f.notice;
   j["messages"] = messages;
   return j.dump(2) + "\n";
 }

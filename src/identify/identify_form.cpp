@@ -1,5 +1,6 @@
 #include "identify/identify_form.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -95,6 +96,7 @@ struct SearchMoment {
   bool beforeChrist = false;
   double magnitudeLimit = 0.0;
   ObservedPlace observed;
+  double observedAltitude = 0.0, observedAzimuth = 0.0;  // the sight, degrees
   double siderealHours = 0.0;  // apparent, at the moment
   GeocentricPosition geocentric;
 };
@@ -117,10 +119,21 @@ Candidate Evaluate(const SearchMoment& m, const std::string& name, const std::st
   c.altitude = h.altitude;
   c.azimuth = h.azimuth;
   c.distance = IdentifyDistance(m.observed, c.declination, c.lha);
+  c.separation = SightSeparation(m.observedAltitude, m.observedAzimuth, c.altitude, c.azimuth);
   return c;
 }
 
-void SearchPlanets(const SearchMoment& m, IdentifyCandidates& slots) {
+// The three nearest, and how near the nearest of all bodies came on the sky.
+struct SearchResult {
+  IdentifyCandidates slots;
+  double nearest = 360.0;  // degrees
+  void Keep(const Candidate& c) {
+    nearest = std::min(nearest, c.separation);
+    KeepNearest(slots, c);
+  }
+};
+
+void SearchPlanets(const SearchMoment& m, SearchResult& slots) {
   const JulianDayEpochs e = JulianDayTwoEpochs(m.date, m.hours, m.beforeChrist);
   for (const auto& [code, planet] : kSearchedPlanets) {
     const PlanetPlace p = PlanetApparentPlace(planet, e.t1900, e.jd, nullptr);
@@ -128,11 +141,11 @@ void SearchPlanets(const SearchMoment& m, IdentifyCandidates& slots) {
     const std::string magnitude = planet == Planet::kSaturn ? "?" : p.magnitude;
     const double value = planet == Planet::kSaturn ? 0.0 : ReadDecimal(p.magnitude).value;
     if (value > m.magnitudeLimit) continue;
-    KeepNearest(slots, Evaluate(m, code, magnitude, p.place));
+    slots.Keep(Evaluate(m, code, magnitude, p.place));
   }
 }
 
-void SearchStars(const SearchMoment& m, const std::filesystem::path& starFile, IdentifyCandidates& slots,
+void SearchStars(const SearchMoment& m, const std::filesystem::path& starFile, SearchResult& slots,
                  MessageSink& sink) {
   const StarCatalogue catalogue = LoadStarCatalogue(starFile);
   if (!catalogue.message.empty()) sink.ShowMessage(catalogue.message);
@@ -142,8 +155,8 @@ void SearchStars(const SearchMoment& m, const std::filesystem::path& starFile, I
     const auto& star = catalogue.values[i];
     if (!star || catalogue.magnitudes[i] > m.magnitudeLimit) continue;  // unnamed, or too faint
     const EquatorialPlace p = StarApparentPlace(*star, day.t, nutation);
-    KeepNearest(slots, Evaluate(m, catalogue.records[i].Name(), catalogue.records[i].fields[6],
-                                {p.rightAscension, p.declination, 0.0}));
+    slots.Keep(Evaluate(m, catalogue.records[i].Name(), catalogue.records[i].fields[6],
+                        {p.rightAscension, p.declination, 0.0}));
   }
 }
 
@@ -155,6 +168,7 @@ void ShowPanel(const Candidate& c, CandidatePanel& panel) {
   panel.altitude = AltitudeText(c.altitude);
   panel.azimuth = FixedText(c.azimuth, 1) + kDegreeSign;
   panel.magnitude = c.magnitude;
+  panel.separation = c.name.empty() ? "" : SeparationText(c.separation);  // an empty slot is no body
 }
 
 }  // namespace
@@ -175,6 +189,25 @@ void KeepNearest(IdentifyCandidates& s, const Candidate& body) {
   }
 }
 
+void ClearIdentifyResults(TIdentifyForm& form) {
+  TIdentifyForm cleared;
+  cleared.hmDeg = form.hmDeg;
+  cleared.hmMin = form.hmMin;
+  cleared.azimuth = form.azimuth;
+  cleared.magnitudeLimit = form.magnitudeLimit;
+  form = cleared;
+}
+
+double SightSeparation(double observedAltitude, double observedAzimuth, double altitude, double azimuth) {
+  // The haversine form, exact for the small angles that matter here.
+  const double dAltitude = SinDeg((altitude - observedAltitude) / 2.0);
+  const double dAzimuth = SinDeg((azimuth - observedAzimuth) / 2.0);
+  const double h = dAltitude * dAltitude + CosDeg(observedAltitude) * CosDeg(altitude) * dAzimuth * dAzimuth;
+  return 2.0 * ArcSinDeg(std::sqrt(std::clamp(h, 0.0, 1.0)));
+}
+
+std::string SeparationText(double degrees) { return FixedText(degrees, 1) + kDegreeSign; }
+
 ObservedPlace PlaceOfSight(double latitude, double observedAltitude, double azimuth) {
   ObservedPlace p;
   p.declination = ArcSinDeg(SinDeg(latitude) * SinDeg(observedAltitude) +
@@ -192,6 +225,8 @@ double IdentifyDistance(const ObservedPlace& observed, double declination, doubl
 
 bool IdentifyOk(TIdentifyForm& form, MainWindowRecord& main, const std::filesystem::path& starFile,
                 MessageSink& sink) {
+  // Nothing of an earlier sight stays beside this one, even when a check refuses it.
+  ClearIdentifyResults(form);
   const auto reading = CheckAndCorrect(form, main, sink);
   if (!reading) return false;
 
@@ -218,14 +253,18 @@ bool IdentifyOk(TIdentifyForm& form, MainWindowRecord& main, const std::filesyst
     return false;
   }
   m.observed = PlaceOfSight(m.observer.latitude, *observed, azimuth.value);
+  m.observedAltitude = *observed;
+  m.observedAzimuth = azimuth.value;
   form.declination = DeclinationPanelText(m.observed.declination);
   form.lha = DegMinText(m.observed.lha);
   form.observedAzimuth = form.azimuth + kDegreeSign;
   form.observedAltitude = AltitudeText(*observed);
 
-  IdentifyCandidates slots;
-  SearchPlanets(m, slots);
-  SearchStars(m, starFile, slots, sink);
+  SearchResult found;
+  SearchPlanets(m, found);
+  SearchStars(m, starFile, found, sink);
+  const IdentifyCandidates& slots = found.slots;
+  if (found.nearest > kNearestWorthNaming) form.notice = kMessageNothingNear;
   ShowPanel(slots[0], form.panels[0]);
   if (slots[1].name != slots[0].name) ShowPanel(slots[1], form.panels[1]);
   if (slots[2].name != slots[0].name && slots[2].name != slots[1].name) ShowPanel(slots[2], form.panels[2]);

@@ -20,6 +20,9 @@ inline constexpr const char* kMessageAzimuthRange = "Azimuth between 0 - 360";
 inline constexpr std::array<const char*, 9> kMagnitudeChoices{"6.0", "5.0", "4.0", "3.0", "2.0",
                                                                "1.0", "-0.0", "-1.0", "-2.0"};
 inline constexpr const char* kInitialMagnitudeLimit = "2.0";
+// Farther than this from the sight, no body is taken for the one sighted.
+inline constexpr double kNearestWorthNaming = 5.0;  // degrees
+inline constexpr const char* kMessageNothingNear = "No star or planet within 5\xC2\xB0 of the sight";
 
 // One of the three result panels: pnlSearch1..3.
 struct CandidatePanel {
@@ -30,6 +33,7 @@ struct CandidatePanel {
   std::string altitude;     // edtHei
   std::string azimuth;      // edtAzi
   std::string magnitude;    // edMag
+  std::string separation;   // edSep: the angle between the sight and the body, "0.8°"
 };
 
 // The identification window as texts: its boxes and which panels show.
@@ -49,7 +53,11 @@ struct TIdentifyForm {
   std::string observedAltitude;  // edHei2
   std::string observedAzimuth;   // edAzi2
   std::array<CandidatePanel, 3> panels;
+  std::string notice;  // lblNotice: kMessageNothingNear, or empty
 };
+
+// Clears what an earlier OK showed (every box but the typed ones, and the panels).
+void ClearIdentifyResults(TIdentifyForm& form);
 
 // One body of the search, as the slots keep it.
 struct Candidate {
@@ -57,6 +65,7 @@ struct Candidate {
   std::string name;       // up to 15 characters
   std::string magnitude;  // up to 4 characters
   double declination = 0.0, lha = 0.0, altitude = 0.0, azimuth = 0.0;  // degrees
+  double separation = 0.0;  // degrees from the sight on the sky
 };
 using IdentifyCandidates = std::array<Candidate, 3>;
 
@@ -75,6 +84,13 @@ ObservedPlace PlaceOfSight(double latitude, double observedAltitude, double azim
 // Distance of a body from the observed place: |dDec| + |dLHA|, the hour angles taken
 // the short way round the circle.
 double IdentifyDistance(const ObservedPlace& observed, double declination, double lha);
+
+// The angle on the sky between the sight (observed altitude and azimuth) and a body
+// (its computed altitude and azimuth), degrees.
+double SightSeparation(double observedAltitude, double observedAzimuth, double altitude, double azimuth);
+
+// "0.8°": a separation as the window and the command line show it.
+std::string SeparationText(double degrees);
 
 // The OK button: checks, the altitude corrections, the calculation and the search,
 // reading the place and moment from the main window and the catalogue once.

@@ -9,6 +9,7 @@
 #include "core/checks.h"
 #include "core/numbers.h"
 #include "ui/printing.h"
+#include "ui/window_placement.h"
 
 namespace orrelin::ui {
 
@@ -35,17 +36,28 @@ TIdentifyForm::TIdentifyForm(const SettingsFile& settings, std::filesystem::path
   setObjectName("IdentifyForm");
   setWindowTitle("Identify");
   AddCloseAndPrintImageMenu(*this, "&Print", "Print");
+  // The sight and what it gives above, the three candidates side by side below. Hidden
+  // panels keep their room, so that the window never grows (nor off the screen) at OK.
   auto* central = new QWidget;
-  auto* layout = new QHBoxLayout(central);
-  auto* left = new QVBoxLayout;
-  left->addWidget(BuildInputs());
-  left->addWidget(BuildObserved());
-  left->addStretch();
-  layout->addLayout(left);
-  auto* right = new QVBoxLayout;
-  for (int n = 0; n < 3; ++n) right->addWidget(BuildCandidate(n));
-  right->addStretch();
-  layout->addLayout(right);
+  auto* layout = new QVBoxLayout(central);
+  auto* upper = new QHBoxLayout;
+  upper->addWidget(BuildInputs(), 0, Qt::AlignTop);
+  upper->addWidget(BuildObserved(), 1);
+  layout->addLayout(upper);
+  notice_ = new QLabel;
+  notice_->setObjectName("lblNotice");
+  layout->addWidget(notice_);
+  auto* lower = new QHBoxLayout;
+  for (int n = 0; n < 3; ++n) lower->addWidget(BuildCandidate(n));
+  layout->addLayout(lower);
+  layout->addStretch();
+  for (QWidget* panel : {static_cast<QWidget*>(observedPanel_), static_cast<QWidget*>(notice_),
+                         static_cast<QWidget*>(panels_[0].panel), static_cast<QWidget*>(panels_[1].panel),
+                         static_cast<QWidget*>(panels_[2].panel)}) {
+    QSizePolicy policy = panel->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    panel->setSizePolicy(policy);
+  }
   setCentralWidget(central);
   ConnectTypingChecks();
   RestoreStoredPlace();
@@ -118,17 +130,19 @@ QGroupBox* TIdentifyForm::BuildCandidate(int n) {
   QFont bold = p.name->font();
   bold.setBold(true);
   p.name->setFont(bold);
-  p.declination = Box("edtDec" + number, 130, true);
-  p.lha = Box("edtLHA" + number, 110, true);
-  p.altitude = Box("edtHei" + number, 110, true);
-  p.azimuth = Box("edtAzi" + number, 110, true);
+  p.declination = Box("edtDec" + number, 110, true);
+  p.lha = Box("edtLHA" + number, 90, true);
+  p.altitude = Box("edtHei" + number, 90, true);
+  p.azimuth = Box("edtAzi" + number, 90, true);
   p.magnitude = Box("edMag" + number, 60, true);
+  p.separation = Box("edSep" + number, 60, true, "How far the body stands from the sight on the sky");
   form->addRow("Name", p.name);
   form->addRow("Declination", p.declination);
   form->addRow("Local hour angle", p.lha);
   form->addRow("Altitude", p.altitude);
   form->addRow("Azimuth", p.azimuth);
   form->addRow("Magnitude", p.magnitude);
+  form->addRow("From the sight", p.separation);
   return p.panel;
 }
 
@@ -141,6 +155,9 @@ void TIdentifyForm::ConnectTypingChecks() {
       if (!accepts(S(text))) box->selectAll();
     });
   };
+  // A change of the sight makes the shown results stale: they go at once.
+  for (QLineEdit* box : {hmDeg_, hmMin_, azimuth_}) connect(box, &QLineEdit::textEdited, this, &TIdentifyForm::ClearResults);
+  connect(magnitude_, &QComboBox::currentTextChanged, this, &TIdentifyForm::ClearResults);
   check(hmDeg_, [this](const std::string& t) { return CheckIntRange(t, 90, sink_); });
   check(hmMin_, [this](const std::string& t) { return CheckMinutes(S(hmDeg_->text()), t, 90, sink_); });
   check(azimuth_, [this](const std::string& t) {
@@ -148,6 +165,11 @@ void TIdentifyForm::ConnectTypingChecks() {
     if (r.ok && r.value >= 0 && r.value <= 360) return true;
     return CheckIntRange(t, 360, sink_);  // its beep and its "0 .. 360"
   });
+}
+
+void TIdentifyForm::ClearResults() {
+  ClearIdentifyResults(record_);
+  Apply();
 }
 
 void TIdentifyForm::ReadBoxes() {
@@ -163,6 +185,7 @@ void TIdentifyForm::Ok() {
   IdentifyOk(record_, main, starFile_, sink_);
   mainWindow_.write(main);  // an empty minutes box of the place became "0.0"
   Apply();
+  BringFrameOntoScreen(*this);
 }
 
 void TIdentifyForm::Apply() {
@@ -185,7 +208,10 @@ void TIdentifyForm::Apply() {
     p.altitude->setText(Q(c.altitude));
     p.azimuth->setText(Q(c.azimuth));
     p.magnitude->setText(Q(c.magnitude));
+    p.separation->setText(Q(c.separation));
   }
+  notice_->setText(Q(r.notice));
+  notice_->setVisible(!r.notice.empty());
 }
 
 }  // namespace orrelin::ui

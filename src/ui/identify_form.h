@@ -37,6 +37,7 @@ class TIdentifyForm : public PlacedWindow {
   QWidget* BuildObserved();
   QGroupBox* BuildCandidate(int n);
   void ReadBoxes();
+  void ClearResults();
   void Apply();
   void ConnectTypingChecks();
 
@@ -53,8 +54,10 @@ class TIdentifyForm : public PlacedWindow {
     QGroupBox* panel = nullptr;
     QLabel* name = nullptr;
     QLineEdit *declination = nullptr, *lha = nullptr, *altitude = nullptr, *azimuth = nullptr, *magnitude = nullptr;
+    QLineEdit* separation = nullptr;
   };
   std::array<PanelBoxes, 3> panels_;
+  QLabel* notice_ = nullptr;
 };
 
 }  // namespace orrelin::ui

@@ -173,6 +173,53 @@ TEST(Identify, MagnitudeLimitsAndPanelsThatShow) {
   EXPECT_FALSE(none.panels[2].visible);
 }
 
+TEST(Identify, HowFarEachCandidateStandsFromTheSight) {
+  struct Case {
+    double observedAltitude, observedAzimuth, altitude, azimuth, degrees;
+  };
+  const std::vector<Case> cases = {
+      {30, 100, 30, 100, 0},   {30, 100, 32.5, 100, 2.5}, {0, 10, 0, 15, 5},   {0, 359, 0, 1, 2},  // across north
+      {60, 0, 60, 180, 60},    {89, 0, 89, 180, 2},        {45, 0, -45, 0, 90}, {0, 0, 0, 180, 180},
+  };
+  for (const auto& c : cases) {
+    EXPECT_NEAR(SightSeparation(c.observedAltitude, c.observedAzimuth, c.altitude, c.azimuth), c.degrees, 1e-9)
+        << c.observedAltitude << " " << c.observedAzimuth;
+  }
+  // Near the zenith an azimuth's degree is a short way: 1 degree at 80 is 10.4'.
+  EXPECT_NEAR(SightSeparation(80, 100, 80, 101) * 60, 10.42, 0.01);
+
+  // Sirius sighted on 2026 January 15 at 21:44 UT from 3 m (it is at azimuth 184.6):
+  // close; the same altitude 6 degrees farther round is nothing near, and says so.
+  MainWindowRecord main = Helsinki();
+  main.time = "21:44:00";
+  main.height = "3";
+  RecordingMessageSink sink;
+  TIdentifyForm near = Sight("13", "3.6", "184.6");
+  ASSERT_TRUE(IdentifyOk(near, main, kCatalogue, sink));
+  EXPECT_EQ(near.panels[0].name, "Sirius");
+  EXPECT_EQ(near.panels[0].separation, "0.1\xC2\xB0");
+  EXPECT_EQ(near.notice, "");
+  TIdentifyForm far = Sight("13", "3.6", "190.6");
+  ASSERT_TRUE(IdentifyOk(far, main, kCatalogue, sink));
+  EXPECT_EQ(far.panels[0].name, "Sirius");
+  EXPECT_EQ(far.panels[0].separation, "5.8\xC2\xB0");  // 6 x cos 13 = 5.85 degrees
+  EXPECT_EQ(far.notice, kMessageNothingNear);
+  // An empty slot is no body: no separation.
+  TIdentifyForm none = Sight("20", "0", "150", "-8.0");
+  ASSERT_TRUE(IdentifyOk(none, main, kCatalogue, sink));
+  EXPECT_EQ(none.panels[0].separation, "");
+  EXPECT_EQ(none.notice, kMessageNothingNear);
+  // A sight the checks refuse leaves nothing of the earlier one.
+  near.azimuth = "400";
+  EXPECT_FALSE(IdentifyOk(near, main, kCatalogue, sink));
+  for (const auto& panel : near.panels) {
+    EXPECT_FALSE(panel.visible);
+    EXPECT_EQ(panel.name, "");
+  }
+  EXPECT_EQ(near.declination, "");
+  EXPECT_EQ(near.azimuth, "400");  // what was typed stays
+}
+
 TEST(Identify, ANegativeObservedAltitudeKeepsItsSign) {
   // 0° 05' from 10 m: dip -5.6', refraction about 29': Ho is about -0.6°.
   MainWindowRecord main = Helsinki();

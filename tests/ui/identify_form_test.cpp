@@ -88,6 +88,50 @@ class IdentifyFormTest : public QObject {
     QVERIFY(!Find<QGroupBox>(window, "pnlSearch1")->isVisible());
   }
 
+  // At the screen's right edge the window stays whole on the screen after OK; each
+  // candidate says how far it is from the sight; a new sight clears the old results.
+  void resultsFitTheScreenSayHowFarAndGoWhenTheSightChanges() {
+    RecordingMessageSink sink;
+    TOrrelinForm form(Installed(), sink);
+    form.show();
+    TIdentifyForm& window = form.IdentifyForm();
+    window.show();
+    const QRect screen = window.screen()->availableGeometry();
+    window.move(screen.right() + 1 - window.frameGeometry().width(), screen.top() + 40);
+    const QSize before = window.size();
+    SetSiriusSight(form, window);
+    QTest::mouseClick(Find<QPushButton>(window, "Ok1"), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCOMPARE(Find<QLabel>(window, "lblName1")->text(), QString("Sirius"));
+    QCOMPARE(window.size(), before);
+    QVERIFY2(screen.contains(window.frameGeometry()), qPrintable(QString("%1,%2 %3x%4")
+                                                                   .arg(window.frameGeometry().x())
+                                                                   .arg(window.frameGeometry().y())
+                                                                   .arg(window.frameGeometry().width())
+                                                                   .arg(window.frameGeometry().height())));
+    QCOMPARE(Find<QLineEdit>(window, "edSep1")->text(), QString("0.1°"));
+    QVERIFY(!Find<QLabel>(window, "lblNotice")->isVisible());
+
+    // A key in the azimuth box: the results of the old sight go.
+    auto* azimuth = Find<QLineEdit>(window, "edtAzim");
+    azimuth->setFocus();
+    azimuth->selectAll();
+    QTest::keyClicks(azimuth, "190.6");
+    QVERIFY(!Find<QGroupBox>(window, "pnlSearch1")->isVisible());
+    QCOMPARE(Find<QLabel>(window, "lblName1")->text(), QString());
+    QCOMPARE(Find<QLineEdit>(window, "edtDeclination")->text(), QString());
+    // Six degrees round from Sirius nothing is near, and the window says so.
+    QTest::mouseClick(Find<QPushButton>(window, "Ok1"), Qt::LeftButton);
+    QVERIFY(Find<QLabel>(window, "lblNotice")->isVisible());
+    QCOMPARE(Find<QLabel>(window, "lblNotice")->text(), QString("No star or planet within 5° of the sight"));
+    // A sight the check refuses clears them too.
+    Find<QLineEdit>(window, "edtHmDeg")->setText("");
+    QTest::mouseClick(Find<QPushButton>(window, "Ok1"), Qt::LeftButton);
+    QCOMPARE(sink.messages.back(), std::string("Height in degrees and minutes"));
+    QVERIFY(!Find<QGroupBox>(window, "pnlSearch1")->isVisible());
+    QVERIFY(!Find<QLabel>(window, "lblNotice")->isVisible());
+  }
+
   void printsTheWindowsImage() {
     RecordingMessageSink sink;
     TOrrelinForm form(Installed(), sink);
