@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/moon_phase_box.h"
 #include "ui/printing.h"
@@ -31,6 +32,15 @@ QString Lines(const std::vector<std::string>& lines) {
   QStringList list;
   for (const auto& line : lines) list << Q(line);
   return list.join('\n');
+}
+
+// The column at least `least` pixels wide, and wide enough for its longest line.
+void FitColumnToLines(QPlainTextEdit& memo, int least, const std::vector<std::string>& lines) {
+  int widest = 0;
+  for (const auto& line : lines) widest = std::max(widest, memo.fontMetrics().horizontalAdvance(Q(line)));
+  const int chrome = memo.frameWidth() * 2 + static_cast<int>(memo.document()->documentMargin() * 2) +
+                     memo.verticalScrollBar()->sizeHint().width() + 4;
+  memo.setMinimumWidth(std::max(least, widest + chrome));
 }
 
 }  // namespace
@@ -210,9 +220,12 @@ QWidget* TPlanetForm::BuildColumns() {
     (*memo)->setReadOnly(true);
     (*memo)->setLineWrapMode(QPlainTextEdit::NoWrap);
     (*memo)->setFont(fixed);
+    // Each column is made as wide as its longest line (FitColumnToLines): a horizontal
+    // scroll bar in one column only would hide its last line beside the other's.
+    (*memo)->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   }
-  labels_->setMinimumWidth(230);
-  values_->setMinimumWidth(190);
+  FitColumnToLines(*labels_, 230, {});
+  FitColumnToLines(*values_, 190, {});
   // The two columns scroll together so that labels and values stay side by side.
   connect(labels_->verticalScrollBar(), &QScrollBar::valueChanged, values_->verticalScrollBar(),
           &QScrollBar::setValue);
@@ -258,6 +271,8 @@ void TPlanetForm::Apply() {
   spare_->setText(Q(r.spare));
   labels_->setPlainText(Lines(r.lines.labels));
   values_->setPlainText(Lines(r.lines.values));
+  FitColumnToLines(*labels_, 230, r.lines.labels);
+  FitColumnToLines(*values_, 190, r.lines.values);
   if (r.shown && !isVisible()) show();
   if (r.shown) raise();
 }

@@ -13,10 +13,12 @@
 #include <QTemporaryDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollBar>
 #include <QtTest>
 #include <unistd.h>
 
 #include <fstream>
+#include <numeric>
 
 #include "app/settings_file.h"
 #include "core/messages.h"
@@ -194,6 +196,30 @@ class OrrelinFormTest : public QObject {
     TOrrelinForm again(env, sink);
     again.show();
     QCOMPARE(again.size(), first);
+  }
+
+  void theReportShowsEveryLineOfBothColumns() {
+    RecordingMessageSink sink;
+    TOrrelinForm form(Environment(), sink);
+    form.show();
+    QTest::mouseClick(Find<QCheckBox>(form, "chPrecise"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(form, "Moon"), Qt::LeftButton);
+    auto* labels = Find<QPlainTextEdit>(form.PlanetForm(), "Memo1");
+    auto* values = Find<QPlainTextEdit>(form.PlanetForm(), "Memo2");
+    QVERIFY(values->toPlainText().contains("Swiss Ephemeris"));  // the longest value
+    QApplication::processEvents();
+    for (QPlainTextEdit* column : {labels, values}) {
+      QVERIFY(!column->horizontalScrollBar()->isVisible());
+      const QStringList lines = column->toPlainText().split('\n');
+      const int widest = std::accumulate(lines.begin(), lines.end(), 0, [column](int w, const QString& line) {
+        return std::max(w, column->fontMetrics().horizontalAdvance(line));
+      });
+      QVERIFY2(widest < column->viewport()->width(), qPrintable(column->objectName()));
+    }
+    // Scrolled to the end together, both show their last line.
+    labels->verticalScrollBar()->setValue(labels->verticalScrollBar()->maximum());
+    QCOMPARE(values->verticalScrollBar()->value(), values->verticalScrollBar()->maximum());
+    QCOMPARE(labels->verticalScrollBar()->maximum(), values->verticalScrollBar()->maximum());
   }
 
   void aSaveThatFailsIsToldOnce() {
