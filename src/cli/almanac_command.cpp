@@ -13,6 +13,7 @@
 #include "almanac/almanac_calendar.h"
 #include "almanac/almanac_window.h"
 #include "almanac/proximity.h"
+#include "cli/json_number.h"
 #include "core/numbers.h"
 
 namespace orrelin::cli {
@@ -47,7 +48,7 @@ GregorianInstant GregorianOf(double jd) {
 
 // The UT Julian day of an event: Easter is its date (at 0h), the others lose Delta T.
 double UtOf(const AlmanacLine& line, const AlmanacRange& range) {
-  return line.kind == kEaster ? line.instant : line.instant - range.deltaTSeconds / 86400.0;
+  return line.kind == kEaster ? line.localJulianDay : line.instant - range.deltaTSeconds / 86400.0;
 }
 
 std::string UtcText(const AlmanacLine& line, const AlmanacRange& range) {
@@ -111,6 +112,7 @@ std::optional<AlmanacListing> AlmanacOf(const std::string& yearText, bool total,
   SortEvents(count->events);
   AlmanacListing listing;
   listing.title = AlmanacTitle(count->range.year);
+  listing.header = count->header;
   listing.range = count->range;
   listing.lines = AlmanacLines(count->events, count->range);
   listing.messages = messages;
@@ -119,7 +121,7 @@ std::optional<AlmanacListing> AlmanacOf(const std::string& yearText, bool total,
 
 std::string AlmanacText(const AlmanacListing& listing) {
   std::ostringstream out;
-  out << listing.title << "\n\n";
+  out << listing.title << "\n" << listing.header << "\n\n";
   for (const auto& line : listing.lines) out << TrimmedRight(line.Line()) << '\n';
   return out.str();
 }
@@ -130,13 +132,13 @@ std::string AlmanacJson(const AlmanacListing& listing) {
   j["events"] = nlohmann::ordered_json::array();
   for (const auto& line : listing.lines) {
     j["events"].push_back({{"date", line.date},
-                           {"time", line.time},
+                           {"time", TrimmedRight(line.time)},
                            {"text", line.text},
                            {"kind", line.kind},
                            {"instant_jde", line.instant}});
   }
   j["messages"] = listing.messages;
-  return j.dump(2) + "\n";
+  return JsonText(j);
 }
 
 std::string AlmanacCsv(const AlmanacListing& listing) {

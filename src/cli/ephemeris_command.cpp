@@ -6,6 +6,7 @@
 
 #include "almanac/almanac_calendar.h"
 #include "app/date_box.h"
+#include "cli/json_number.h"
 #include "core/angle_text.h"
 #include "core/calendar.h"
 #include "core/clock.h"
@@ -30,7 +31,7 @@ std::string Optional(const std::optional<double>& x, std::string (*text)(double)
 
 std::string SignedMinutes(double minutes) { return FixedText(minutes, 1); }
 
-double Rounded(double x) { return std::round(x * 1e6) / 1e6; }
+double Rounded(double x) { return JsonNumber(x, 6); }
 
 // The row's quantities by column name, for JSON and CSV.
 std::vector<std::pair<const char*, std::optional<double>>> Columns(const precise::NauticalPlace& p) {
@@ -144,7 +145,7 @@ std::string EphemerisJson(const std::vector<EphemerisRow>& rows) {
     }
     all.push_back(row);
   }
-  return all.dump(2) + "\n";
+  return JsonText(all);
 }
 
 std::string EphemerisCsv(const std::vector<EphemerisRow>& rows) {
