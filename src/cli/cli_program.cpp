@@ -3,6 +3,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <cctype>
 #include <optional>
 
 #include "app/place_list.h"
@@ -17,7 +19,10 @@
 #include "cli/identify_command.h"
 #include "cli/report_command.h"
 #include "cli/satellites_command.h"
+#include "core/fields.h"
 #include "core/file_io.h"
+#include "core/numbers.h"
+#include "precise/nautical.h"
 #include "core/pdf_file.h"
 #include "app/date_box.h"
 #include "daily/daily_page_layout.h"
@@ -44,6 +49,52 @@ class ErrorStreamSink : public MessageSink {
   std::ostream& err_;
 };
 
+std::string WithoutOuterBlanks(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t");
+  return first == std::string::npos ? "" : text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The plotting sheet's file: the name's ending chooses the format.
+enum class PlotFormat { kNone, kPng, kPdf };
+std::optional<PlotFormat> PlotFormatOf(const std::string& path) {
+  if (path.empty()) return PlotFormat::kNone;
+  const std::string ending = LowerCaseText(std::filesystem::path(path).extension().string());
+  if (ending == ".png") return PlotFormat::kPng;
+  if (ending == ".pdf") return PlotFormat::kPdf;
+  return std::nullopt;
+}
+
+// A number typed with a decimal comma ("9,7", "-2,5"): a comma with a digit after it and
+// a digit, a sign or nothing before it. "59 50 N, 24 50 E" separates two coordinates.
+bool HasDecimalComma(const std::string& text) {
+  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != ',' || !std::isdigit(static_cast<unsigned char>(text[i + 1]))) continue;
+    if (i == 0 || std::isdigit(static_cast<unsigned char>(text[i - 1])) || text[i - 1] == '-' ||
+        text[i - 1] == '+' || text[i - 1] == ' ') {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The options that hold names or files, where a comma is only a character.
+bool HoldsNumbers(const CLI::Option& option) {
+  static const std::vector<std::string> texts = {"--place", "--body", "--ics", "--csv", "--pdf", "--plot",
+                                                 "BODY",    "SIGHTS"};
+  return std::find(texts.begin(), texts.end(), option.get_name()) == texts.end();
+}
+
+// "--lat: Use point" for the first option of the command typed with a decimal comma.
+std::optional<std::string> DecimalCommaMessage(const CLI::App& command) {
+  for (const CLI::Option* option : command.get_options()) {
+    if (!HoldsNumbers(*option)) continue;
+    for (const std::string& value : option->results()) {
+      if (HasDecimalComma(value)) return option->get_name() + ": " + kMessageUsePoint;
+    }
+  }
+  return std::nullopt;
+}
+
 // The sight command's own options, as typed.
 // An assumed position given as an empty text is refused, not read as "not given".
 struct SightOptions {
@@ -51,8 +102,8 @@ struct SightOptions {
   std::optional<std::string> dr;
 };
 struct FixOptions {
-  std::string file, course = "0", speed = "0", plot;
-  std::optional<std::string> dr;
+  std::string file, plot;
+  std::optional<std::string> dr, course, speed;
 };
 
 // One run of the program over its context.
@@ -140,7 +191,7 @@ int CliRun::Report(const std::vector<std::string>& what, const PlaceOptions& opt
     const StarCatalogue catalogue = LoadStarCatalogue(CataloguePath());
     if (!catalogue.read) return Fail(catalogue.message);
     if (!catalogue.message.empty()) c_.err << catalogue.message << '\n';
-    star = StarWindowOf(catalogue.records, what[1]);
+    star = StarWindowOf(catalogue.records, WithoutOuterBlanks(what[1]));
     if (!star) return Fail("No star named " + what[1] + " in the catalogue");
   } else if (what.size() != 1) {
     return Fail("Only a star takes a name");
@@ -174,6 +225,8 @@ int CliRun::Satellites(const PlaceOptions& options, bool inverted, bool json) co
 
 int CliRun::Identify(const PlaceOptions& options, const std::string& hs, const std::string& zn,
                      const std::string& limit, bool json) const {
+  // The window stops on a limit that is no number without a word; here it is said.
+  if (!ReadDecimal(limit).ok) return Fail(std::string("--mag: ") + kMessageMagnitudeRange);
   auto main = PlaceAndMoment(options);
   if (!main) return kExitBadInput;
   TIdentifyForm form = SightOf(hs, zn, limit);
@@ -245,6 +298,15 @@ int CliRun::Sight(const PlaceOptions& options, const SightOptions& o, bool json)
   if (!utc) return Fail("--utc: " + why);
   const auto limb = navigation::ReadLimb(o.limb);
   if (!limb) return Fail("--limb: lower or upper");
+  const auto body = precise::NauticalBodyNamed(o.body);
+  const bool hasLimbs = body && body->kind == precise::NauticalBody::Kind::kBody &&
+                        (body->body == precise::Body::kSun || body->body == precise::Body::kMoon);
+  // A sextant brings a limb of the Sun or the Moon to the horizon, never the centre;
+  // a star or a planet is a point.
+  if (hasLimbs && *limb == navigation::Limb::kCentre) return Fail("--limb: lower or upper, for the " + body->name);
+  if (body && !hasLimbs && *limb != navigation::Limb::kCentre) {
+    return Fail("--limb: only the Sun and the Moon have limbs, not " + body->name);
+  }
   const auto hs = navigation::ReadSextantAltitude(o.hs);
   if (!hs) return Fail("--hs: degrees and minutes, \"23 41.6\"");
   const auto ie = ReadBoundedDecimal(o.ie, -60.0, 60.0);
@@ -259,7 +321,13 @@ int CliRun::Sight(const PlaceOptions& options, const SightOptions& o, bool json)
   s.temperature = place->temperature;
   const auto reduction = navigation::ReduceSight(s, *assumed, why);
   if (!reduction) return Fail(why);
-  c_.out << (json ? SightJson(s, *reduction) : SightText(s, *reduction));
+  const std::vector<std::string> warnings = SightWarnings(*reduction);
+  if (json) {
+    c_.out << SightJson(s, *reduction, warnings);
+  } else {
+    Say(warnings);
+    c_.out << SightText(s, *reduction);
+  }
   return 0;
 }
 
@@ -272,26 +340,47 @@ int CliRun::Fix(const PlaceOptions& options, const FixOptions& o, bool json) con
   const auto assumed = AssumedPosition(o.dr, *place);
   if (!assumed) return Fail("--dr: give the position as \"59 50 N, 24 50 E\"");
   in.assumed = *assumed;
-  const auto course = ReadBoundedDecimal(o.course, 0.0, 360.0);
-  const auto speed = ReadBoundedDecimal(o.speed, 0.0, 100.0);
+  if (o.course.has_value() != o.speed.has_value()) {
+    return Fail(o.course ? "--course: give --speed with it (a running fix needs both)"
+                         : "--speed: give --course with it (a running fix needs both)");
+  }
+  const auto course = ReadBoundedDecimal(o.course.value_or("0"), 0.0, 360.0);
+  const auto speed = ReadBoundedDecimal(o.speed.value_or("0"), 0.0, 100.0);
   if (!course) return Fail("--course: degrees true, 0 to 360");
   if (!speed) return Fail("--speed: knots, 0 to 100");
   in.course = *course;
   in.speed = *speed;
+  const auto sheet = PlotFormatOf(o.plot);
+  if (!sheet) return Fail("--plot: the file's name ends in .png or .pdf");
+  std::vector<std::string> messages;
+  if (!o.dr) {
+    messages.push_back("No --dr: the assumed position is the place, " + navigation::PositionText(in.assumed));
+  }
   const TextLines file = ReadTextLines(o.file, 16 * 1024 * 1024);
   if (!file.exists) return Fail("No sights file " + o.file);
   if (!file.readable) return Fail("The sights file " + o.file + " could not be read (" + file.problem + ")");
   const navigation::SightsFile sights = navigation::ReadSights(file.lines);
-  for (const std::string& problem : sights.problems) c_.err << o.file << ", " << problem << '\n';
+  for (const std::string& problem : sights.problems) messages.push_back(o.file + ", " + problem);
   in.sights = sights.sights;
   std::string message;
   const auto fix = navigation::FixPosition(in, message);
-  if (!fix) return Fail(message);
-  if (!o.plot.empty()) {
-    if (!c_.exportsAllowed) return Fail("Exports are not allowed here");
-    if (!WriteExport(o.plot, PlottingSheetPng(navigation::DrawPlottingSheet(*fix, in.assumed)))) return kExitBadInput;
+  if (!fix) {
+    Say(messages);
+    return Fail(message);
   }
-  c_.out << (json ? FixJson(*fix, in.assumed) : FixText(*fix, in.assumed));
+  if (*sheet != PlotFormat::kNone) {
+    if (!c_.exportsAllowed) return Fail("Exports are not allowed here");
+    const navigation::PlottingSheet drawn = navigation::DrawPlottingSheet(*fix, in.assumed);
+    if (!WriteExport(o.plot, *sheet == PlotFormat::kPdf ? PlottingSheetPdf(drawn) : PlottingSheetPng(drawn))) {
+      return kExitBadInput;
+    }
+  }
+  if (json) {
+    c_.out << FixJson(*fix, in.assumed, messages);
+  } else {
+    Say(messages);
+    c_.out << FixText(*fix, in.assumed);
+  }
   return 0;
 }
 
@@ -327,20 +416,39 @@ int CliRun::Ephemeris(const PlaceOptions& options, const std::vector<std::string
   return 0;
 }
 
-// The options of the main window's place and moment, shared by every command that computes.
-void AddPlaceOptions(CLI::App& command, PlaceOptions& options) {
-  command.add_option("--place", options.place, "A place of the place list by name (any letter case): its "
-                                                "latitude, longitude and offset");
-  command.add_option("--lat", options.latitude, "Latitude: degrees, minutes, N or S (\"60 9.7 N\")");
-  command.add_option("--lon", options.longitude, "Longitude: degrees, minutes, E or W (\"24 57.3 E\")");
-  command.add_option("--height", options.height, "Height of eye, metres (0 to 8900)");
-  command.add_option("--pressure", options.pressure, "Air pressure, millibars (0 to 1100)");
-  command.add_option("--temp", options.temperature, "Air temperature, degrees Celsius (-90 to 60)");
-  command.add_option("--date", options.date, "Date YYYY-MM-DD, the year 1 to 9999 (see --bc); default: today (UTC)");
-  command.add_flag("--bc", options.beforeChrist, "The year is before Christ (1 B.C. is --date 0001-... --bc)");
-  command.add_option("--time", options.time, "UTC time hh:mm:ss; default: now");
-  command.add_option("--offset", options.offset, "UTC minus local time, hours (-14 to 14)");
-  command.add_option("--delta", options.delta, "Delta T in seconds, as typed in the Delta box");
+// Which of the main window's boxes a command reads: it offers only those options.
+enum Uses : unsigned {
+  kPlaceBoxes = 1,      // --place, --lat, --lon
+  kWeatherBoxes = 2,    // --height, --pressure, --temp
+  kMomentBoxes = 4,     // --date, --time
+  kBeforeChrist = 8,    // --bc
+  kOffsetBox = 16,      // --offset
+  kDeltaBox = 32,       // --delta
+  kAllBoxes = 63,
+};
+
+// The options of the main window's place and moment that the command uses.
+void AddPlaceOptions(CLI::App& command, PlaceOptions& options, unsigned uses) {
+  if (uses & kPlaceBoxes) {
+    command.add_option("--place", options.place, "A place of the place list by name (any letter case): its "
+                                                  "latitude, longitude and offset");
+    command.add_option("--lat", options.latitude, "Latitude: degrees, minutes, N or S (\"60 9.7 N\")");
+    command.add_option("--lon", options.longitude, "Longitude: degrees, minutes, E or W (\"24 57.3 E\")");
+  }
+  if (uses & kWeatherBoxes) {
+    command.add_option("--height", options.height, "Height of eye, metres (0 to 8900)");
+    command.add_option("--pressure", options.pressure, "Air pressure, millibars (0 to 1100)");
+    command.add_option("--temp", options.temperature, "Air temperature, degrees Celsius (-90 to 60)");
+  }
+  if (uses & kMomentBoxes) {
+    command.add_option("--date", options.date, "Date YYYY-MM-DD, the year 1 to 9999 (see --bc); default: today (UTC)");
+  }
+  if (uses & kBeforeChrist) {
+    command.add_flag("--bc", options.beforeChrist, "The year is before Christ (1 B.C. is --date 0001-... --bc)");
+  }
+  if (uses & kMomentBoxes) command.add_option("--time", options.time, "UTC time hh:mm:ss; default: now");
+  if (uses & kOffsetBox) command.add_option("--offset", options.offset, "UTC minus local time, hours (-14 to 14)");
+  if (uses & kDeltaBox) command.add_option("--delta", options.delta, "Delta T in seconds, as typed in the Delta box");
 }
 
 // Every command's options, filled in by the parse.
@@ -378,14 +486,14 @@ void AddCommands(CLI::App& app, ParsedCommands& p) {
                    "report star NAME: a star of the catalogue, by name in any letter case")
       ->required()
       ->expected(1, 2);
-  AddPlaceOptions(*p.report, p.reportOptions);
+  AddPlaceOptions(*p.report, p.reportOptions, kAllBoxes);
   p.report->add_flag("--json", p.reportJson, "Print one JSON object");
   p.report->add_flag("--precise", p.reportOptions.precise,
                      "From the precise ephemeris (JPL DE431, 1800 to 2399) instead of the book's methods");
 
   p.satellites =
       app.add_subcommand("satellites", "Where Jupiter's four large satellites stand, as the satellites window shows");
-  AddPlaceOptions(*p.satellites, p.satellitesOptions);
+  AddPlaceOptions(*p.satellites, p.satellitesOptions, kMomentBoxes | kBeforeChrist);
   p.satellites->add_flag("--inverted", p.satellitesInverted, "As an inverting telescope shows them");
   p.satellites->add_flag("--json", p.satellitesJson, "Print {\"X\", \"Y\", \"px\", \"py\"} as JSON");
 
@@ -396,14 +504,14 @@ void AddCommands(CLI::App& app, ParsedCommands& p) {
       ->required();
   p.identify->add_option("--zn", p.identifyZn, "Azimuth, degrees from north through east (0 to 360)")->required();
   p.identify->add_option("--mag", p.identifyMag, "Magnitude limit (default 2.0): bodies this bright or brighter");
-  AddPlaceOptions(*p.identify, p.identifyOptions);
+  AddPlaceOptions(*p.identify, p.identifyOptions, kPlaceBoxes | kWeatherBoxes | kMomentBoxes | kBeforeChrist | kDeltaBox);
   p.identify->add_flag("--json", p.identifyJson, "Print one JSON object");
 
   p.almanac = app.add_subcommand(
       "almanac", "The events of a year in local time: seasons, Easter, moon phases, eclipses, planetary phenomena");
   p.almanac->add_option("YEAR", p.almanacYear, "The year, 0 to 2999 (with --bc: before Christ)")->required();
   p.almanac->add_flag("--total", p.almanacTotal, "Add the hours at which two planets are seen near each other");
-  AddPlaceOptions(*p.almanac, p.almanacOptions);
+  AddPlaceOptions(*p.almanac, p.almanacOptions, kPlaceBoxes | kWeatherBoxes | kBeforeChrist | kOffsetBox);
   p.almanac->add_flag("--json", p.almanacJson, "Print one JSON object");
   p.almanac->add_option("--ics", p.almanacIcs, "Also write the events as an iCalendar file (RFC 5545, UTC times)");
   p.almanac->add_option("--csv", p.almanacCsv, "Also write the events as a CSV file");
@@ -420,7 +528,7 @@ void AddCommands(CLI::App& app, ParsedCommands& p) {
   p.ephemeris->add_option("--from", p.ephemerisFrom, "First moment, UT: \"yyyy-mm-dd hh:mm\"")->required();
   p.ephemeris->add_option("--to", p.ephemerisTo, "Last moment, UT: \"yyyy-mm-dd hh:mm\"")->required();
   p.ephemeris->add_option("--step", p.ephemerisStep, "Step: a number and s, m, h or d (default 1h)");
-  AddPlaceOptions(*p.ephemeris, p.ephemerisOptions);
+  AddPlaceOptions(*p.ephemeris, p.ephemerisOptions, kPlaceBoxes | kWeatherBoxes);
   p.ephemeris->add_flag("--json", p.ephemerisJson, "Print a JSON array, angles in decimal degrees");
   p.ephemeris->add_option("--csv", p.ephemerisCsv, "Also write the rows as a CSV file");
 
@@ -436,7 +544,7 @@ void AddCommands(CLI::App& app, ParsedCommands& p) {
   p.sight->add_option("--hs", p.sightOptions.hs, "The sextant altitude, \"23 41.6\"")->required();
   p.sight->add_option("--ie", p.sightOptions.ie, "Index error, minutes; positive on the arc (default 0)");
   p.sight->add_option("--dr", p.sightOptions.dr, "The assumed position, \"59 50 N, 24 50 E\" (default: the place)");
-  AddPlaceOptions(*p.sight, p.sightPlace);
+  AddPlaceOptions(*p.sight, p.sightPlace, kPlaceBoxes | kWeatherBoxes);
   p.sight->add_flag("--json", p.sightJson, "Print one JSON object");
 
   p.fix = app.add_subcommand("fix", "The position from a file of sights (utc,body,limb,hs,ie,height,pressure,temperature)");
@@ -444,9 +552,9 @@ void AddCommands(CLI::App& app, ParsedCommands& p) {
   p.fix->add_option("--dr", p.fixOptions.dr, "The dead-reckoning position at the last sight (default: the place)");
   p.fix->add_option("--course", p.fixOptions.course, "The ship's course, degrees true (a running fix)");
   p.fix->add_option("--speed", p.fixOptions.speed, "The ship's speed, knots");
-  AddPlaceOptions(*p.fix, p.fixPlace);
+  AddPlaceOptions(*p.fix, p.fixPlace, kPlaceBoxes);
   p.fix->add_flag("--json", p.fixJson, "Print one JSON object");
-  p.fix->add_option("--plot", p.fixOptions.plot, "Also draw the plotting sheet into a PNG file");
+  p.fix->add_option("--plot", p.fixOptions.plot, "Also draw the plotting sheet into a file: FILE.png or FILE.pdf");
 
   p.stars = app.add_subcommand("stars", "The navigational stars of the catalogue");
   p.stars->add_flag("--json", p.starsJson, "Print a JSON array");
@@ -464,7 +572,18 @@ int RunCli(const std::vector<std::string>& arguments, const CliContext& context)
   app.set_version_flag("--version", std::string(kProgramName) + " " + kVersion);
   app.require_subcommand(1);
   // A wrong command line is one message, on one line, with where to read more.
-  app.failure_message([](const CLI::App*, const CLI::Error& e) {
+  app.failure_message([](const CLI::App* program, const CLI::Error& e) {
+    // An option of another command, or of none: named with the command it was given to.
+    if (dynamic_cast<const CLI::ExtrasError*>(&e) != nullptr) {
+      for (const CLI::App* command : program->get_subcommands()) {
+        for (const std::string& extra : command->remaining()) {
+          if (extra.rfind("--", 0) == 0) {
+            return command->get_name() + " does not take " + extra + " (orrelin-cli " + command->get_name() +
+                   " --help lists its options)\n";
+          }
+        }
+      }
+    }
     return std::string(e.what()) + " (orrelin-cli --help lists the commands and options)\n";
   });
   ParsedCommands p;
@@ -479,6 +598,12 @@ int RunCli(const std::vector<std::string>& arguments, const CliContext& context)
   } catch (const CLI::ParseError& e) {
     app.exit(e, context.out, context.err);
     return kExitBadInput;
+  }
+  for (const CLI::App* command : app.get_subcommands()) {
+    if (const auto message = DecimalCommaMessage(*command)) {
+      context.err << *message << '\n';
+      return kExitBadInput;
+    }
   }
   const CliRun run(context);
   if (p.report->parsed()) return run.Report(p.what, p.reportOptions, p.reportJson);

@@ -6,6 +6,7 @@
 
 #include "app/date_box.h"
 #include "core/angle_text.h"
+#include "cli/json_number.h"
 #include "core/numbers.h"
 #include "navigation/sights_file.h"
 
@@ -17,7 +18,10 @@ std::string Padded(const std::string& label, std::size_t width) {
   return label.size() >= width ? label + " " : label + std::string(width - label.size(), ' ');
 }
 
-double Rounded(double x, double unit) { return std::round(x / unit) * unit; }
+double Rounded(double x, double unit) { return JsonNumber(x, static_cast<int>(std::lround(-std::log10(unit)))); }
+
+// How far off an intercept may be before the sight is worth a second look.
+constexpr double kLargestPlainIntercept = 60.0;  // nautical miles: one degree
 
 }  // namespace
 
@@ -29,7 +33,21 @@ std::string SightText(const navigation::Sight& sight, const navigation::SightRed
   return out;
 }
 
-std::string SightJson(const navigation::Sight& sight, const navigation::SightReduction& r) {
+std::vector<std::string> SightWarnings(const navigation::SightReduction& r) {
+  std::vector<std::string> warnings;
+  if (r.computedAltitude < 0.0) {
+    warnings.push_back("Hc " + AltitudeText(r.computedAltitude) +
+                       " is below the horizon: check the body, the time and the assumed position");
+  }
+  if (std::fabs(r.intercept) > kLargestPlainIntercept) {
+    warnings.push_back("The intercept, " + FixedText(std::fabs(r.intercept), 1) +
+                       " nm, is over 60': check the body, the time and the assumed position");
+  }
+  return warnings;
+}
+
+std::string SightJson(const navigation::Sight& sight, const navigation::SightReduction& r,
+                      const std::vector<std::string>& warnings) {
   nlohmann::ordered_json j;
   j["body"] = sight.body;
   j["limb"] = navigation::LimbText(sight.limb);
@@ -45,7 +63,8 @@ std::string SightJson(const navigation::Sight& sight, const navigation::SightRed
   nlohmann::ordered_json lines = nlohmann::ordered_json::array();
   for (std::size_t i = 0; i < r.lines.labels.size(); ++i) lines.push_back({r.lines.labels[i], r.lines.values[i]});
   j["lines"] = lines;
-  return j.dump(2) + "\n";
+  j["warnings"] = warnings;
+  return JsonText(j);
 }
 
 std::string FixText(const navigation::Fix& fix, const navigation::GeoPosition& assumed) {
@@ -67,7 +86,8 @@ std::string FixText(const navigation::Fix& fix, const navigation::GeoPosition& a
   return out;
 }
 
-std::string FixJson(const navigation::Fix& fix, const navigation::GeoPosition& assumed) {
+std::string FixJson(const navigation::Fix& fix, const navigation::GeoPosition& assumed,
+                    const std::vector<std::string>& messages) {
   nlohmann::ordered_json j;
   j["latitude_deg"] = Rounded(fix.position.latitude, 1e-6);
   j["longitude_deg"] = Rounded(fix.position.longitude, 1e-6);
@@ -90,7 +110,8 @@ std::string FixJson(const navigation::Fix& fix, const navigation::GeoPosition& a
                      {"residual_nm", Rounded(l.residual, 1e-3)}});
   }
   j["lines"] = lines;
-  return j.dump(2) + "\n";
+  j["messages"] = messages;
+  return JsonText(j);
 }
 
 }  // namespace orrelin::cli

@@ -2,6 +2,7 @@
 // "orrelin-cli sight" and "orrelin-cli fix": a sight reduced to its line of position,
 // and the fix from a file of sights, as text or JSON.
 #include <string>
+#include <vector>
 
 #include "navigation/fix.h"
 #include "navigation/sight_reduction.h"
@@ -9,8 +10,14 @@
 namespace orrelin::cli {
 
 std::string SightText(const navigation::Sight& sight, const navigation::SightReduction& reduction);
-std::string SightJson(const navigation::Sight& sight, const navigation::SightReduction& reduction);
+// What looks wrong in a reduction that still reduces: Hc below the horizon, an intercept
+// over 60'. The text says them on the error output, the JSON in "warnings".
+std::vector<std::string> SightWarnings(const navigation::SightReduction& reduction);
+std::string SightJson(const navigation::Sight& sight, const navigation::SightReduction& reduction,
+                      const std::vector<std::string>& warnings);
 std::string FixText(const navigation::Fix& fix, const navigation::GeoPosition& assumed);
-std::string FixJson(const navigation::Fix& fix, const navigation::GeoPosition& assumed);
+// The messages are those the text output says on the error output.
+std::string FixJson(const navigation::Fix& fix, const navigation::GeoPosition& assumed,
+                    const std::vector<std::string>& messages);
 
 }  // namespace orrelin::cli

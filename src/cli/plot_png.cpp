@@ -1,5 +1,6 @@
 #include "cli/plot_png.h"
 
+#include <cairo-pdf.h>
 #include <cairo.h>
 
 #include <cmath>
@@ -73,7 +74,27 @@ cairo_status_t Append(void* closure, const unsigned char* data, unsigned int len
   return CAIRO_STATUS_SUCCESS;
 }
 
+// The sheet's items, drawn in millimetres.
+void DrawSheet(cairo_t* cr, const navigation::PlottingSheet& sheet, double unitsPerMillimetre) {
+  cairo_scale(cr, unitsPerMillimetre, unitsPerMillimetre);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  for (const auto& item : sheet.items) Draw(cr, item);
+}
+
 }  // namespace
+
+std::string PlottingSheetPdf(const navigation::PlottingSheet& sheet) {
+  constexpr double kPointsPerMillimetre = 72.0 / 25.4;
+  const double size = navigation::kSheetSize * kPointsPerMillimetre;
+  std::string pdf;
+  cairo_surface_t* surface = cairo_pdf_surface_create_for_stream(Append, &pdf, size, size);
+  cairo_t* cr = cairo_create(surface);
+  DrawSheet(cr, sheet, kPointsPerMillimetre);
+  cairo_destroy(cr);
+  cairo_surface_finish(surface);
+  cairo_surface_destroy(surface);
+  return pdf;
+}
 
 std::string PlottingSheetPng(const navigation::PlottingSheet& sheet) {
   const int size = static_cast<int>(navigation::kSheetSize * kPixelsPerMillimetre);

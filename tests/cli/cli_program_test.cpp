@@ -5,7 +5,9 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -55,6 +57,27 @@ TEST(CliProgram, BadInputGivesTheMessageAndStatusTwo) {
        "No daily pages for 1700-01-01: precise places are given for the years 1800 to 2399 (the ephemeris files in "
        "/usr/share/libswe/ephe)\n"},
       {"ephemeris sun --from '2026-12-08 00:00' --to '2026-12-07 00:00'", "--to comes before --from\n"},
+      // A limit that is no number is said, not only refused.
+      {"identify --hs '13 3.6' --zn 184.6 --mag x", "--mag: Give the magnitude between -4.0 ja 8.0\n"},
+      {"identify --hs '13 3.6' --zn 184.6 --mag ''", "--mag: Give the magnitude between -4.0 ja 8.0\n"},
+      // A decimal comma, in any option, never read as a partial value or a range.
+      {"identify --hs '13 3.6' --zn 184.6 --mag 1,5", "--mag: Use point\n"},
+      {"report sun --lat '60 9,7 N'", "--lat: Use point\n"},
+      {"report sun --offset -2,5", "--offset: Use point\n"},
+      {"report sun --delta 69,2", "--delta: Use point\n"},
+      {"sight --body vega --utc '2026-09-21 20:00:00' --hs '35 20' --ie 1,2", "--ie: Use point\n"},
+      {"sight --body vega --utc '2026-09-21 20:00:00' --hs '35 20' --dr '35 30,5 N, 40 15 W'", "--dr: Use point\n"},
+      // The Sun's and the Moon's sights are of a limb; stars and planets have none.
+      {"sight --body Sun --utc '2026-12-08 14:32:10' --hs '23 41.6'", "--limb: lower or upper, for the Sun\n"},
+      {"sight --body moon --limb '' --utc '2026-12-08 14:32:10' --hs '23 41.6'", "--limb: lower or upper, for the Moon\n"},
+      {"sight --body Sirius --limb lower --utc '2026-12-08 14:32:10' --hs '23 41.6'",
+       "--limb: only the Sun and the Moon have limbs, not Sirius\n"},
+      {"sight --body venus --limb upper --utc '2026-12-08 14:32:10' --hs '23 41.6'",
+       "--limb: only the Sun and the Moon have limbs, not Venus\n"},
+      // A running fix needs both; the sheet's file is PNG or PDF.
+      {"fix none.csv --course 225", "--course: give --speed with it (a running fix needs both)\n"},
+      {"fix none.csv --speed 12", "--speed: give --course with it (a running fix needs both)\n"},
+      {"fix none.csv --plot sheet.svg", "--plot: the file's name ends in .png or .pdf\n"},
   };
   for (const auto& [arguments, message] : cases) {
     const Result r = RunCli(arguments);
@@ -63,6 +86,67 @@ TEST(CliProgram, BadInputGivesTheMessageAndStatusTwo) {
   }
   EXPECT_EQ(RunCli("report").status, 2);
   EXPECT_EQ(RunCli("--no-such-option").status, 2);
+}
+
+// A command offers only the options it reads: one it would ignore is refused.
+TEST(CliProgram, OptionsACommandDoesNotUseAreRefused) {
+  const std::string sight = "sight --body vega --utc '2026-09-21 20:00:00' --hs '35 20' ";
+  for (const std::string& arguments : std::vector<std::string>{"almanac 2026 --date 2026-01-01", "almanac 2026 --time 10:00:00", sight + "--date 2026-09-21",
+        sight + "--time 20:00:00", sight + "--bc", sight + "--offset -2", sight + "--delta 69.2",
+        "fix none.csv --date 2026-09-21", "fix none.csv --time 20:00:00", "fix none.csv --bc",
+        "satellites --lat '60 9.7 N'", "ephemeris sun --from '2026-12-08 00:00' --to '2026-12-08 01:00' --delta 69"}) {
+    const Result r = RunCli(arguments);
+    EXPECT_EQ(r.status, 2) << arguments;
+    const std::string option = arguments.substr(arguments.rfind("--"), arguments.find(' ', arguments.rfind("--")) -
+                                                                            arguments.rfind("--"));
+    const std::string command = arguments.substr(0, arguments.find(' '));
+    EXPECT_EQ(r.out, command + " does not take " + option + " (orrelin-cli " + command + " --help lists its options)\n")
+        << arguments;
+  }
+}
+
+// The JSON's numbers are the shortest texts of their rounded values, its texts untrimmed
+// of nothing that matters, and a star's name may come with blanks around it.
+TEST(CliProgram, JsonNumbersAndTextsAreClean) {
+  const std::regex longFraction("[0-9]\\.[0-9]{7,}");
+  const Result sight = RunCli("sight --body Sun --limb lower --utc '2026-12-08 14:32:10' --hs '23 41.6' --ie -1.2 "
+                              "--height 3 --dr '59 50 N, 24 50 E' --json");
+  ASSERT_EQ(sight.status, 0) << sight.out;
+  EXPECT_FALSE(std::regex_search(sight.out, longFraction)) << sight.out;
+  const Result ephemeris = RunCli("ephemeris sun moon aries sirius venus --from '2026-12-08 00:00' "
+                                  "--to '2026-12-10 02:00' --json");
+  ASSERT_EQ(ephemeris.status, 0);
+  EXPECT_FALSE(std::regex_search(ephemeris.out, longFraction));
+
+  const auto almanac = nlohmann::json::parse(RunCli("almanac 2026 --offset 0 --json").out);
+  ASSERT_GT(almanac["events"].size(), 40u);
+  for (const auto& event : almanac["events"]) {
+    const std::string time = event["time"];
+    EXPECT_TRUE(time.empty() || time.back() != ' ') << "\"" << time << "\"";
+  }
+  const Result star = RunCli("report star '  Sirius ' --json");
+  ASSERT_EQ(star.status, 0) << star.out;
+  EXPECT_EQ(nlohmann::json::parse(star.out)["title"], "Sirius");
+}
+
+// The README's own example: the Sun 7.9 degrees below the horizon at the assumed position.
+// The reduction is printed, with warnings.
+TEST(CliProgram, WarnsOfASightThatCannotBeRight) {
+  const std::string arguments =
+      "sight --body Sun --limb lower --utc '2026-12-08 14:32:10' --hs '23 41.6' --ie -1.2 --height 3 "
+      "--dr '59 50 N, 24 50 E'";
+  const Result text = RunCli(arguments);
+  ASSERT_EQ(text.status, 0) << text.out;
+  EXPECT_EQ(text.out.rfind("Hc -7° 55.2' is below the horizon: check the body, the time and the assumed position\n"
+                           "The intercept, 1909.0 nm, is over 60': check the body, the time and the assumed "
+                           "position\nSun lower limb, 2026-12-08 14:32:10 UT\n",
+                           0),
+            0u)
+      << text.out;
+  const auto json = nlohmann::json::parse(RunCli(arguments + " --json").out);
+  EXPECT_EQ(json["warnings"].size(), 2u);
+  EXPECT_NEAR(json["hc_deg"].get<double>(), -7.919, 0.001);
+  EXPECT_NEAR(json["intercept_nm"].get<double>(), 1909.0, 0.1);
 }
 
 TEST(CliProgram, StarsFromTheShippedCatalogue) {
@@ -112,19 +196,34 @@ TEST(CliProgram, ReducesASightAndFixesFromAFileOfSights) {
     for (const auto& line : orrelin::navigation::SightsLines(sights)) out << line << "\n";
     out << "2026-09-21 20:00:00,Vega,,ninety,0,12,1020,18\n";
   }
-  const Result r = RunCli("fix '" + file.string() + "' --dr '35 10 N, 40 40 W' --json");
+  const auto pdf = folder.Path() / "sheet.pdf", png = folder.Path() / "sheet.PNG";
+  const Result r = RunCli("fix '" + file.string() + "' --dr '35 10 N, 40 40 W' --json --plot '" + pdf.string() + "'");
   ASSERT_EQ(r.status, 0) << r.out;
-  const auto json = nlohmann::json::parse(r.out.substr(r.out.find('{')));
+  const auto json = nlohmann::json::parse(r.out);  // the messages are in it, not before it
   EXPECT_NEAR(json["latitude_deg"].get<double>(), 35.5, 0.1 / 60);
   EXPECT_NEAR(json["longitude_deg"].get<double>(), -40.25, 0.1 / 60);
   EXPECT_EQ(json["lines"].size(), 3u);
-  EXPECT_NE(r.out.find("line 5: the sextant altitude"), std::string::npos);  // told, the others kept
+  ASSERT_EQ(json["messages"].size(), 1u);
+  EXPECT_NE(json["messages"][0].get<std::string>().find("line 5: the sextant altitude"), std::string::npos);
+  const auto starts = [](const std::filesystem::path& path, const std::string& magic) {
+    std::ifstream in(path, std::ios::binary);
+    std::string head(magic.size(), '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    return head == magic;
+  };
+  EXPECT_TRUE(starts(pdf, "%PDF-"));
+  // Without --dr the fix says which assumed position it took (the first-start place).
+  const Result fromPlace = RunCli("fix '" + file.string() + "' --plot '" + png.string() + "'");
+  ASSERT_EQ(fromPlace.status, 0) << fromPlace.out;
+  EXPECT_NE(fromPlace.out.find("No --dr: the assumed position is the place, 60 9.7 N, 24 57.3 E\n"), std::string::npos);
+  EXPECT_TRUE(starts(png, "\x89PNG"));
 
   const Result sight = RunCli("sight --body vega --utc '2026-09-21 20:00:00' --hs '" +
                               orrelin::navigation::SextantAltitudeText(sights[0].sextantAltitude) +
                               "' --ie -1.2 --height 12 --pressure 1020 --temp 18 --dr '35 30 N, 40 15 W' --json");
   ASSERT_EQ(sight.status, 0) << sight.out;
   EXPECT_NEAR(nlohmann::json::parse(sight.out)["intercept_nm"].get<double>(), 0.0, 0.1);
+  EXPECT_TRUE(nlohmann::json::parse(sight.out)["warnings"].empty());
   EXPECT_EQ(RunCli("fix '" + (folder.Path() / "none.csv").string() + "'").status, 2);
   EXPECT_EQ(RunCli("sight --body vega --utc '2026-09-21 20:00:00' --hs '35 20' --dr 'here'").out,
             "--dr: give the position as \"59 50 N, 24 50 E\"\n");
