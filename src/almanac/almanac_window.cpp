@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/angle_text.h"
 #include "core/calendar.h"
 #include "core/numbers.h"
 #include "report/body_report.h"
@@ -28,6 +29,7 @@ std::optional<AlmanacCount> StartAlmanacCount(const std::string& yearText, bool 
   }
   AlmanacCount count;
   count.range = AlmanacRangeOf(AstronomicalYear(static_cast<int>(typed.value), main.beforeChrist), *offset);
+  count.header = AlmanacPlaceLine(main, *offset);
   count.events = CollectYearEvents(count.range);
   if (total) {
     const auto observer = ReadObserverInWholeMetres(main);
@@ -49,9 +51,27 @@ std::optional<AlmanacCount> StartAlmanacCount(const std::string& yearText, bool 
 std::vector<std::string> FinishAlmanacCount(AlmanacCount& count, const std::vector<AlmanacEvent>& nearEachOther) {
   count.events.insert(count.events.end(), nearEachOther.begin(), nearEachOther.end());
   SortEvents(count.events);
-  std::vector<std::string> lines{""};
+  std::vector<std::string> lines{count.header};
   for (const AlmanacLine& line : AlmanacLines(count.events, count.range)) lines.push_back(line.Line());
   return lines;
+}
+
+std::string AlmanacPlaceLine(const MainWindowRecord& main, double utcMinusLocalHours) {
+  std::string line = "Local time";
+  const auto latitude = ReadPlaceAngle(main.latDeg, main.latMin, 90);
+  const auto longitude = ReadPlaceAngle(main.lonDeg, main.lonMin, 180);
+  if (latitude && longitude) {
+    line += " at " + DegMinText(*latitude) + (main.north ? " N, " : " S, ") + DegMinText(*longitude) +
+            (main.west ? " W" : " E");
+  }
+  line += ": UTC";
+  // Local time = UTC - offset, in whole minutes.
+  const long long minutes = std::llround(std::fabs(utcMinusLocalHours) * 60.0);
+  if (minutes == 0) return line;
+  line += utcMinusLocalHours < 0 ? " + " : " - ";
+  line += WholeText(minutes / 60) + " h";
+  if (minutes % 60 != 0) line += " " + TwoDigitText(minutes % 60) + " m";
+  return line;
 }
 
 std::string AlmanacYearText(int year) { return WholeText(year).substr(0, 4); }

@@ -15,6 +15,7 @@ inline constexpr int kLastAlmanacYear = 2999;
 
 struct AlmanacCount {
   AlmanacRange range;
+  std::string header;                     // AlmanacPlaceLine: whose local times these are
   std::vector<AlmanacEvent> events;       // the "partial" events, collected in their order
   std::optional<ProximityInput> proximity;  // "total" with a place that passed its check
 };
@@ -26,8 +27,13 @@ struct AlmanacCount {
 std::optional<AlmanacCount> StartAlmanacCount(const std::string& yearText, bool total, MainWindowRecord& main,
                                               MessageSink& sink);
 
+// "Local time at 60° 09.7' N, 24° 57.3' E: UTC + 2 h": the place of the main window's
+// boxes (left out when they do not read) and its offset, for the list's first line, its
+// printout and the command line.
+std::string AlmanacPlaceLine(const MainWindowRecord& main, double utcMinusLocalHours);
+
 // Adds the pairs the proximity search found, sorts, and gives the list's lines: line 0
-// empty, then one line for each event.
+// says whose local times they are (AlmanacPlaceLine), then one line for each event.
 std::vector<std::string> FinishAlmanacCount(AlmanacCount& count, const std::vector<AlmanacEvent>& nearEachOther);
 
 // The year of the main window's date for the year box: at most 4 characters.

@@ -48,7 +48,7 @@ GregorianInstant GregorianOf(double jd) {
 
 // The UT Julian day of an event: Easter is its date (at 0h), the others lose Delta T.
 double UtOf(const AlmanacLine& line, const AlmanacRange& range) {
-  return line.kind == kEaster ? line.instant : line.instant - range.deltaTSeconds / 86400.0;
+  return line.kind == kEaster ? line.localJulianDay : line.instant - range.deltaTSeconds / 86400.0;
 }
 
 std::string UtcText(const AlmanacLine& line, const AlmanacRange& range) {
@@ -112,6 +112,7 @@ std::optional<AlmanacListing> AlmanacOf(const std::string& yearText, bool total,
   SortEvents(count->events);
   AlmanacListing listing;
   listing.title = AlmanacTitle(count->range.year);
+  listing.header = count->header;
   listing.range = count->range;
   listing.lines = AlmanacLines(count->events, count->range);
   listing.messages = messages;
@@ -120,7 +121,7 @@ std::optional<AlmanacListing> AlmanacOf(const std::string& yearText, bool total,
 
 std::string AlmanacText(const AlmanacListing& listing) {
   std::ostringstream out;
-  out << listing.title << "\n\n";
+  out << listing.title << "\n" << listing.header << "\n\n";
   for (const auto& line : listing.lines) out << TrimmedRight(line.Line()) << '\n';
   return out.str();
 }

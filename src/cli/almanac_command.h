@@ -12,6 +12,7 @@ namespace orrelin::cli {
 
 struct AlmanacListing {
   std::string title;
+  std::string header;  // whose local times: the window's first line
   AlmanacRange range;
   std::vector<AlmanacLine> lines;
   std::vector<std::string> messages;

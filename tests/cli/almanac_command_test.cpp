@@ -47,6 +47,30 @@ TEST(CliAlmanac, JsonCarriesTheListsTexts) {
   EXPECT_EQ(bc["events"][0]["date"].get<std::string>().rfind("-0002-", 0), 0u);
 }
 
+TEST(CliAlmanac, TheTextSaysWhoseLocalTimesItGives) {
+  const std::string text = AlmanacText(Listing("2000"));
+  EXPECT_EQ(text.substr(0, text.find("\n\n")),
+            "Almanac for the year 2000\nLocal time at 60° 09.7' N, 24° 57.3' E: UTC + 2 h");
+  // The offset as local time = UTC - offset, in hours and minutes; a place that does
+  // not read is left out.
+  struct Case {
+    const char* offset;
+    const char* latDeg;
+    const char* line;
+  };
+  for (const Case c : {Case{"0", "60", "Local time at 60° 09.7' N, 24° 57.3' E: UTC"},
+                       Case{"5", "60", "Local time at 60° 09.7' N, 24° 57.3' E: UTC - 5 h"},
+                       Case{"-5.75", "91", "Local time: UTC + 5 h 45 m"}}) {
+    MainWindowRecord main = Helsinki();
+    main.utcMinusLocal = c.offset;
+    main.latDeg = c.latDeg;
+    std::vector<std::string> messages;
+    const auto listing = AlmanacOf("2000", false, main, messages);
+    ASSERT_TRUE(listing) << c.offset;
+    EXPECT_EQ(listing->header, c.line);
+  }
+}
+
 TEST(CliAlmanac, ARefusedYearSaysWhy) {
   for (const char* year : {"3000", "-1", "abc"}) {
     MainWindowRecord main = Helsinki();
