@@ -87,7 +87,9 @@ void RestorePlace(const SettingsValues& settings, MainWindowRecord& main, std::v
   if (const auto place = settings.Get("Place")) main.place = *place;
   if (const auto delta = settings.Get("Delta")) {
     if (delta->empty() || ReadDeltaBox(*delta).status != DeltaBoxStatus::kRefused) {
+      // Only typed values are saved; an older version's saved value is kept as typed too.
       main.delta = *delta;
+      main.deltaTyped = !delta->empty();
     } else {
       reset.emplace_back("Delta");
     }
@@ -215,7 +217,7 @@ void SaveMainSettings(const SettingsFile& settings, const MainWindowRecord& main
       {"LonDeg", main.lonDeg},     {"LonMin", main.lonMin},
       {"Height", main.height},     {"Temp", main.temperature},
       {"Pressure", main.pressure}, {"Place", main.place},
-      {"Dif", main.utcMinusLocal}, {"Delta", main.delta},
+      {"Dif", main.utcMinusLocal}, {"Delta", main.deltaTyped ? main.delta : ""},  // a filled-in value is not kept
       {"LatPos", main.north ? "N" : "S"}, {"LonPos", main.west ? "W" : "E"},
       {"Precise", main.precise ? "1" : "0"},
   };

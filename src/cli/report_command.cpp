@@ -156,6 +156,7 @@ bool ApplyPlaceOptions(const PlaceOptions& o, MainWindowRecord& main, MessageSin
       return false;
     }
     main.delta = *o.delta;
+    main.deltaTyped = true;
   }
   main.precise = o.precise;  // scripts ask for it each time, whatever the window saved
   UpdateLocalTime(main);

@@ -16,6 +16,7 @@
 #include "planets/apparent_place.h"
 #include "report/body_report.h"
 #include "report/observer_reading.h"
+#include "report/report_start.h"
 #include "stars/star_file.h"
 #include "stars/star_place.h"
 
@@ -98,6 +99,7 @@ struct SearchMoment {
   ObservedPlace observed;
   double observedAltitude = 0.0, observedAzimuth = 0.0;  // the sight, degrees
   double siderealHours = 0.0;  // apparent, at the moment
+  double deltaT = 0.0;  // seconds, the report's for this moment
   GeocentricPosition geocentric;
 };
 
@@ -135,8 +137,9 @@ struct SearchResult {
 
 void SearchPlanets(const SearchMoment& m, SearchResult& slots) {
   const JulianDayEpochs e = JulianDayTwoEpochs(m.date, m.hours, m.beforeChrist);
+  const double t1900 = e.t1900 + m.deltaT / 86400.0 / 36525.0;  // the places at TT, as the report's
   for (const auto& [code, planet] : kSearchedPlanets) {
-    const PlanetPlace p = PlanetApparentPlace(planet, e.t1900, e.jd, nullptr);
+    const PlanetPlace p = PlanetApparentPlace(planet, t1900, e.jd, nullptr);
     // Saturn's magnitude is not computed: "?", counted as 0.
     const std::string magnitude = planet == Planet::kSaturn ? "?" : p.magnitude;
     const double value = planet == Planet::kSaturn ? 0.0 : ReadDecimal(p.magnitude).value;
@@ -150,11 +153,12 @@ void SearchStars(const SearchMoment& m, const std::filesystem::path& starFile, S
   const StarCatalogue catalogue = LoadStarCatalogue(starFile);
   if (!catalogue.message.empty()) sink.ShowMessage(catalogue.message);
   const JulianDayResult day = JulianDay(m.date, m.hours, m.beforeChrist);
-  const NutationResult nutation = Nutation(day.t, nullptr);
+  const double t = day.t + m.deltaT / 86400.0 / 36525.0;  // the places at TT, as the report's
+  const NutationResult nutation = Nutation(t, nullptr);
   for (std::size_t i = 0; i < catalogue.records.size(); ++i) {
     const auto& star = catalogue.values[i];
     if (!star || catalogue.magnitudes[i] > m.magnitudeLimit) continue;  // unnamed, or too faint
-    const EquatorialPlace p = StarApparentPlace(*star, day.t, nutation);
+    const EquatorialPlace p = StarApparentPlace(*star, t, nutation);
     slots.Keep(Evaluate(m, catalogue.records[i].Name(), catalogue.records[i].fields[6],
                         {p.rightAscension, p.declination, 0.0}));
   }
@@ -245,6 +249,7 @@ bool IdentifyOk(TIdentifyForm& form, MainWindowRecord& main, const std::filesyst
   m.beforeChrist = main.beforeChrist;
   // Every body is taken at the same instant: the date at 0h and the hours of the day.
   m.siderealHours = SiderealTime(m.hours, JulianDay(m.date, m.hours, m.beforeChrist).jd).apparent;
+  m.deltaT = ReportDeltaT(main, m.date, m.hours);
   m.geocentric = ObserverGeocentric(m.observer.latitude, m.observer.height);
   const NumberRead azimuth = ReadDecimal(form.azimuth);
   const auto observed = ObservedAltitudeOfBoxes(form);

@@ -24,16 +24,6 @@ namespace orrelin {
 
 namespace {
 
-struct DeltaTRow {
-  int year;
-  double firstHalf;
-  double secondHalf;
-};
-constexpr std::array<DeltaTRow, 12> kDeltaTTable{{{2001, 64.09, 64.2}, {2002, 64.3, 64.41}, {2003, 64.47, 64.55},
-                                                  {2004, 64.57, 64.65}, {2005, 64.65, 64.8}, {2006, 64.85, 64.99},
-                                                  {2007, 65.15, 65.34}, {2008, 65.45, 65.63}, {2009, 65.7, 65.7},
-                                                  {2010, 66.5, 66.5}, {2011, 67.1, 67.1}, {2012, 68.0, 68.0}}};
-
 std::string DeclinationText(double declination) {
   return DegMinSecText(declination) + (declination > 0 ? "  N" : "  S");
 }
@@ -67,12 +57,22 @@ PlacesAtZero BookPlacesAtZero(const std::string& bodyCode, const TCalendarDate& 
 }  // namespace
 
 TimeArguments TimeArgumentsOf(const std::string& bodyCode, const TCalendarDate& date, double hours, bool bc) {
-  if (IsPlanet(bodyCode)) {
-    const JulianDayEpochs e = JulianDayTwoEpochs(date, hours, bc);
-    return {e.jd, e.t1900, DeltaT(e.t2000)};
-  }
   const JulianDayResult r = JulianDay(date, hours, bc);
+  // Delta T of the instant itself, for the planets too (not of 0h).
+  if (IsPlanet(bodyCode)) return {r.jd, JulianDayTwoEpochs(date, hours, bc).t1900, DeltaT(r.t)};
   return {r.jd, r.t, DeltaT(r.t)};
+}
+
+double DynamicalCenturies(const TimeArguments& now) { return now.t + now.deltaT / 86400.0 / 36525.0; }
+
+bool DeltaBoxApplies(const TCalendarDate& date, bool bc) { return date.year > 2000 && !bc; }
+
+double ReportDeltaT(const MainWindowRecord& main, const TCalendarDate& date, double hours) {
+  if (DeltaBoxApplies(date, main.beforeChrist) && main.deltaTyped && !main.delta.empty()) {
+    const DeltaBoxRead typed = ReadDeltaBox(main.delta);
+    if (typed.status != DeltaBoxStatus::kRefused) return typed.value;
+  }
+  return DeltaT(JulianDay(date, hours, main.beforeChrist).t);
 }
 
 void WriteRisingAndSetting(const std::string& bodyCode, const PlacesAtZero& places, double deltaT,
@@ -115,13 +115,6 @@ void WriteRisingAndSetting(const std::string& bodyCode, const PlacesAtZero& plac
       *twilightBoxes[k - 1].second = LocalHourMinText(24 * events[k].setting, offset);
     }
   }
-}
-
-std::optional<double> DeltaTTable(int year, int month) {
-  for (const auto& row : kDeltaTTable) {
-    if (row.year == year) return month <= 6 ? row.firstHalf : row.secondHalf;
-  }
-  return std::nullopt;
 }
 
 std::optional<ReportStart> StartReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink& sink,
@@ -175,10 +168,10 @@ std::optional<ReportStart> StartReport(MainWindowRecord& main, ReportWindowRecor
   start.beforeChrist = main.beforeChrist;
   start.now = TimeArgumentsOf(bodyCode, start.date, start.hours, start.beforeChrist);
 
-  if (start.date.year > 2000 && !start.beforeChrist) {
-    // The kept half-year values where there are any; otherwise the measured Delta T of the moment.
-    if (const auto kept = DeltaTTable(start.date.year, start.date.month)) start.now.deltaT = *kept;
-    if (!main.delta.empty()) {
+  if (DeltaBoxApplies(start.date, start.beforeChrist)) {
+    // Only a value the user typed stays; one a report filled in is Delta T of its own
+    // moment, filled in afresh for each report (never read back rounded).
+    if (main.deltaTyped && !main.delta.empty()) {
       const DeltaBoxRead typed = ReadDeltaBox(main.delta);
       if (typed.status == DeltaBoxStatus::kRefused) {
         sink.ShowMessage(kMessageBadDeltaT);
@@ -188,6 +181,7 @@ std::optional<ReportStart> StartReport(MainWindowRecord& main, ReportWindowRecor
       start.now.deltaT = typed.value;
     } else {
       main.delta = FixedText(start.now.deltaT, 1);
+      main.deltaTyped = false;
     }
   }
   if (bodyCode == kStar) {
@@ -205,10 +199,12 @@ void BookReport(const ReportStart& start, ReportWindowRecord& report) {
   const Observer& observer = start.observer;
   const TimeArguments& now = start.now;
   ExplanationLines* lines = &report.lines;
-  ReportLine(lines, "T diff (Julian centuries):", FixedText(now.t, 12));
+  // The place at TT; the line shows the T it was computed with.
+  const double dynamical = DynamicalCenturies(now);
+  ReportLine(lines, "T diff (Julian centuries):", FixedText(dynamical, 12));
 
   const StarValues* starValues = start.star ? &*start.star : nullptr;
-  const BodyPlaceResult body = BodyPlace(bodyCode, now.t, now.jd, lines, starValues);
+  const BodyPlaceResult body = BodyPlace(bodyCode, dynamical, now.jd, lines, starValues);
   if (!body.magnitude.empty()) report.magnitude = body.magnitude;
   if (bodyCode == kMoon) {
     report.phase = body.moonPhase;

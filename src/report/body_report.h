@@ -10,12 +10,10 @@
 
 namespace orrelin {
 
-// Delta T in seconds kept for the years 2001..2012 by half year; none for other years.
-std::optional<double> DeltaTTable(int year, int month);
-
-// Reads the body code, place and moment from `main`, fills `report`, and writes back
-// into `main` where the run says so (empty minutes boxes, the Delta box). For "STAR"
-// the star comes from the star window's boxes, read once per run.
+// The whole report, for the window and the command line alike. Reads the body code,
+// place and moment from `main`, fills `report`, and writes back into `main` where the
+// run says so (empty minutes boxes, the Delta box). For "STAR" the star comes from the
+// star window's boxes, read once per run.
 void BodyReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink& sink,
                 StarWindowRecord* starWindow = nullptr);
 

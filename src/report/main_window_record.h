@@ -24,6 +24,7 @@ struct MainWindowRecord {
   std::string localTime;                // edLocTime
   bool pcTime = true;                   // rbPcTime / rbOthTime
   std::string delta;                    // edDelta, seconds
+  bool deltaTyped = false;              // edDelta holds what the user typed, not a value a report filled in
   std::string bodyCode;                 // Label9
   bool precise = false;                 // chPrecise: the report from the precise ephemeris
 };

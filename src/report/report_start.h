@@ -16,13 +16,24 @@
 namespace orrelin {
 
 // The time arguments of one instant: J2000 centuries for the Sun, the Moon and
-// stars; 1900 centuries for the planets (with Delta T from J2000 at 0h).
+// stars; 1900 centuries for the planets; Delta T of the instant.
 struct TimeArguments {
   double jd = 0.0;  // at 0h UT of the date
-  double t = 0.0;
-  double deltaT = 0.0;  // seconds, the Delta box's when it holds one
+  double t = 0.0;   // UT
+  double deltaT = 0.0;  // seconds, the Delta box's when the user typed one
 };
 TimeArguments TimeArgumentsOf(const std::string& bodyCode, const TCalendarDate& date, double hours, bool bc);
+
+// T in dynamical time, TT = UT + Delta T: the bodies' places are computed for it,
+// while sidereal time and the hour angles stay at UT.
+double DynamicalCenturies(const TimeArguments& now);
+
+// Whether a report of this date reads and fills the Delta box: the years after 2000.
+bool DeltaBoxApplies(const TCalendarDate& date, bool bc);
+
+// The Delta T a report of this moment uses: a value the user typed into the Delta box
+// (for the years it applies to), otherwise Delta T of the moment.
+double ReportDeltaT(const MainWindowRecord& main, const TCalendarDate& date, double hours);
 
 struct ReportStart {
   std::string bodyCode;

@@ -277,6 +277,8 @@ QWidget* TOrrelinForm::BuildMoment() {
   auto* deltaLayout = new QHBoxLayout(deltaPanel_);
   deltaLayout->setContentsMargins(0, 0, 0, 0);
   delta_ = Box("edDelta", "Latest value may be given", 60);
+  // What the user types stays; what a report fills in is refilled for each report's date.
+  connect(delta_, &QLineEdit::textEdited, this, [this](const QString& text) { deltaTyped_ = !text.isEmpty(); });
   deltaLayout->addWidget(new QLabel("Delta"));
   deltaLayout->addWidget(delta_);
   deltaLayout->addWidget(new QLabel("sec"));
@@ -408,6 +410,7 @@ MainWindowRecord TOrrelinForm::ToRecord() const {
   r.localTime = S(localTime_->text());
   r.pcTime = pcTime_->isChecked();
   r.delta = S(delta_->text());
+  r.deltaTyped = deltaTyped_;
   r.bodyCode = S(bodyCode_->text());
   r.precise = precise_->isChecked();
   return r;
@@ -441,6 +444,7 @@ void TOrrelinForm::FromRecord(const MainWindowRecord& r) {
   localTime_->setText(Q(r.localTime));
   (r.pcTime ? pcTime_ : otherTime_)->setChecked(true);
   delta_->setText(Q(r.delta));
+  deltaTyped_ = r.deltaTyped;
   bodyCode_->setText(Q(r.bodyCode));
   precise_->setChecked(r.precise);
   DateChanged();
@@ -448,13 +452,11 @@ void TOrrelinForm::FromRecord(const MainWindowRecord& r) {
 
 void TOrrelinForm::RunBodyReport(const std::string& bodyCode) {
   bodyCode_->setText(Q(bodyCode));
-  const int runs = bodyCode == "MOON" ? 2 : 1;  // the Moon's report runs twice
-  for (int run = 0; run < runs; ++run) {
-    MainWindowRecord record = ToRecord();
-    BodyReport(record, planetForm_->Record(), reportSink_, &starForm_->Record());
-    FromRecord(record);
-    planetForm_->Apply();
-  }
+  // Once, by the report function the command line runs too.
+  MainWindowRecord record = ToRecord();
+  BodyReport(record, planetForm_->Record(), reportSink_, &starForm_->Record());
+  FromRecord(record);
+  planetForm_->Apply();
 }
 
 void TOrrelinForm::OpenSatellites() {

@@ -119,6 +119,7 @@ class TOrrelinForm : public QMainWindow {
   QRadioButton *pcTime_ = nullptr, *otherTime_ = nullptr;
   QWidget* deltaPanel_ = nullptr;
   QLineEdit* delta_ = nullptr;
+  bool deltaTyped_ = false;  // edDelta holds what the user typed
   QLabel* bodyCode_ = nullptr;
   QTimer* timer_ = nullptr;
 };

@@ -101,6 +101,7 @@ TEST(MainWindowStart, SavedPlaceIsRestoredAtTheNextStart) {
   first.place = "Sydney, Australia";
   first.height = "12.5";
   first.delta = "69.3";
+  first.deltaTyped = true;
   const SettingsFile settings(env.settingsFolder / "settings.ini");
   SaveMainSettings(settings, first, WindowPosition{40, 50});
 
@@ -115,12 +116,42 @@ TEST(MainWindowStart, SavedPlaceIsRestoredAtTheNextStart) {
   EXPECT_EQ(second.place, "Sydney, Australia");
   EXPECT_EQ(second.height, "12.5");
   EXPECT_EQ(second.delta, "69.3");
+  EXPECT_TRUE(second.deltaTyped);
   ASSERT_TRUE(r.mainWindowPosition.has_value());
   EXPECT_EQ(r.mainWindowPosition->top, 40);
   EXPECT_EQ(r.mainWindowPosition->left, 50);
   // The second start writes the presets of the screen (class 1).
   EXPECT_EQ(settings.Read("ResFonts"), "1");
   EXPECT_EQ(settings.Read("fPlanet"), "0,-1,349");
+}
+
+TEST(MainWindowStart, OnlyATypedDeltaIsSavedAndASavedOneCountsAsTyped) {
+  struct Case {
+    std::string name;
+    std::string box;
+    bool typed;
+    std::string saved;
+  };
+  // A file of an older version holds a filled-in value like a typed one: it is kept.
+  const std::vector<Case> cases = {{"typed", "69.3", true, "69.3"},
+                                   {"filled in by a report", "70.2", false, ""},
+                                   {"empty", "", false, ""}};
+  for (const auto& c : cases) {
+    TempFolder folder;
+    const StartEnvironment env = Environment(folder);
+    MainWindowRecord first;
+    RecordingMessageSink sink;
+    Start(env, first, sink);
+    first.delta = c.box;
+    first.deltaTyped = c.typed;
+    const SettingsFile settings(env.settingsFolder / "settings.ini");
+    SaveMainSettings(settings, first, std::nullopt);
+    EXPECT_EQ(settings.Read("Delta").value_or("<none>"), c.saved) << c.name;
+    MainWindowRecord second;
+    Start(env, second, sink);
+    EXPECT_EQ(second.delta, c.saved) << c.name;
+    EXPECT_EQ(second.deltaTyped, !c.saved.empty()) << c.name;
+  }
 }
 
 TEST(MainWindowStart, PresetsFollowAChangeOfScreenClass) {

@@ -178,5 +178,34 @@ TEST(IdentifySights, TheBodySightedComesFirst) {
   EXPECT_GE(first, sights * 97 / 100);
 }
 
+TEST(IdentifySights, ThePanelsShowTheReportsNumbers) {
+  // The places at TT with the report's Delta T: filled in, or typed (a typed value far
+  // from the true one shows any place taken without it).
+  const std::vector<std::pair<std::string, bool>> deltas = {{"", false}, {"100000", true}};
+  for (const auto& [delta, typed] : deltas) {
+    MainWindowRecord main = HelsinkiAt({2026, 1, 15}, "18:00:00", "3");
+    main.delta = delta;
+    main.deltaTyped = typed;
+    MainWindowRecord forReport = main;
+    forReport.bodyCode = "JUPITER";
+    ReportWindowRecord report;
+    RecordingMessageSink sink;
+    BodyReport(forReport, report, sink);
+    const auto s = ReportOf(main, "JUPITER", nullptr);
+    ASSERT_TRUE(s);
+    const DegMinFieldTexts hs = DegMinFields(SextantAltitude(s->altitude, main));
+    TIdentifyForm form;
+    form.hmDeg = hs.degrees;
+    form.hmMin = hs.minutes;
+    form.azimuth = FixedText(s->azimuth, 1);
+    form.magnitudeLimit = "6.0";
+    ASSERT_TRUE(IdentifyOk(form, main, ORRELIN_SHIPPED_STAR_FILE, sink)) << delta;
+    ASSERT_EQ(form.panels[0].name, "JUPITER") << delta;
+    EXPECT_EQ(form.panels[0].lha, report.localHourAngle) << delta;
+    EXPECT_EQ(form.panels[0].altitude, report.altitude) << delta;
+    EXPECT_EQ(form.panels[0].azimuth, report.azimuth) << delta;
+  }
+}
+
 }  // namespace
 }  // namespace orrelin

@@ -19,7 +19,7 @@ namespace {
 using namespace orrelin::testing;
 
 TEST(Horizons, MoonTopocentricPlaceAndHorizontalCoordinates) {
-  double maxPlace = 0.0, maxAltitude = 0.0, maxAzimuth = 0.0;
+  double maxPlace = 0.0, maxAltitude = 0.0, maxAzimuth = 0.0, maxPlace1950To2050 = 0.0;
   for (const EphemerisRow& r : LoadHorizons("Moon_apparent")) {
     const double jd0 = JulianDayAtZero(r);
     const double t = (jd0 + r.hours / 24.0 - 2451545.0) / 36525.0;
@@ -27,8 +27,10 @@ TEST(Horizons, MoonTopocentricPlaceAndHorizontalCoordinates) {
     const EquatorialPlace topocentric =
         TopocentricCorrection({moon.place.rightAscension, moon.place.declination}, moon.place.parallax,
                               kSiteLongitudeWest, kSiteLatitude, kSiteHeight, r.hours, jd0);
-    maxPlace = std::max(maxPlace, SeparationArcSeconds({topocentric.rightAscension, topocentric.declination},
-                                                       {r.rightAscension, r.declination}));
+    const double place = SeparationArcSeconds({topocentric.rightAscension, topocentric.declination},
+                                              {r.rightAscension, r.declination});
+    maxPlace = std::max(maxPlace, place);
+    if (r.year >= 1950 && r.year < 2050) maxPlace1950To2050 = std::max(maxPlace1950To2050, place);
     const double gha = HourAngle(topocentric.rightAscension,
                                  SiderealTime(r.hours, jd0).apparent);
     const HorizontalResult h = HorizontalCoordinates(kSiteLatitude, kSiteLongitudeWest, 10, 1010,
@@ -39,11 +41,12 @@ TEST(Horizons, MoonTopocentricPlaceAndHorizontalCoordinates) {
                                             std::cos(r.elevation * std::numbers::pi / 180.0));
     }
   }
-  std::printf("Moon place max %.1f'', altitude max %.1f', azimuth max %.1f'\n", maxPlace, maxAltitude * 60,
-              maxAzimuth * 60);
+  std::printf("Moon place max %.1f'' (1950-2050 %.1f''), altitude max %.1f', azimuth max %.1f'\n", maxPlace,
+              maxPlace1950To2050, maxAltitude * 60, maxAzimuth * 60);
   // The truncated theory is good to about 10'' in longitude and 4'' in latitude;
   // the short nutation adds a few seconds more.
-  EXPECT_LT(maxPlace, 60.0);
+  EXPECT_LT(maxPlace, 30.0);
+  EXPECT_LT(maxPlace1950To2050, 20.0);
   EXPECT_LT(maxAltitude * 60, 1.0);
   EXPECT_LT(maxAzimuth * 60, 1.0);
 }
