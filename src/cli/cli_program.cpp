@@ -562,6 +562,27 @@ void AddCommands(CLI::App& app, ParsedCommands& p) {
 
 }  // namespace
 
+std::vector<CommandHelp> CommandHelps() {
+  CLI::App app;
+  ParsedCommands p;
+  AddCommands(app, p);
+  std::vector<CommandHelp> helps;
+  for (const CLI::App* command : app.get_subcommands([](CLI::App*) { return true; })) {
+    CommandHelp help{command->get_name(), command->get_description(), {}};
+    for (const bool positional : {true, false}) {
+      for (const CLI::Option* option : command->get_options()) {
+        if (option->get_name().empty() || option->get_name() == "--help") continue;
+        if (option->get_positional() != positional) continue;
+        const bool flag = option->get_expected_max() == 0;
+        help.options.push_back(OptionHelp{option->get_name(), flag || positional ? "" : option->get_type_name(),
+                                          option->get_description(), option->get_required()});
+      }
+    }
+    helps.push_back(help);
+  }
+  return helps;
+}
+
 int RunCli(const std::vector<std::string>& arguments, const CliContext& context) {
   CLI::App app{
       "Orrelin: astronomy and celestial navigation from the command line.\n"

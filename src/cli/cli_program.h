@@ -26,4 +26,18 @@ struct CliContext {
 // Runs the program on the arguments after its name. 0: done; 2: bad input, one message said.
 int RunCli(const std::vector<std::string>& arguments, const CliContext& context);
 
+// The commands and their options as the program's --help lists them, for the man page,
+// which is made from them at build time so that it cannot drift from the program.
+struct OptionHelp {
+  std::string name;         // "--lat", or a positional argument's "YEAR"
+  std::string value;        // what follows the option ("TEXT"); empty for a flag
+  std::string description;
+  bool required = false;
+};
+struct CommandHelp {
+  std::string name, description;
+  std::vector<OptionHelp> options;  // positional arguments first, in the order of --help
+};
+std::vector<CommandHelp> CommandHelps();
+
 }  // namespace orrelin::cli
