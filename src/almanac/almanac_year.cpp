@@ -1,5 +1,6 @@
 #include "almanac/almanac_year.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <utility>
@@ -220,21 +221,37 @@ std::vector<AlmanacLine> AlmanacLines(const std::vector<AlmanacEvent>& sorted, c
 std::string AlmanacTitle(int astronomicalYear) { return "Almanac for the year " + WholeText(astronomicalYear); }
 
 std::vector<PrintedPage> AlmanacPages(const std::vector<std::string>& listLines, int astronomicalYear,
-                                      int pageHeight) {
+                                      const PageArea& area, const TextWidth& textWidth) {
+  // The counter starts at 3 and a page ends when it passes 48: 45 lines on page 1, 49 on
+  // the others. The step is a sixtieth of the page and a little, unless that would run
+  // the last line off the page; the print gets smaller when the lines cannot fit.
+  constexpr int kFirstPageLines = 45, kPageLines = 49;
+  const int firstTop = area.Pixels(200), top = area.Pixels(120);
+  int size = 10, step = 0, widest = 0;
+  for (;; --size) {
+    const int line = area.LineHeight(size);
+    step = std::min({area.height / 60 + area.Pixels(10), (area.height - top - line) / kPageLines,
+                     (area.height - firstTop - line) / kFirstPageLines});
+    widest = 0;
+    for (const std::string& l : listLines) widest = std::max(widest, textWidth(l, size));
+    if (size <= kSmallestPrintedSize || (widest <= area.width && line <= step)) break;
+  }
+  const int left = std::clamp(area.width - widest, 0, area.Pixels(300));
+  const std::string title = AlmanacTitle(astronomicalYear);
   std::vector<PrintedPage> pages(1);
-  pages[0].texts.push_back({860, 50, 16, AlmanacTitle(astronomicalYear)});
-  const int step = pageHeight / 60 + 10;
-  int y = 200;
+  pages[0].texts.push_back({std::clamp(area.width - textWidth(title, 16), 0, area.Pixels(860)), area.Pixels(50), 16, title});
+  int y = firstTop;
   int counter = 3;
   for (const std::string& line : listLines) {
     if (++counter > 48) {
       pages.emplace_back();
-      pages.back().texts.push_back({1200, 50, 10, WholeText(static_cast<long long>(pages.size()))});
-      y = 120;
+      const std::string number = WholeText(static_cast<long long>(pages.size()));
+      pages.back().texts.push_back({std::min(area.Pixels(1200), area.width - textWidth(number, 10)), area.Pixels(50), 10, number});
+      y = top;
       counter = 0;
     }
     if (!line.empty()) y += step;
-    pages.back().texts.push_back({300, y, 10, line});
+    pages.back().texts.push_back({left, y, size, line});
   }
   return pages;
 }

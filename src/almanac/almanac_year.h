@@ -53,8 +53,10 @@ std::vector<AlmanacLine> AlmanacLines(const std::vector<AlmanacEvent>& sorted, c
 // "Almanac for the year " and the astronomical year.
 std::string AlmanacTitle(int astronomicalYear);
 
-// The printed list: texts at printer positions, a new page after 48 lines.
+// The printed list on pages of that size: 45 lines on page 1 below its title, 49 on
+// every further page below its number, each line and the widest one within the page
+// (the print made smaller where 10 points do not fit).
 std::vector<PrintedPage> AlmanacPages(const std::vector<std::string>& listLines, int astronomicalYear,
-                                      int pageHeight);
+                                      const PageArea& area, const TextWidth& textWidth);
 
 }  // namespace orrelin

@@ -184,17 +184,17 @@ std::string DailyPagesText(const DailyPages& pages) {
   return text;
 }
 
-std::vector<PrintedPage> DailyPagesPrinted(const DailyPages& pages, int pageWidth, int pageHeight) {
+std::vector<PrintedPage> DailyPagesPrinted(const DailyPages& pages, int pageWidth, int pageHeight, int dpi) {
   std::vector<PrintedPage> printed;
   for (const auto& lines : {LeftPageLines(pages), RightPageLines(pages)}) {
     std::size_t longest = 1;
     for (const std::string& line : lines) longest = std::max(longest, line.size());
     // A monospaced character is 0.6 of its size wide and a line 1.2 of it high; a point
-    // is 300/72 pixels.
-    const double byWidth = pageWidth / (0.6 * static_cast<double>(longest)) * 72.0 / 300.0;
-    const double byHeight = pageHeight / (1.2 * static_cast<double>(lines.size())) * 72.0 / 300.0;
+    // is dpi/72 pixels.
+    const double byWidth = pageWidth / (0.6 * static_cast<double>(longest)) * 72.0 / dpi;
+    const double byHeight = pageHeight / (1.2 * static_cast<double>(lines.size())) * 72.0 / dpi;
     const int size = std::max(4, static_cast<int>(std::floor(std::min({byWidth, byHeight, 10.0}))));
-    const int lineHeight = static_cast<int>(std::ceil(size * 1.2 * 300.0 / 72.0));
+    const int lineHeight = static_cast<int>(std::ceil(size * 1.2 * dpi / 72.0));
     PrintedPage page;
     for (std::size_t i = 0; i < lines.size(); ++i) {
       page.texts.push_back({0, static_cast<int>(i) * lineHeight, size, lines[i]});

@@ -14,9 +14,9 @@ std::vector<std::string> LeftPageLines(const DailyPages& pages);
 std::vector<std::string> RightPageLines(const DailyPages& pages);
 // Both pages, one after the other, for a terminal.
 std::string DailyPagesText(const DailyPages& pages);
-// The two pages in pixels of a 300 dpi page: monospaced lines in the size that lets
-// the longest line fit the page's width and the lines its height.
-std::vector<PrintedPage> DailyPagesPrinted(const DailyPages& pages, int pageWidth, int pageHeight);
+// The two pages in pixels of a page with `dpi` pixels to the inch: monospaced lines in
+// the size that lets the longest line fit the page's width and the lines its height.
+std::vector<PrintedPage> DailyPagesPrinted(const DailyPages& pages, int pageWidth, int pageHeight, int dpi = 300);
 
 // The almanacs' forms: "182 05.2", "S22 41.5", "06 19" (hours and minutes), and for a
 // phenomenon that does not happen "****" (above all day), "----" (below all day) and

@@ -40,10 +40,19 @@ bool CheckStarChosen(const StarWindowRecord& window, MessageSink& sink);
 // The star of the boxes as numbers; none when they do not read.
 std::optional<StarValues> SelectedStar(const StarWindowRecord& window);
 
-// The printed list, in printer pixels.// Each text's top-left stands at (x, y). The columns start at x = 300 and stand 310
-// apart, wider where a column's widest text (in printer pixels) needs more room.
-std::array<int, kStarFieldCount> StarListColumns(const std::array<int, kStarFieldCount>& widestTexts, int gap);
+// The printed list's line under its title: what the coordinates and proper motions are.
+inline constexpr const char* kStarListEpoch =
+    "Epoch J2000.0; proper motions a year: PrpA in seconds of time, PrpD in seconds of arc";
+
+// The printed list's columns: the first at `left`, each further one `least` after the
+// one before, or further where the widest text of that column and a gap need it.
+std::array<int, kStarFieldCount> StarListColumns(const std::array<int, kStarFieldCount>& widestTexts, int gap, int left,
+                                                 int least);
+// The printed list on pages of that size: the title, the epoch and the column headings
+// on page 1 with its 47 rows, the headings again over the 48 rows of every further
+// page, every page numbered, and everything within the page (the print made smaller
+// where 10 points do not fit).
 std::vector<PrintedPage> StarListPages(const std::vector<StarRecord>& rows, const std::string& countLabel,
-                                       int pageHeight, const std::array<int, kStarFieldCount>& columns);
+                                       const PageArea& area, const TextWidth& textWidth);
 
 }  // namespace orrelin

@@ -96,12 +96,17 @@ TAlmanacForm::TAlmanacForm(const SettingsFile& settings, MessageSink& sink, Main
   resize(640, 560);
   slowPanel_->setVisible(false);
 
-  connect(year_, &QLineEdit::textEdited, this, [this](const QString& text) {
+  // Any change of the year, typed or written by the main window's Almanac button.
+  connect(year_, &QLineEdit::textChanged, this, [this] {
+    CancelSearch();
     Clear();
+  });
+  connect(year_, &QLineEdit::textEdited, this, [this](const QString& text) {
     if (!text.isEmpty() && !CheckIntRange(text.toStdString(), kLastAlmanacYear, sink_)) year_->selectAll();
   });
   connect(partial_, &QRadioButton::toggled, this, [this](bool) {
     slowPanel_->setVisible(total_->isChecked());
+    CancelSearch();
     Clear();
   });
   connect(count_, &QPushButton::clicked, this, &TAlmanacForm::Count);
@@ -130,14 +135,28 @@ void TAlmanacForm::Clear() {
   for (int r = 0; r < list_->rowCount(); ++r) {
     if (auto* item = list_->item(r, 0)) item->setText("");
   }
+  shownYear_.reset();
 }
 
-void TAlmanacForm::ShowLines(const std::vector<std::string>& lines) {
+void TAlmanacForm::CancelSearch() {
+  if (!searching_) return;
+  stop_ = true;
+  if (search_.joinable()) search_.join();  // it stops within a day's samples
+  stop_ = false;
+  ++request_;
+  searching_ = false;
+  pending_.reset();
+  progress_->setVisible(false);
+  count_->setEnabled(true);
+}
+
+void TAlmanacForm::ShowLines(int year, const std::vector<std::string>& lines) {
   list_->setRowCount(static_cast<int>(lines.size()));
   for (std::size_t r = 0; r < lines.size(); ++r) {
     list_->setItem(static_cast<int>(r), 0, new QTableWidgetItem(Q(lines[r])));
   }
   list_->setVisible(true);
+  shownYear_ = year;
 }
 
 void TAlmanacForm::Count() {
@@ -146,19 +165,20 @@ void TAlmanacForm::Count() {
   SetBeforeChrist(main.beforeChrist);
   auto count = StartAlmanacCount(year_->text().toStdString(), total_->isChecked(), main, sink_);
   if (!count) return;
-  printedYear_ = count->range.year;
   if (!count->proximity) {
-    ShowLines(FinishAlmanacCount(*count, {}));
+    ShowLines(count->range.year, FinishAlmanacCount(*count, {}));
     emit CountFinished();
     return;
   }
   // The planets seen near each other: off this thread, the progress bar fed as days are done.
   pending_ = std::move(count);
+  const int request = ++request_;
   ProximityInput in = *pending_->proximity;
   in.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
   in.stop = &stop_;
-  in.progress = [this](int days) {
-    QMetaObject::invokeMethod(this, [this, days] { progress_->setValue(days); }, Qt::QueuedConnection);
+  in.progress = [this, request](int days) {
+    QMetaObject::invokeMethod(
+        this, [this, request, days] { if (request == request_) progress_->setValue(days); }, Qt::QueuedConnection);
   };
   progress_->setRange(0, in.days);
   progress_->setValue(0);
@@ -166,18 +186,20 @@ void TAlmanacForm::Count() {
   count_->setEnabled(false);
   searching_ = true;
   if (search_.joinable()) search_.join();
-  search_ = std::thread([this, in] {
-    found_ = ProximitySearch(in);
-    QMetaObject::invokeMethod(this, &TAlmanacForm::SearchFinished, Qt::QueuedConnection);
+  search_ = std::thread([this, in, request] {
+    const auto found = ProximitySearch(in);
+    QMetaObject::invokeMethod(this, [this, request, found] { SearchFinished(request, found); }, Qt::QueuedConnection);
   });
 }
 
-void TAlmanacForm::SearchFinished() {
+void TAlmanacForm::SearchFinished(int request,
+                                  const std::array<std::optional<PairClosest>, kProximityPairs>& found) {
+  if (request != request_ || !searching_) return;  // a cancelled search's result
   if (search_.joinable()) search_.join();
   searching_ = false;
   progress_->setVisible(false);
   count_->setEnabled(true);
-  if (pending_) ShowLines(FinishAlmanacCount(*pending_, ProximityEvents(found_)));
+  if (pending_) ShowLines(pending_->range.year, FinishAlmanacCount(*pending_, ProximityEvents(found)));
   pending_.reset();
   emit CountFinished();
 }
@@ -188,10 +210,17 @@ QStringList TAlmanacForm::Lines() const {
   return lines;
 }
 
-bool TAlmanacForm::PrintList(QPrinter& printer) {
+std::vector<PrintedPage> TAlmanacForm::PrintedPages(QPrinter& printer) const {
+  if (!shownYear_) return {};
   std::vector<std::string> lines;
   for (const QString& line : Lines()) lines.push_back(line.toStdString());
-  return PrintPages(printer, AlmanacPages(lines, printedYear_, PageHeightAt300Dpi(printer)), QFont("DejaVu Sans Mono"));
+  const QFont font("DejaVu Sans Mono");
+  return AlmanacPages(lines, *shownYear_, PageAreaOf(printer), PrinterTextWidth(printer, font));
+}
+
+bool TAlmanacForm::PrintList(QPrinter& printer) {
+  const auto pages = PrintedPages(printer);
+  return !pages.empty() && PrintPages(printer, pages, QFont("DejaVu Sans Mono"));
 }
 
 }  // namespace orrelin::ui

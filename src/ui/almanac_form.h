@@ -38,17 +38,24 @@ class TAlmanacForm : public PlacedWindow {
   // Count: the year's list; "total" ends when the proximity search has (see Counting()).
   void Count();
   bool Counting() const { return searching_; }
-  // The list's lines as shown (line 0 empty).
+  // The list's lines as shown (line 0 says whose local times they are).
   QStringList Lines() const;
+  // Prints the list shown; false when there is none or painting failed.
   bool PrintList(QPrinter& printer);
+  // The list shown, under the title of its own year, laid out for the printer's page;
+  // nothing while the list is empty.
+  std::vector<PrintedPage> PrintedPages(QPrinter& printer) const;
 
  signals:
   void CountFinished();
 
  private:
   void Clear();
-  void ShowLines(const std::vector<std::string>& lines);
-  void SearchFinished();
+  // A change of the year or of partial/total: the running search ends and its results
+  // are never shown.
+  void CancelSearch();
+  void ShowLines(int year, const std::vector<std::string>& lines);
+  void SearchFinished(int request, const std::array<std::optional<PairClosest>, kProximityPairs>& found);
   void SetBeforeChrist(bool beforeChrist);
 
   MessageSink& sink_;
@@ -61,11 +68,12 @@ class TAlmanacForm : public PlacedWindow {
   QPushButton* count_ = nullptr;
   QProgressBar* progress_ = nullptr;
   QTableWidget* list_ = nullptr;
-  int printedYear_ = 0;
+  std::optional<int> shownYear_;  // the year of the lines the list shows
 
-  // The "total" search in progress.
+  // The "total" search in progress: request_ numbers it, and a result or progress of
+  // another number belongs to a cancelled search.
   std::optional<AlmanacCount> pending_;
-  std::array<std::optional<PairClosest>, kProximityPairs> found_;
+  int request_ = 0;
   std::thread search_;
   std::atomic<bool> stop_{false};
   bool searching_ = false;

@@ -40,9 +40,8 @@ void TDailyPagesForm::ShowForDate(const CivilDate& first, bool beforeChrist) {
 
 bool TDailyPagesForm::PrintPagesTo(QPrinter& printer) {
   if (!pages_) return false;
-  printer.setResolution(300);
-  const QRect area = printer.pageLayout().paintRectPixels(300);
-  return PrintPages(printer, daily::DailyPagesPrinted(*pages_, area.width(), area.height()),
+  const PageArea area = PageAreaOf(printer);
+  return PrintPages(printer, daily::DailyPagesPrinted(*pages_, area.width, area.height, area.dpi),
                     QFont("DejaVu Sans Mono"));
 }
 

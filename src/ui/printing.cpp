@@ -1,5 +1,6 @@
 #include "ui/printing.h"
 
+#include <QFontMetrics>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
@@ -8,7 +9,6 @@
 namespace orrelin::ui {
 
 bool PrintPages(QPrinter& printer, const std::vector<PrintedPage>& pages, const QFont& font) {
-  printer.setResolution(300);
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   QFont f = font;
@@ -24,9 +24,17 @@ bool PrintPages(QPrinter& printer, const std::vector<PrintedPage>& pages, const 
   return painter.end();
 }
 
-int PageHeightAt300Dpi(QPrinter& printer) {
-  printer.setResolution(300);
-  return printer.pageLayout().paintRectPixels(300).height();
+PageArea PageAreaOf(const QPrinter& printer) {
+  const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+  return {area.width(), area.height(), printer.resolution()};
+}
+
+TextWidth PrinterTextWidth(QPrinter& printer, const QFont& font) {
+  return [&printer, font](const std::string& text, int pointSize) {
+    QFont f = font;
+    f.setPointSize(pointSize);
+    return QFontMetrics(f, &printer).horizontalAdvance(QString::fromStdString(text));
+  };
 }
 
 bool PrintWidgetImage(QWidget& widget, QPrinter& printer) {

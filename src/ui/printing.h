@@ -10,11 +10,13 @@
 
 namespace orrelin::ui {
 
-// Prints pages of texts laid out in pixels of a 300 dpi page, each text's top-left at its
+// Prints pages of texts laid out for PageAreaOf(printer), each text's top-left at its
 // position, in the given font. False when painting failed.
 bool PrintPages(QPrinter& printer, const std::vector<PrintedPage>& pages, const QFont& font);
-// The printer's page height in pixels of a 300 dpi page, for laying out before printing.
-int PageHeightAt300Dpi(QPrinter& printer);
+// The printable rectangle of the printer's page, in its own pixels and resolution.
+PageArea PageAreaOf(const QPrinter& printer);
+// A text's width on the printer's page in the font at a point size.
+TextWidth PrinterTextWidth(QPrinter& printer, const QFont& font);
 
 // Prints the widget's image on one page of the printer. False when painting failed.
 bool PrintWidgetImage(QWidget& widget, QPrinter& printer);

@@ -156,22 +156,11 @@ void TStarForm::StarValuesClicked() {
   mode_->setText(Q(record_.mode));
 }
 
-bool TStarForm::PrintStarList(QPrinter& printer) {
-  // The columns are as wide as their widest text at 10 points on the page.
-  QFont font;
-  font.setPointSize(10);
-  printer.setResolution(300);
-  const QFontMetrics metrics(font, &printer);
-  std::array<int, kStarFieldCount> widest{};
+std::vector<PrintedPage> TStarForm::StarListPagesFor(QPrinter& printer) {
   const StarWindowRecord& record = Record();
-  for (const StarRecord& row : record.rows) {
-    for (std::size_t c = 0; c < kStarFieldCount; ++c) {
-      widest[c] = std::max(widest[c], metrics.horizontalAdvance(Q(row.fields[c])));
-    }
-  }
-  const auto pages = StarListPages(record.rows, record.countLabel, PageHeightAt300Dpi(printer),
-                                   StarListColumns(widest, metrics.averageCharWidth() * 2));
-  return PrintPages(printer, pages, font);
+  return StarListPages(record.rows, record.countLabel, PageAreaOf(printer), PrinterTextWidth(printer, QFont()));
 }
+
+bool TStarForm::PrintStarList(QPrinter& printer) { return PrintPages(printer, StarListPagesFor(printer), QFont()); }
 
 }  // namespace orrelin::ui

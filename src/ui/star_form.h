@@ -30,6 +30,8 @@ class TStarForm : public PlacedWindow {
   void Apply();
   // Prints the list on the printer (used by "Print Starlist" after the dialog).
   bool PrintStarList(QPrinter& printer);
+  // The printed list laid out for the printer's page.
+  std::vector<PrintedPage> StarListPagesFor(QPrinter& printer);
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -223,7 +223,8 @@ TEST(AlmanacYear, TheProximitySearchDoesNotDependOnItsThreads) {
 TEST(AlmanacYear, PrintedPagesHold45LinesThen49) {
   std::vector<std::string> list(120, "x");
   list[0] = "";
-  const auto pages = AlmanacPages(list, 2026, 6000);
+  const PageArea area{2400, 6000, 300};
+  const auto pages = AlmanacPages(list, 2026, area, MonospacedTextWidth(area));
   ASSERT_EQ(pages.size(), 3u);
   EXPECT_EQ(pages[0].texts[0].text, "Almanac for the year 2026");
   EXPECT_EQ(pages[0].texts[0].pointSize, 16);
@@ -233,6 +234,28 @@ TEST(AlmanacYear, PrintedPagesHold45LinesThen49) {
   EXPECT_EQ(pages[1].texts[0].text, "2");
   // The line that passes 48 starts the next page with the counter at 0: 49 a page.
   EXPECT_EQ(pages[1].texts.size(), 1u + 49u);
+}
+
+TEST(AlmanacYear, PrintedPagesStayOnLetterAndA4AtAnyResolution) {
+  // Full pages of the longest lines a list has, on the printable part of Letter and A4
+  // (10 points of margin) at 300 and 1200 pixels to the inch.
+  std::vector<std::string> list(150, "2000-02-05   14h 50m           Partial solar ECLIPSE, greatest magnitude = 0.580");
+  list[0] = "Local time at 60° 09.7' N, 24° 57.3' E: UTC + 2 h";
+  for (const PageArea area : {PageArea{2466, 3216, 300}, PageArea{2395, 3424, 300}, PageArea{9866, 12866, 1200},
+                              PageArea{9583, 13699, 1200}}) {
+    const TextWidth width = MonospacedTextWidth(area);
+    const auto pages = AlmanacPages(list, -2999, area, width);
+    ASSERT_EQ(pages.size(), 4u);
+    EXPECT_EQ(pages[1].texts.size(), 1u + 49u);
+    for (const auto& page : pages) {
+      for (const auto& t : page.texts) {
+        EXPECT_GE(t.x, 0);
+        EXPECT_LE(t.x + width(t.text, t.pointSize), area.width) << t.text << " " << area.dpi;
+        EXPECT_LE(t.y + area.LineHeight(t.pointSize), area.height) << t.text << " " << area.dpi;
+      }
+    }
+    EXPECT_EQ(pages[0].texts[1].pointSize, 10);  // these pages need no smaller print
+  }
 }
 
 }  // namespace

@@ -56,10 +56,11 @@ TEST(StarWindow, ChoosingARowCutsTheBoxes) {
   EXPECT_EQ(w.boxes[0], "");
 }
 
-TEST(StarWindow, PrintedListBreaksAfter47RowsThen48) {
+TEST(StarWindow, PrintedListBreaksAfter47RowsThen48UnderItsHeadings) {
   std::vector<StarRecord> rows;
   for (int i = 0; i < 150; ++i) rows.push_back(Row("Star" + std::to_string(i)));
-  const auto pages = StarListPages(rows, "The number of stars in the file: 150", 6000, StarListColumns({}, 40));
+  const PageArea area{2400, 6000, 300};
+  const auto pages = StarListPages(rows, "The number of stars in the file: 150", area, MonospacedTextWidth(area));
   ASSERT_EQ(pages.size(), 4u);
   auto rowsOn = [](const PrintedPage& p) {
     int n = 0;
@@ -70,20 +71,26 @@ TEST(StarWindow, PrintedListBreaksAfter47RowsThen48) {
   EXPECT_EQ(rowsOn(pages[1]), 48);
   EXPECT_EQ(rowsOn(pages[2]), 48);
   EXPECT_EQ(rowsOn(pages[3]), 7);
-  EXPECT_EQ(pages[0].texts[0].text, "List of Stars for Navigation");
-  EXPECT_EQ(pages[0].texts[0].pointSize, 16);
-  EXPECT_EQ(pages[1].texts[0].text, "2");
-  EXPECT_EQ(pages[1].texts[0].x, 1200);
-  // Rows step down by a sixtieth of the page plus 10; columns stand 310 apart.
-  EXPECT_EQ(pages[0].texts[1].y, 200 + 110);
-  EXPECT_EQ(pages[0].texts[8].y, 200 + 220);
-  EXPECT_EQ(pages[0].texts[2].x, 610);
+  // Every page, the first too, has its number at the top right and the column headings.
+  for (std::size_t p = 0; p < pages.size(); ++p) {
+    const auto& t = pages[p].texts;
+    EXPECT_EQ(t[0].text, std::to_string(p + 1));
+    EXPECT_EQ(t[0].x + 25 * static_cast<int>(t[0].text.size()), 2400);
+    for (std::size_t c = 0; c < kStarFieldCount; ++c) EXPECT_EQ(t[1 + c].text, kStarColumnCaptions[c]);
+    EXPECT_EQ(t[1].y, p == 0 ? 200 : 120);
+    const std::size_t firstRow = p == 0 ? 10 : 8;  // page 1: after its title and epoch
+    EXPECT_EQ(t[firstRow].y, t[1].y + 110);        // a sixtieth of the page plus 10 below
+  }
+  EXPECT_EQ(pages[0].texts[8].text, "List of Stars for Navigation");
+  EXPECT_EQ(pages[0].texts[8].pointSize, 16);
+  EXPECT_EQ(pages[0].texts[9].text, kStarListEpoch);
+  EXPECT_EQ(pages[0].texts[11].x, 610);  // columns 310 apart
   EXPECT_EQ(pages[3].texts.back().text, "The number of stars in the file: 150");
 }
 
 TEST(StarWindow, PrintedColumnsMakeRoomForTheirWidestText) {
   // "Rigil Kentaurus" at 10 points on a 300 dpi page is wider than the 310 pixels.
-  const auto x = StarListColumns({420, 250, 250, 200, 200, 150, 100}, 40);
+  const auto x = StarListColumns({420, 250, 250, 200, 200, 150, 100}, 40, 300, 310);
   const std::array<int, kStarFieldCount> expected{300, 760, 1070, 1380, 1690, 2000, 2310};
   EXPECT_EQ(x, expected);
 }

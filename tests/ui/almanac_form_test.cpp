@@ -1,5 +1,6 @@
 // The almanac window, opened from the main window's Almanac button.
 #include <QCheckBox>
+#include <QPrinter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -112,6 +113,104 @@ class AlmanacFormTest : public QObject {
     QVERIFY(!almanac.Counting());
     QVERIFY(AnyLine(almanac.Lines(), "EASTER SUNDAY"));
     QVERIFY(!AnyLine(almanac.Lines(), "seen near each other"));
+  }
+
+  void aChangeOfYearOrChoiceCancelsTheRunningSearch() {
+    RecordingMessageSink sink;
+    TOrrelinForm form(Environment(), sink);
+    form.show();
+    Find<orrelin::ui::DateBox>(form, "DateTimePicker1")->SetDate({2020, 5, 1});
+    QTest::mouseClick(Find<QPushButton>(form, "Almanac"), Qt::LeftButton);
+    TAlmanacForm& almanac = form.AlmanacForm();
+    QSignalSpy finished(&almanac, &TAlmanacForm::CountFinished);
+    auto* count = Find<QPushButton>(almanac, "Count");
+    QTest::mouseClick(Find<QRadioButton>(almanac, "RadioButton2"), Qt::LeftButton);
+    QTest::mouseClick(count, Qt::LeftButton);
+    QVERIFY(almanac.Counting());
+    // "partial" ends the search at once: Count lists the year without the pairs, and
+    // the ended search's pairs never arrive.
+    QTest::mouseClick(Find<QRadioButton>(almanac, "RadioButton1"), Qt::LeftButton);
+    QVERIFY(!almanac.Counting());
+    QVERIFY(count->isEnabled());
+    QVERIFY(!Find<QProgressBar>(almanac, "ProgressBar1")->isVisible());
+    QTest::mouseClick(count, Qt::LeftButton);
+    QVERIFY(AnyLine(almanac.Lines(), "2020-04-12"));  // Easter
+    QTest::qWait(300);
+    QVERIFY(!AnyLine(almanac.Lines(), "seen near each other"));
+    // A new year typed during the search: the list is of the year counted after it.
+    QTest::mouseClick(Find<QRadioButton>(almanac, "RadioButton2"), Qt::LeftButton);
+    QTest::mouseClick(count, Qt::LeftButton);
+    QVERIFY(almanac.Counting());
+    QLineEdit* year = Find<QLineEdit>(almanac, "edYear");
+    year->selectAll();
+    QTest::keyClicks(year, "2021");
+    QVERIFY(!almanac.Counting());
+    finished.clear();
+    QTest::mouseClick(count, Qt::LeftButton);
+    QVERIFY(finished.wait(20000));
+    const QStringList lines = almanac.Lines();
+    QVERIFY(AnyLine(lines, "seen near each other"));
+    for (int i = 1; i < lines.size(); ++i) QVERIFY2(lines[i].startsWith("2021-"), qPrintable(lines[i]));
+    QTest::qWait(300);
+    QCOMPARE(almanac.Lines(), lines);
+  }
+
+  void aPrintDuringASearchNeverMixesTitleAndList() {
+    RecordingMessageSink sink;
+    TOrrelinForm form(Environment(), sink);
+    form.show();
+    auto* date = Find<orrelin::ui::DateBox>(form, "DateTimePicker1");
+    date->SetDate({2000, 5, 1});
+    QTest::mouseClick(Find<QPushButton>(form, "Almanac"), Qt::LeftButton);
+    TAlmanacForm& almanac = form.AlmanacForm();
+    QSignalSpy finished(&almanac, &TAlmanacForm::CountFinished);
+    QTest::mouseClick(Find<QRadioButton>(almanac, "RadioButton2"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(almanac, "Count"), Qt::LeftButton);
+    QVERIFY(finished.wait(20000));
+    // The main window's Almanac button writes another year, and its count starts.
+    date->SetDate({2020, 5, 1});
+    QTest::mouseClick(Find<QPushButton>(form, "Almanac"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(almanac, "Count"), Qt::LeftButton);
+    QVERIFY(almanac.Counting());
+    QPrinter printer(QPrinter::HighResolution);
+    orrelin::testing::PrintToPdf(printer, starts_.Path() + "/meanwhile.pdf");
+    auto titleAndYearsAgree = [&] {
+      const auto pages = almanac.PrintedPages(printer);
+      if (pages.empty()) return !AnyLine(almanac.Lines(), "-");  // nothing shown, nothing printed
+      const std::string title = pages[0].texts[0].text;
+      const QString year = QString::fromStdString(title.substr(title.rfind(' ') + 1));
+      for (const auto& page : pages) {
+        for (const auto& t : page.texts) {
+          if (t.pointSize != 16 && t.text.size() > 10 && t.text[4] == '-' && t.text.rfind(year.toStdString() + "-", 0) != 0) {
+            return false;
+          }
+        }
+      }
+      return true;
+    };
+    QVERIFY(titleAndYearsAgree());
+    QVERIFY(finished.wait(20000));
+    QVERIFY(titleAndYearsAgree());
+    QCOMPARE(almanac.PrintedPages(printer)[0].texts[0].text, std::string("Almanac for the year 2020"));
+  }
+
+  void printedPagesStayOnLetterAndA4() {
+    RecordingMessageSink sink;
+    TOrrelinForm form(Environment(), sink);
+    form.show();
+    Find<orrelin::ui::DateBox>(form, "DateTimePicker1")->SetDate({2000, 5, 1});
+    QTest::mouseClick(Find<QPushButton>(form, "Almanac"), Qt::LeftButton);
+    TAlmanacForm& almanac = form.AlmanacForm();
+    QTest::mouseClick(Find<QPushButton>(almanac, "Count"), Qt::LeftButton);
+    const QString path = starts_.Path() + "/almanac-pages.pdf";
+    orrelin::testing::ForEachPdfPage(path, [&](QPrinter& printer, const QString& which) {
+      const auto pages = almanac.PrintedPages(printer);
+      QVERIFY2(pages.size() == 2, qPrintable(which));
+      QCOMPARE(orrelin::testing::TextOffThePage(printer, pages, QFont("DejaVu Sans Mono")), QString());
+      QCOMPARE(pages[0].texts[1].text, std::string("Local time at 60° 09.7' N, 24° 57.3' E: UTC + 3 h"));
+      QVERIFY(almanac.PrintList(printer));
+      QVERIFY(orrelin::testing::IsPdfFile(path, 1000));
+    });
   }
 };
 

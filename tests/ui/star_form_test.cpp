@@ -104,6 +104,28 @@ class StarFormTest : public QObject {
     QVERIFY(form.StarForm().PrintStarList(printer));
     QVERIFY(orrelin::testing::IsPdfFile(path));
   }
+
+  void thePrintedListHasHeadingsEpochAndPageNumbersAndStaysOnThePage() {
+    RecordingMessageSink sink;
+    TOrrelinForm form(Installed(), sink);
+    QTest::mouseClick(Find<QPushButton>(form, "Stars"), Qt::LeftButton);
+    const QString path = starts_.Path() + "/stars-pages.pdf";
+    orrelin::testing::ForEachPdfPage(path, [&](QPrinter& printer, const QString& which) {
+      const auto pages = form.StarForm().StarListPagesFor(printer);
+      QVERIFY2(pages.size() >= 2, qPrintable(which));
+      QCOMPARE(orrelin::testing::TextOffThePage(printer, pages, QFont()), QString());
+      std::vector<std::string> first;
+      for (const auto& t : pages[0].texts) first.push_back(t.text);
+      auto holds = [&first](const std::string& text) { return std::find(first.begin(), first.end(), text) != first.end(); };
+      QVERIFY2(holds("1"), qPrintable(which));  // page 1 numbered like the others
+      QVERIFY(holds("List of Stars for Navigation"));
+      QVERIFY(holds("Epoch J2000.0; proper motions a year: PrpA in seconds of time, PrpD in seconds of arc"));
+      for (const char* heading : {"Name", "RAscension", "Declination", "PrpA", "PrpD", "SAO", "Vmagn"}) QVERIFY(holds(heading));
+      QVERIFY(holds("Sirius"));
+      QVERIFY(form.StarForm().PrintStarList(printer));
+      QVERIFY(orrelin::testing::IsPdfFile(path));
+    });
+  }
 };
 
 QTEST_MAIN(StarFormTest)

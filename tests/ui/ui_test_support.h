@@ -2,6 +2,8 @@
 // Window tests: real widgets, found by their object names, driven as a user would.
 #include <QApplication>
 #include <QFile>
+#include <QFontMetrics>
+#include <QPageSize>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QString>
@@ -12,6 +14,7 @@
 
 #include "app/main_window.h"
 #include "app/settings_folder.h"
+#include "core/printed_page.h"
 
 namespace orrelin::testing {
 
@@ -49,6 +52,37 @@ T* Find(QWidget& window, const char* name) {
 inline void PrintToPdf(QPrinter& printer, const QString& path) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(path);
+}
+
+// Every text of the pages within the printable part of the printer's page, as the
+// printer's font measures it: empty, or the first text that is not, and where.
+inline QString TextOffThePage(QPrinter& printer, const std::vector<PrintedPage>& pages, const QFont& font) {
+  const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+  for (std::size_t p = 0; p < pages.size(); ++p) {
+    for (const PrintedText& t : pages[p].texts) {
+      QFont f = font;
+      f.setPointSize(t.pointSize);
+      const QFontMetrics metrics(f, &printer);
+      const QString text = QString::fromStdString(t.text);
+      if (t.x < 0 || t.y < 0 || t.x + metrics.horizontalAdvance(text) > area.width() ||
+          t.y + metrics.height() > area.height()) {
+        return QString("page %1 at %2, %3 of %4 x %5: %6").arg(p + 1).arg(t.x).arg(t.y).arg(area.width()).arg(area.height()).arg(text);
+      }
+    }
+  }
+  return {};
+}
+
+// A Letter and an A4 PDF printer, at the printer's own resolution and at the screen's.
+inline void ForEachPdfPage(const QString& path, const std::function<void(QPrinter&, const QString&)>& use) {
+  for (const QPageSize::PageSizeId size : {QPageSize::Letter, QPageSize::A4}) {
+    for (const QPrinter::PrinterMode mode : {QPrinter::HighResolution, QPrinter::ScreenResolution}) {
+      QPrinter printer(mode);
+      PrintToPdf(printer, path);
+      printer.setPageSize(QPageSize(size));
+      use(printer, QString("%1 at %2 dpi").arg(QPageSize(size).name()).arg(printer.resolution()));
+    }
+  }
 }
 
 inline bool IsPdfFile(const QString& path, qint64 atLeast = 100) {
