@@ -55,6 +55,11 @@ TCalendarDate DateToRecord(const CivilDate& date, bool& valid) {
   return record;
 }
 
+std::string ShownDateText(const CivilDate& date, bool beforeChrist) {
+  bool valid = true;
+  return DateToRecord(date, valid).dateText + (beforeChrist ? " B.C." : "");
+}
+
 int AstronomicalYear(int year, bool beforeChrist) { return beforeChrist ? 1 - year : year; }
 
 int DaysInMonth(int astronomicalYear, int month) {

@@ -48,6 +48,9 @@ JulianDayEpochs JulianDayTwoEpochs(const TCalendarDate& date, double hours, bool
 // "Sunday" .. "Saturday", in the Julian calendar up to 1582 October 4 and the
 // Gregorian from October 15.
 std::string WeekdayName(const CivilDate& date, bool beforeChrist);
+// A date as reports and printouts show it: "2026-03-15", and "0044-03-15 B.C." before
+// Christ (the year's digits alone read the same for 44 B.C. and A.D. 44).
+std::string ShownDateText(const CivilDate& date, bool beforeChrist);
 
 struct CalendarInstant {
   int year = 0;   // astronomical

@@ -156,7 +156,7 @@ std::optional<ReportStart> StartReport(MainWindowRecord& main, ReportWindowRecor
   ReportLine(lines, "Observer Longitude:", DegMinSecText(start.observer.longitude));
 
   start.date = DateToRecord(main.date, valid);
-  ReportLine(lines, "Date:", start.date.dateText);
+  ReportLine(lines, "Date:", ShownDateText(main.date, main.beforeChrist));
   ParseClockTime(main.time, valid);
   ReportLine(lines, "Time Utc:", main.time.substr(0, 15));
   ReportLine(lines, "", "");

@@ -113,6 +113,7 @@ TJupiterForm::TJupiterForm(const SettingsFile& settings, std::function<MainTexts
   timeCaption->setObjectName("lbLocal");
   timeCaption->setToolTip("Päivitä paikallisaika");
   date_ = ReadOnlyBox("edDate", 100);
+  date_->setFixedWidth(std::max(100, date_->fontMetrics().horizontalAdvance("0000-00-00 B.C.") + 12));
   localTime_ = ReadOnlyBox("edLocTime", 100);
   weekday_ = new QLabel;
   weekday_->setObjectName("lbWeekday");

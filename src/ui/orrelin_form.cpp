@@ -126,7 +126,10 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
                                       }},
       this);
   jupiterForm_ = std::make_unique<TJupiterForm>(
-      settings_, [this] { return TJupiterForm::MainTexts{date_->text(), localTime_->text(), weekday_->text()}; },
+      settings_, [this] {
+        return TJupiterForm::MainTexts{Q(ShownDateText(date_->Date(), beforeChrist_->isChecked())),
+                                       localTime_->text(), weekday_->text()};
+      },
       this);
   almanacForm_ = std::make_unique<TAlmanacForm>(
       settings_, reportSink_, TAlmanacForm::MainWindowAccess{[this] { return ToRecord(); }, [this] { OpenHelp(); }},

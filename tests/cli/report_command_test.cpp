@@ -151,6 +151,20 @@ TEST(CliReport, TextAndJsonCarryTheWindowsTexts) {
   EXPECT_TRUE(json["messages"].empty());
 }
 
+// 44 B.C. and A.D. 44 have the same digits: the report's date says which it is.
+TEST(CliReport, DatesBeforeChristAreMarked) {
+  for (const auto& [beforeChrist, line] : std::vector<std::pair<bool, std::string>>{
+           {true, "\nDate:                       0044-03-15 B.C.\n"},
+           {false, "\nDate:                       0044-03-15\n"}}) {
+    MainWindowRecord m = Defaults();
+    m.date = {44, 3, 15};
+    m.beforeChrist = beforeChrist;
+    const ReportOutcome outcome = RunReport(m, "SUN");
+    ASSERT_TRUE(outcome.ok);
+    EXPECT_NE(ReportText(outcome.report).find(line), std::string::npos) << line;
+  }
+}
+
 TEST(CliReport, StoppedRunIsNotOk) {
   MainWindowRecord m = Defaults();
   m.time = "25:00:00";

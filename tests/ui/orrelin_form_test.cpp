@@ -21,11 +21,13 @@
 #include <numeric>
 
 #include "app/settings_file.h"
+#include "core/calendar.h"
 #include "core/messages.h"
 #include "ui/about_box.h"
 #include "ui/daily_pages_form.h"
 #include "ui/date_box.h"
 #include "ui/identify_form.h"
+#include "ui/jupiter_form.h"
 #include "ui/sights_form.h"
 #include "ui/orrelin_form.h"
 #include "ui/planet_form.h"
@@ -297,6 +299,24 @@ class OrrelinFormTest : public QObject {
       QCOMPARE(date->text(), QString(shown));
       QCOMPARE(weekday->text(), QString(day));
     }
+  }
+
+  void datesBeforeChristAreMarkedInTheReportAndTheSatellitesWindow() {
+    RecordingMessageSink sink;
+    TOrrelinForm form(Environment(), sink);
+    form.show();
+    Find<DateBox>(form, "DateTimePicker1")->SetDate({44, 3, 15});
+    QTest::mouseClick(Find<QCheckBox>(form, "chBChr"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>(form, "Jupiter"), Qt::LeftButton);
+    const QString shown = QString::fromStdString(orrelin::ShownDateText({44, 3, 15}, true));
+    QCOMPARE(shown, QString("0044-03-15 B.C."));
+    const QStringList labels = Find<QPlainTextEdit>(form.PlanetForm(), "Memo1")->toPlainText().split('\n');
+    const QStringList values = Find<QPlainTextEdit>(form.PlanetForm(), "Memo2")->toPlainText().split('\n');
+    QCOMPARE(values.value(labels.indexOf("Date:")), shown);
+    QTest::mouseClick(Find<QPushButton>(form.PlanetForm(), "btnSatellit"), Qt::LeftButton);
+    auto* date = Find<QLineEdit>(form.JupiterForm(), "edDate");
+    QCOMPARE(date->text(), shown);
+    QVERIFY(date->fontMetrics().horizontalAdvance(shown) < date->contentsRect().width());
   }
 
   void deltaPanelFollowsTheYearAndTheWeekdayTheDate() {
