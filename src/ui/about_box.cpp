@@ -34,7 +34,8 @@ QPixmap ProgramPicture(int size) {
   return picture.isNull() ? QPixmap() : picture.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent) {
+TAboutBox::TAboutBox(QWidget* parent, std::function<void(const QString& note)> notOpened)
+    : QDialog(parent), notOpened_(std::move(notOpened)) {
   setObjectName("AboutBox");
   setWindowTitle("About");
   setModal(true);
@@ -86,8 +87,16 @@ bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonRelease && (watched == email_ || watched == url_)) {
     const bool mail = watched == email_;
     const QString text = static_cast<QLabel*>(watched)->text();
-    // Opened through the desktop; a failure is not reported.
-    QDesktopServices::openUrl(QUrl(QString::fromStdString(LinkTarget(text.toStdString(), mail))));
+    // Opened through the desktop; where it has no program for it, the address is shown
+    // above the manual, so that the click is never lost.
+    const QString target = QString::fromStdString(LinkTarget(text.toStdString(), mail));
+    if (!QDesktopServices::openUrl(QUrl(target)) && notOpened_) {
+      const QString address = QString::fromStdString(LinkTarget(text.toStdString(), false));
+      const QString note = mail ? "No mail program could be started: write to " + address + "."
+                                : "No web browser could be started for " + address + ".";
+      accept();
+      notOpened_(note);
+    }
     return true;
   }
   return QDialog::eventFilter(watched, event);

@@ -4,6 +4,7 @@
 // and the browser.
 #include <QDialog>
 #include <QLabel>
+#include <functional>
 
 namespace orrelin::ui {
 
@@ -14,7 +15,9 @@ class TAboutBox : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TAboutBox(QWidget* parent = nullptr);
+  // `notOpened` is told, with a note that names the address, when the desktop has no
+  // program for a link (the window closes first).
+  explicit TAboutBox(QWidget* parent = nullptr, std::function<void(const QString& note)> notOpened = {});
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -22,6 +25,7 @@ class TAboutBox : public QDialog {
  private:
   QLabel* email_ = nullptr;
   QLabel* url_ = nullptr;
+  std::function<void(const QString&)> notOpened_;
 };
 
 }  // namespace orrelin::ui

@@ -27,6 +27,7 @@
 #include "ui/sights_form.h"
 #include "ui/date_box.h"
 #include "ui/about_box.h"
+#include "ui/help_form.h"
 #include "ui/almanac_form.h"
 #include "ui/identify_form.h"
 #include "ui/jupiter_form.h"
@@ -116,7 +117,10 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
 
   // The windows are created in their order: About, identification, Jupiter's, the almanac,
   // the star window, the report window.
-  aboutBox_ = new TAboutBox(this);
+  helpForm_ = new THelpForm(FindManual(), this);
+  // A link the desktop cannot open (no browser or mail program) shows the manual's
+  // front page instead, with the address above it.
+  aboutBox_ = new TAboutBox(this, [this](const QString& note) { OpenHelp("index.html", note); });
   identifyForm_ = std::make_unique<TIdentifyForm>(
       settings_, env.settingsFolder / kStarFileName, reportSink_,
       TIdentifyForm::MainWindowAccess{[this] { return ToRecord(); },
@@ -132,7 +136,8 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
       },
       this);
   almanacForm_ = std::make_unique<TAlmanacForm>(
-      settings_, reportSink_, TAlmanacForm::MainWindowAccess{[this] { return ToRecord(); }, [this] { OpenHelp(); }},
+      settings_, reportSink_,
+      TAlmanacForm::MainWindowAccess{[this] { return ToRecord(); }, [this] { OpenHelp("almanac.html"); }},
       this);
   starForm_ = std::make_unique<TStarForm>(settings_, env.settingsFolder / kStarFileName, sink_,
                                           [this] { RunBodyReport(ToRecord().bodyCode); }, this);
@@ -161,17 +166,13 @@ void TOrrelinForm::BuildMenu() {
   connect(about, &QAction::triggered, this, [this] { aboutBox_->exec(); });
   QAction* help = menuBar()->addAction("&Help");
   help->setObjectName("Help");
-  connect(help, &QAction::triggered, this, &TOrrelinForm::OpenHelp);
+  connect(help, &QAction::triggered, this, [this] { OpenHelp(); });
 }
 
-void TOrrelinForm::OpenHelp() {
-  const auto manual = FindManual();
-  if (!manual) {
-    sink_.ShowMessage("The user's manual is not installed: no manual/index.html beside the program or in "
-                      "share/doc/orrelin");
-    return;
-  }
-  QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(manual->string())));
+void TOrrelinForm::OpenHelp(const QString& chapter, const QString& note) {
+  if (helpForm_->ShowChapter(chapter, note)) return;
+  sink_.ShowMessage("The user's manual is not installed: no manual/index.html beside the program or in "
+                    "share/doc/orrelin");
 }
 
 QWidget* TOrrelinForm::BuildPlace() {
@@ -518,7 +519,7 @@ void TOrrelinForm::closeEvent(QCloseEvent* event) {
   for (QWidget* window : {static_cast<QWidget*>(planetForm_.get()), static_cast<QWidget*>(starForm_.get()),
                           static_cast<QWidget*>(jupiterForm_.get()), static_cast<QWidget*>(identifyForm_.get()),
                           static_cast<QWidget*>(almanacForm_.get()), static_cast<QWidget*>(sightsForm_.get()),
-                          static_cast<QWidget*>(dailyPagesForm_.get())}) {
+                          static_cast<QWidget*>(dailyPagesForm_.get()), static_cast<QWidget*>(helpForm_)}) {
     if (window->isVisible()) window->close();
   }
   event->accept();

@@ -27,6 +27,7 @@ class TDailyPagesForm;
 class TSightsForm;
 class TIdentifyForm;
 class TJupiterForm;
+class THelpForm;
 class TPlanetForm;
 class TStarForm;
 
@@ -55,9 +56,11 @@ class TOrrelinForm : public QMainWindow {
   void RunBodyReport(const std::string& bodyCode);
   // The report window's "Satellites": the satellites window for the date and time.
   void OpenSatellites();
-  // "&Help": the user's manual in the desktop's browser, or a message when it is not installed.
-  void OpenHelp();
+  // "&Help": the user's manual in the help window at the chapter ("almanac.html"), with
+  // a note above it when one is given; a message when it is not installed.
+  void OpenHelp(const QString& chapter = "place-and-moment.html", const QString& note = {});
   TAboutBox& AboutBox() { return *aboutBox_; }
+  THelpForm& HelpForm() { return *helpForm_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -99,6 +102,7 @@ class TOrrelinForm : public QMainWindow {
   MessageSink& sink_;
   ReportFirstSink reportSink_;
   TAboutBox* aboutBox_ = nullptr;  // a child dialog of this window
+  THelpForm* helpForm_ = nullptr;  // a window of its own, owned by this one
   std::unique_ptr<TIdentifyForm> identifyForm_;
   std::unique_ptr<TJupiterForm> jupiterForm_;
   std::unique_ptr<TAlmanacForm> almanacForm_;

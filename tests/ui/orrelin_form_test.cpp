@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTextBrowser>
 #include <QtTest>
 #include <unistd.h>
 
@@ -26,6 +27,8 @@
 #include "ui/about_box.h"
 #include "ui/daily_pages_form.h"
 #include "ui/date_box.h"
+#include "ui/almanac_form.h"
+#include "ui/help_form.h"
 #include "ui/identify_form.h"
 #include "ui/jupiter_form.h"
 #include "ui/sights_form.h"
@@ -460,16 +463,54 @@ class OrrelinFormTest : public QObject {
     QVERIFY(!about.isVisible());
   }
 
-  void helpOpensTheManual() {
+  // The manual in the program's own window, no browser needed: Help at the main window's
+  // chapter, the almanac's Help at the almanac's, and About's links, where the desktop
+  // has no program for them, at the front page with the address above it.
+  void helpShowsTheManualInItsOwnWindow() {
     RecordingMessageSink sink;
     TOrrelinForm form(Environment(), sink);
-    UrlCatcher catcher;
-    QDesktopServices::setUrlHandler("file", &catcher, "open");
+    form.show();
+    const std::size_t messages = sink.messages.size();
+    auto& help = form.HelpForm();
+    auto* browser = Find<QTextBrowser>(help, "tbHelp");
+    auto* note = Find<QLabel>(help, "lbHelpNote");
+    auto shows = [&](const char* page) { return browser->source().toLocalFile().endsWith(QString("manual/") + page); };
+
     form.findChild<QAction*>("Help")->trigger();
-    QDesktopServices::unsetUrlHandler("file");
-    QCOMPARE(catcher.opened.size(), 1);
-    QVERIFY(catcher.opened[0].toLocalFile().endsWith("manual/index.html"));
-    QVERIFY(QFile::exists(catcher.opened[0].toLocalFile()));
+    QVERIFY(help.isVisible());
+    QVERIFY(shows("place-and-moment.html"));
+    QCOMPARE(browser->documentTitle(), QString("The place and the moment"));
+    QVERIFY(browser->loadResource(QTextDocument::ImageResource, QUrl("images/main-window.png")).toByteArray().startsWith(
+        "\x89PNG"));
+    QVERIFY(!note->isVisible());
+    // The first link (back to the contents) by the keyboard, and back again.
+    browser->setFocus();
+    QTest::keyClick(browser, Qt::Key_Tab);
+    QTest::keyClick(browser, Qt::Key_Return);
+    QVERIFY(shows("index.html"));
+    help.findChild<QAction*>("Back")->trigger();
+    QVERIFY(shows("place-and-moment.html"));
+    help.close();
+
+    QTest::mouseClick(Find<QPushButton>(form, "Almanac"), Qt::LeftButton);
+    form.AlmanacForm().findChild<QAction*>("Help")->trigger();
+    QVERIFY(help.isVisible());
+    QVERIFY(shows("almanac.html"));
+
+    orrelin::ui::TAboutBox& about = form.AboutBox();
+    for (const auto& [link, said] : std::vector<std::pair<const char*, const char*>>{
+             {"lbUrl", "No web browser could be started for https://orrelin.example.org/."},
+             {"lbEmail", "No mail program could be started: write to orrelin@users.noreply.example.org."}}) {
+      help.close();
+      about.show();
+      QTest::mouseClick(Find<QLabel>(about, link), Qt::LeftButton);  // offscreen: no program for any address
+      QVERIFY(!about.isVisible());
+      QVERIFY(help.isVisible());
+      QVERIFY(shows("index.html"));
+      QVERIFY(note->isVisible());
+      QCOMPARE(note->text(), QString(said));
+    }
+    QCOMPARE(sink.messages.size(), messages);
   }
 
   void startsFromAFolderThatWasDeleted() {
