@@ -21,10 +21,15 @@ struct Reduced {
   double run = 0.0;  // nautical miles from the sight's time to the fix's
 };
 
+// Nautical miles run from the sight's time to the fix's.
+double RunToFix(const FixInput& in, const Sight& s, double timeOfFix) {
+  return in.speed * (timeOfFix - s.julianDayUt) * 24.0;
+}
+
 std::optional<Reduced> ReducedOnce(const Sight& s, const FixInput& in, double timeOfFix, std::string& why) {
-  const auto r = ReduceSight(s, in.assumed, why);
+  const auto r = ReduceSightOfFix(in, s, why);
   if (!r) return std::nullopt;
-  return Reduced{s.body, r->observedAltitude, r->gha, r->declination, in.speed * (timeOfFix - s.julianDayUt) * 24.0};
+  return Reduced{s.body, r->observedAltitude, r->gha, r->declination, RunToFix(in, s, timeOfFix)};
 }
 
 // Hc and Zn of each sight from the ship's place at its time: the fix carried back.
@@ -37,7 +42,7 @@ std::vector<FixLine> LinesAt(const std::vector<Reduced>& sights, const GeoPositi
   std::vector<FixLine> lines;
   for (const Reduced& r : sights) {
     const ComputedPlace c = ComputedAltitude(MovedBy(at, course, -r.run), r.gha, r.declination);
-    lines.push_back({r.body, r.observed, c.azimuth, (r.observed - c.altitude) * 60.0, r.run, 0.0});
+    lines.push_back({r.body, r.observed, c.azimuth, (r.observed - c.altitude) * 60.0, r.run, 0.0, c.azimuth});
   }
   return lines;
 }
@@ -89,15 +94,28 @@ GeoPosition MovedBy(const GeoPosition& from, double course, double distance) {
   return to;
 }
 
+double TimeOfFix(const FixInput& in) {
+  double timeOfFix = in.timeOfFix;
+  if (timeOfFix <= 0) {
+    for (const Sight& s : in.sights) timeOfFix = std::max(timeOfFix, s.julianDayUt);
+  }
+  return timeOfFix;
+}
+
+GeoPosition AssumedAtSight(const FixInput& in, const Sight& sight) {
+  return MovedBy(in.assumed, in.course, -RunToFix(in, sight, TimeOfFix(in)));
+}
+
+std::optional<SightReduction> ReduceSightOfFix(const FixInput& in, const Sight& sight, std::string& why) {
+  return ReduceSight(sight, AssumedAtSight(in, sight), why);
+}
+
 std::optional<Fix> FixPosition(const FixInput& in, std::string& message) {
   if (in.sights.size() < 2) {
     message = "A fix needs two sights or more";
     return std::nullopt;
   }
-  double timeOfFix = in.timeOfFix;
-  if (timeOfFix <= 0) {
-    for (const Sight& s : in.sights) timeOfFix = std::max(timeOfFix, s.julianDayUt);
-  }
+  const double timeOfFix = TimeOfFix(in);
   std::vector<Reduced> sights;
   for (const Sight& s : in.sights) {
     std::string why;
@@ -131,6 +149,7 @@ std::optional<Fix> FixPosition(const FixInput& in, std::string& message) {
   double sumOfSquares = 0.0;
   for (std::size_t i = 0; i < fix.lines.size(); ++i) {
     fix.lines[i].residual = atFix[i].intercept;
+    fix.lines[i].azimuthAtFix = atFix[i].azimuth;
     sumOfSquares += atFix[i].intercept * atFix[i].intercept;
   }
   if (sights.size() >= 3) fix.ellipse = EllipseOf(NormalEquations(atFix), sumOfSquares / (sights.size() - 2.0));

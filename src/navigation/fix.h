@@ -26,6 +26,7 @@ struct FixLine {
   double intercept = 0.0;         // nautical miles from the assumed position, toward Zn: the line to plot
   double run = 0.0;               // nautical miles the line was carried to the time of the fix
   double residual = 0.0;          // nautical miles from the fix (three sights or more)
+  double azimuthAtFix = 0.0;      // Zn from the fix, degrees: the line as it runs through the fix
 };
 
 struct ErrorEllipse {
@@ -53,6 +54,14 @@ std::optional<Fix> FixPosition(const FixInput& input, std::string& message);
 
 // A position moved along a course (degrees true) by a distance (nautical miles).
 GeoPosition MovedBy(const GeoPosition& from, double course, double distance);
+
+// The time the fix is for: the one given, else the last sight's (Julian day UT).
+double TimeOfFix(const FixInput& input);
+// The DR at the sight's time: the DR of the fix run back along the track.
+GeoPosition AssumedAtSight(const FixInput& input, const Sight& sight);
+// One sight of a fix reduced as the fix reduces it, from the DR at its time: the
+// reduction shown for a sight and its line in the fix are one computation.
+std::optional<SightReduction> ReduceSightOfFix(const FixInput& input, const Sight& sight, std::string& why);
 
 // The sextant altitude that reduces to an observed altitude (for exercises and tests):
 // the sight's corrections undone.

@@ -29,6 +29,9 @@ namespace {
 constexpr int kColumns = 8;  // utc, body, limb, hs, ie, height, pressure, temperature
 const char* const kCaptions[kColumns] = {"UTC", "Body", "Limb", "Hs", "IE", "Height", "Pressure", "Temp"};
 
+const char* const kMessageDrCourseSpeed =
+    "Give the DR as \"59 50 N, 24 50 E\", the course in degrees (0 to 360) and the speed in knots";
+
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 std::string S(const QString& s) { return s.toStdString(); }
 
@@ -137,8 +140,11 @@ TSightsForm::TSightsForm(const SettingsFile& settings, std::filesystem::path sig
   connect(remove, &QPushButton::clicked, this, &TSightsForm::DeleteSight);
   connect(fix, &QPushButton::clicked, this, &TSightsForm::ComputeFix);
   connect(table_, &QTableWidget::currentCellChanged, this, [this](int row, int, int, int) { ShowReduction(row); });
-  // The chosen sight's reduction is from the DR box: it follows the box.
-  connect(dr_, &QLineEdit::textChanged, this, [this] { ShowReduction(table_->currentRow()); });
+  // The chosen sight's reduction is from the DR run back to its time: it follows the
+  // DR, the course and the speed.
+  for (QLineEdit* box : {dr_, course_, speed_}) {
+    connect(box, &QLineEdit::textChanged, this, [this] { ShowReduction(table_->currentRow()); });
+  }
   connect(table_, &QTableWidget::cellChanged, this, [this](int row, int) {
     if (loading_) return;
     Save();
@@ -154,6 +160,12 @@ void TSightsForm::showEvent(QShowEvent* event) {
     if (const auto place = ReadObserver(main)) dr_->setText(Q(navigation::PositionText({place->latitude, -place->longitude})));
   }
   PlacedWindow::showEvent(event);
+  // What was wrong with the file is told when the user opens the window, not at start.
+  if (!loadMessage_.empty()) {
+    const std::string message = std::move(loadMessage_);
+    loadMessage_.clear();
+    sink_.ShowMessage(message);
+  }
 }
 
 void TSightsForm::SetRow(int row, const std::vector<std::string>& fields) {
@@ -168,10 +180,18 @@ void TSightsForm::AddSight() {
   const TCalendarDate date = DateToRecord(main.date, valid);
   const std::string body = main_.identifiedBody ? main_.identifiedBody() : "";
   const int row = table_->rowCount();
+  // The same sextant and the same deck as the sight before, else the main window's.
+  std::vector<std::string> kept{"0", main.height, main.pressure, main.temperature};
+  if (row > 0) {
+    for (int c = 4; c < kColumns; ++c) {
+      const QTableWidgetItem* item = table_->item(row - 1, c);
+      kept[static_cast<std::size_t>(c - 4)] = item ? S(item->text()) : std::string();
+    }
+  }
   loading_ = true;
   table_->insertRow(row);
-  SetRow(row, {date.dateText + " " + main.time, body.empty() ? "Sun" : body, body.empty() ? "lower" : "", "", "0",
-               main.height, main.pressure, main.temperature});
+  SetRow(row, {date.dateText + " " + main.time, body.empty() ? "Sun" : body, body.empty() ? "lower" : "", "", kept[0],
+               kept[1], kept[2], kept[3]});
   loading_ = false;
   table_->setCurrentCell(row, 3);
   Save();
@@ -218,30 +238,38 @@ void TSightsForm::ShowReduction(int row) {
   }
   std::string why;
   const auto sight = navigation::ReadSightLine(line, why);
-  const auto assumed = navigation::ReadPosition(S(dr_->text()));
-  if (!sight || !assumed) {
-    reduction_->setPlainText(Q(!sight ? "This sight does not read: " + why : "Give the DR as \"59 50 N, 24 50 E\""));
+  const auto in = FixInputOfBoxes();
+  if (!sight || !in) {
+    reduction_->setPlainText(Q(!sight ? "This sight does not read: " + why : kMessageDrCourseSpeed));
     return;
   }
-  const auto r = navigation::ReduceSight(*sight, *assumed, why);
+  // From the DR at the sight's time, as the fix reduces it.
+  const auto r = navigation::ReduceSightOfFix(*in, *sight, why);
   reduction_->setPlainText(Q(r ? LinesText(r->lines) : why));
 }
 
-bool TSightsForm::ComputeFix() {
-  navigation::FixInput in;
+std::optional<navigation::FixInput> TSightsForm::FixInputOfBoxes() {
   const auto assumed = navigation::ReadPosition(S(dr_->text()));
   const auto course = ReadBoundedDecimal(S(course_->text()), 0.0, 360.0);
   const auto speed = ReadBoundedDecimal(S(speed_->text()), 0.0, 100.0);
-  if (!assumed || !course || !speed) {
-    sink_.ShowMessage("Give the DR as \"59 50 N, 24 50 E\", the course in degrees (0 to 360) and the speed in knots");
-    return false;
-  }
+  if (!assumed || !course || !speed) return std::nullopt;
+  navigation::FixInput in;
   in.assumed = *assumed;
   in.course = *course;
   in.speed = *speed;
-  in.sights = RowsAsSights(true);
+  in.sights = RowsAsSights(false);
+  return in;
+}
+
+bool TSightsForm::ComputeFix() {
+  auto in = FixInputOfBoxes();
+  if (!in) {
+    sink_.ShowMessage(kMessageDrCourseSpeed);
+    return false;
+  }
+  in->sights = RowsAsSights(true);
   std::string message;
-  fix_ = navigation::FixPosition(in, message);
+  fix_ = navigation::FixPosition(*in, message);
   if (!fix_) {
     sink_.ShowMessage(message);
     fixText_->clear();
@@ -258,7 +286,7 @@ bool TSightsForm::ComputeFix() {
             FixedText(l.residual, 2) + "\n";
   }
   fixText_->setPlainText(Q(text));
-  view_->SetSheet(navigation::DrawPlottingSheet(*fix_, in.assumed));
+  view_->SetSheet(navigation::DrawPlottingSheet(*fix_, in->assumed));
   return true;
 }
 
@@ -282,27 +310,24 @@ void TSightsForm::Load() {
   const TextLines text = ReadTextLines(file_, 16 * 1024 * 1024);
   if (!text.exists) return;
   if (!text.readable) {
-    sink_.ShowMessage("The sights could not be read from " + file_.string() + " (" + text.problem + ")");
+    loadMessage_ = "The sights could not be read from " + file_.string() + " (" + text.problem + ")";
     return;
   }
   loading_ = true;
-  std::vector<std::string> problems;
-  for (std::size_t i = 0; i < text.lines.size(); ++i) {
-    const std::string& line = text.lines[i];
+  for (const std::string& line : text.lines) {
     if (line.empty() || line == navigation::kSightsHeader) continue;
     std::vector<std::string> fields;
     for (int c = 0; c < kColumns; ++c) fields.push_back(ExtractField(line, ",", c));
     const int row = table_->rowCount();
     table_->insertRow(row);
     SetRow(row, fields);  // a line that does not read is kept as it is, to be mended
-    std::string problem;
-    if (!navigation::ReadSightLine(line, problem)) problems.push_back("line " + WholeText(static_cast<long long>(i + 1)) + ": " + problem);
   }
   loading_ = false;
-  if (!problems.empty()) {
-    std::string message = "Some sights of " + file_.string() + " do not read:";
-    for (const auto& p : problems) message += "\n" + p;
-    sink_.ShowMessage(message);
+  // Numbered as the file's lines, by the reading the command line's fix uses.
+  const navigation::SightsFile read = navigation::ReadSights(text.lines);
+  if (!read.problems.empty()) {
+    loadMessage_ = "Some sights of " + file_.string() + " do not read:";
+    for (const auto& p : read.problems) loadMessage_ += "\n" + p;
   }
 }
 

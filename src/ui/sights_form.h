@@ -42,6 +42,8 @@ class TSightsForm : public PlacedWindow {
  private:
   // The table's rows as sights; rows that do not read are told (once) and left out.
   std::vector<navigation::Sight> RowsAsSights(bool tell);
+  // The DR, course and speed boxes with the rows that read; none when a box does not read.
+  std::optional<navigation::FixInput> FixInputOfBoxes();
   void Save();
   void Load();
   void SetRow(int row, const std::vector<std::string>& fields);
@@ -58,6 +60,7 @@ class TSightsForm : public PlacedWindow {
   PlottingSheetView* view_ = nullptr;
   std::optional<navigation::Fix> fix_;
   bool loading_ = false;
+  std::string loadMessage_;  // what was wrong with the file, told when the window first shows
 };
 
 }  // namespace orrelin::ui

@@ -51,6 +51,27 @@ TEST(Fix, SynthesisedSightsGiveTheKnownPositionBack) {
   }
 }
 
+TEST(Fix, EachSightIsReducedFromTheDrRunBackToItsTime) {
+  // The manual's running fix: 225 degrees at 12 knots, sights 20 minutes apart.
+  FixInput in;
+  in.course = 225;
+  in.speed = 12;
+  const char* stars[] = {"Vega", "Arcturus", "Altair"};
+  for (int i = 0; i < 3; ++i) in.sights.push_back(SightOf(stars[i], kSeptember21At20h + i * 20.0 / 1440.0, kTrue));
+  in.assumed = {35 + 20.0 / 60, -(40 + 40.0 / 60)};
+  std::string message;
+  const auto fix = FixPosition(in, message);
+  ASSERT_TRUE(fix.has_value()) << message;
+  const double milesBack[] = {8, 4, 0};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_NEAR(MilesApart(AssumedAtSight(in, in.sights[i]), in.assumed), milesBack[i], 0.01) << stars[i];
+    std::string why;
+    const auto r = ReduceSightOfFix(in, in.sights[i], why);
+    ASSERT_TRUE(r.has_value()) << why;
+    EXPECT_NEAR(r->intercept, fix->lines[i].intercept, 1e-9) << stars[i];  // one reduction for both
+  }
+}
+
 TEST(Fix, TheSunAndTheMoonByTheirLimbsFixTooAndAWrongBodyStandsOut) {
   const double jd = 2461120.5 + 10.0 / 24.0;  // 2026-03-21 10:00 UT: Sun 172, Moon 135, Jupiter 59 degrees
   const GeoPosition where{60.2, 25.0};

@@ -10,6 +10,7 @@
 #include <fstream>
 
 #include "core/fields.h"
+#include "core/numbers.h"
 #include "navigation/sights_file.h"
 #include "synthesised_sights.h"
 #include "ui/orrelin_form.h"
@@ -74,20 +75,75 @@ class SightsFormTest : public QObject {
     QCOMPARE(Find<QTableWidget>(again.SightsForm(), "grdSights")->rowCount(), 3);
   }
 
+  // The manual's worked example: a running fix of three stars. The chosen sight is
+  // reduced from the DR run back to its time, as the fix reduces it; Add takes the
+  // sextant and deck of the sight before.
+  void theChosenSightIsReducedAsTheRunningFixReducesIt() {
+    RecordingMessageSink sink;
+    TOrrelinForm form(starts_.Next(), sink);
+    form.show();
+    QTest::mouseClick(Find<QPushButton>(form, "Sights"), Qt::LeftButton);
+    TSightsForm& sights = form.SightsForm();
+    auto* table = Find<QTableWidget>(sights, "grdSights");
+    auto set = [table](int row, int column, const char* text) { table->item(row, column)->setText(text); };
+    QTest::mouseClick(Find<QPushButton>(sights, "btnAdd"), Qt::LeftButton);
+    for (const auto& [column, text] : std::vector<std::pair<int, const char*>>{{4, "-1.2"}, {5, "12"}, {6, "1020"}, {7, "18"}}) {
+      set(0, column, text);
+    }
+    const std::vector<std::vector<const char*>> stars = {{"2026-09-21 20:00:00", "Vega", "74 43.9"},
+                                                         {"2026-09-21 20:20:00", "Arcturus", "42 12.1"},
+                                                         {"2026-09-21 20:40:00", "Altair", "53 32.8"}};
+    for (int row = 0; row < 3; ++row) {
+      if (row > 0) QTest::mouseClick(Find<QPushButton>(sights, "btnAdd"), Qt::LeftButton);
+      for (int c = 4; c < 8; ++c) QCOMPARE(table->item(row, c)->text(), table->item(0, c)->text());
+      set(row, 0, stars[row][0]);
+      set(row, 1, stars[row][1]);
+      set(row, 2, "");
+      set(row, 3, stars[row][2]);
+    }
+    Find<QLineEdit>(sights, "edDr")->setText("35 20 N, 40 40 W");
+    Find<QLineEdit>(sights, "edCourse")->setText("225");
+    Find<QLineEdit>(sights, "edSpeed")->setText("12");
+    table->setCurrentCell(0, 3);
+    const QString reduction = Find<QPlainTextEdit>(sights, "memReduction")->toPlainText();
+    QVERIFY2(reduction.contains("N 35\xC2\xB0 25.7'  W 40\xC2\xB0 33.1'"), qPrintable(reduction));
+    QVERIFY2(reduction.contains("Intercept:                  22.5 nm toward"), qPrintable(reduction));
+    QTest::mouseClick(Find<QPushButton>(sights, "btnFix"), Qt::LeftButton);
+    QVERIFY(sights.LastFix().has_value());
+    QCOMPARE(orrelin::FixedText(sights.LastFix()->lines[0].intercept, 1), std::string("22.5"));
+    QCOMPARE(Find<QPlainTextEdit>(sights, "memFix")->toPlainText().section('\n', 0, 0),
+             QString("Fix  35 29.9 N, 40 15.0 W"));
+  }
+
   void aDamagedSightsFileKeepsEveryLineAndNamesTheWrongOne() {
-    const orrelin::StartEnvironment env = starts_.Next();
+    const orrelin::StartEnvironment env = starts_.Next(true);
     std::filesystem::create_directories(env.settingsFolder);
-    std::ofstream(env.settingsFolder / "sights.csv") << orrelin::navigation::kSightsHeader << "\n"
-                                                      << "2026-12-08 14:32:10,Sun,lower,23 41.6,-1.2,3,1010,10\n"
-                                                      << "2026-12-08 14:40:00,Vega,,ninety,0,12,1010,10\n"
-                                                      << "\xff\xfe garbage\n";
+    const std::vector<std::string> lines = {orrelin::navigation::kSightsHeader,
+                                            "2026-12-08 14:32:10,Sun,lower,23 41.6,-1.2,3,1010,10", "",
+                                            "2026-12-08 14:40:00,Vega,,ninety,0,12,1010,10", "\xff\xfe garbage"};
+    {
+      std::ofstream file(env.settingsFolder / "sights.csv");
+      for (const auto& line : lines) file << line << "\n";
+    }
     RecordingMessageSink sink;
     TOrrelinForm form(env, sink);
     QCOMPARE(Find<QTableWidget>(form.SightsForm(), "grdSights")->rowCount(), 3);
-    QVERIFY(!sink.messages.empty());
+    // Nothing is said before the main window shows, nor until the Sights window opens.
+    form.show();
+    QVERIFY2(sink.messages.empty(), sink.messages.empty() ? "" : sink.messages.front().c_str());
+    QTest::mouseClick(Find<QPushButton>(form, "Sights"), Qt::LeftButton);
+    QCOMPARE(sink.messages.size(), std::size_t{1});
     const QString told = QString::fromStdString(sink.messages.back());
-    QVERIFY2(told.contains("line 3: the sextant altitude") && told.contains("line 4: the time"), qPrintable(told));
+    QVERIFY2(told.contains("line 4: the sextant altitude") && told.contains("line 5: the time"), qPrintable(told));
     QVERIFY(!told.contains("line 2"));
+    // The command line's fix numbers them by the same reading of the file.
+    for (const std::string& problem : orrelin::navigation::ReadSights(lines).problems) {
+      QVERIFY2(told.contains(QString::fromStdString(problem)), problem.c_str());
+    }
+    // Once told is enough.
+    form.SightsForm().close();
+    form.SightsForm().show();
+    QCOMPARE(sink.messages.size(), std::size_t{1});
   }
 };
 
