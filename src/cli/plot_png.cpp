@@ -60,12 +60,25 @@ void Draw(cairo_t* cr, const navigation::SheetItem& item) {
       cairo_restore(cr);
       cairo_stroke(cr);
       break;
-    case Kind::kText:
+    case Kind::kText: {
+      // On white, so that no grid line runs through it; a font wider than the room the
+      // sheet gave the text is drawn smaller.
+      const navigation::SheetBox box = navigation::TextBox(item);
+      cairo_set_source_rgb(cr, 1, 1, 1);
+      cairo_rectangle(cr, box.left, box.top, box.right - box.left, box.bottom - box.top);
+      cairo_fill(cr);
+      SetTone(cr, item.tone);
       cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
       cairo_set_font_size(cr, item.textSize);
+      cairo_text_extents_t extents;
+      cairo_text_extents(cr, item.text.c_str(), &extents);
+      if (item.textWidth > 0 && extents.x_advance > item.textWidth) {
+        cairo_set_font_size(cr, item.textSize * item.textWidth / extents.x_advance);
+      }
       cairo_move_to(cr, item.from.x, item.from.y);
       cairo_show_text(cr, item.text.c_str());
       break;
+    }
   }
 }
 

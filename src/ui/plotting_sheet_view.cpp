@@ -60,10 +60,24 @@ void PaintItem(QPainter& painter, const navigation::SheetItem& item, double poin
       painter.restore();
       break;
     case Kind::kText: {
+      // On white, so that no grid line runs through it; a font wider than the room the
+      // sheet gave the text is drawn smaller.
+      const navigation::SheetBox box = navigation::TextBox(item);
+      painter.fillRect(QRectF(box.left, box.top, box.right - box.left, box.bottom - box.top), Qt::white);
+      // A font of a fraction of a point is not drawn true to size: it is drawn a hundred
+      // times larger into a painter scaled down as much.
+      constexpr double kZoom = 100.0;
       QFont font("DejaVu Sans");
-      font.setPointSizeF(item.textSize * pointsPerMillimetre);
+      font.setPointSizeF(item.textSize * pointsPerMillimetre * kZoom);
+      const QString text = QString::fromStdString(item.text);
+      const double wide = QFontMetricsF(font, painter.device()).horizontalAdvance(text) / kZoom;  // millimetres
+      if (item.textWidth > 0 && wide > item.textWidth) font.setPointSizeF(font.pointSizeF() * item.textWidth / wide);
+      painter.save();
+      painter.translate(P(item.from));
+      painter.scale(1.0 / kZoom, 1.0 / kZoom);
       painter.setFont(font);
-      painter.drawText(P(item.from), QString::fromStdString(item.text));
+      painter.drawText(QPointF(0, 0), text);
+      painter.restore();
       break;
     }
   }
