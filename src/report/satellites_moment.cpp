@@ -2,7 +2,7 @@
 
 #include "core/calendar.h"
 #include "core/clock.h"
-#include "core/delta_t.h"
+#include "report/report_start.h"
 
 namespace orrelin {
 
@@ -13,7 +13,8 @@ std::optional<SatellitesMoment> SatellitesMomentOf(const MainWindowRecord& main)
   if (!valid) return std::nullopt;
   const double utc = HmsToHours(main.time);
   const JulianDayResult day = JulianDay(date, utc, main.beforeChrist);
-  return SatellitesMoment{day.jd, utc + DeltaT(day.t) / 3600.0};
+  // The report's Delta T, so that a typed Delta box counts here too.
+  return SatellitesMoment{day.jd, utc + ReportDeltaT(main, date, utc) / 3600.0};
 }
 
 }  // namespace orrelin

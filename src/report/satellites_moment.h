@@ -12,7 +12,7 @@ struct SatellitesMoment {
   double hours = 0.0;  // UTC hours + Delta T / 3600
 };
 
-// Date record, UTC hours, Delta T of that moment, hours + Delta T / 3600, JD0. None when
+// Date record, UTC hours, the report's Delta T of that moment, hours + Delta T / 3600, JD0. None when
 // the time box does not hold a time (the report's "Give the time as hh:mm:ss").
 std::optional<SatellitesMoment> SatellitesMomentOf(const MainWindowRecord& main);
 

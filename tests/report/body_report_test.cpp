@@ -8,6 +8,7 @@
 #include "core/angle_text.h"
 #include "core/numbers.h"
 #include "report/observer_reading.h"
+#include "report/satellites_moment.h"
 
 namespace orrelin {
 namespace {
@@ -212,6 +213,15 @@ TEST(BodyReport, DeltaBoxKeepsOnlyATypedValue) {
     }
     EXPECT_EQ(r.sink.messages, c.messages) << c.name;
   }
+}
+
+TEST(BodyReport, TheSatellitesTakeTheReportsDeltaT) {
+  MainWindowRecord main = Helsinki(2026, 6, 1, "12:00:00");
+  main.delta = "3600";
+  main.deltaTyped = true;
+  EXPECT_DOUBLE_EQ(SatellitesMomentOf(main)->hours, 13.0);
+  main.deltaTyped = false;  // filled in by a report: Delta T of the moment, 70.2 s
+  EXPECT_NEAR(SatellitesMomentOf(main)->hours, 12.0 + 70.2 / 3600.0, 0.05 / 3600.0);
 }
 
 TEST(BodyReport, ASecondRunOfTheSameMomentGivesTheSameReport) {
