@@ -49,6 +49,28 @@ TEST(CliOptions, SavedPlaceIsTheStartingPointAndNothingIsWritten) {
   EXPECT_EQ(sink.messages.size(), 1u);
 }
 
+TEST(CliOptions, TheSavedDeltaAndTheDeltaOptionAreTypedValues) {
+  // The window saves only what was typed into the Delta box; the command line takes
+  // it as typed, for any date. Without one, each report fills in its own date's.
+  TempFolder folder;
+  const SettingsFile settings(folder.Path() / "settings.ini");
+  settings.WriteAll({{"LatDeg", "60"}, {"Delta", "75.5"}});
+  RecordingMessageSink sink;
+  MainWindowRecord saved = StartingRecord(settings, kMarch21, 7200, sink);
+  MainWindowRecord none = Defaults();
+  MainWindowRecord option = Defaults();
+  PlaceOptions o;
+  o.date = "2500-06-01";
+  o.time = "12:00:00";
+  ASSERT_TRUE(ApplyPlaceOptions(o, saved, sink));
+  ASSERT_TRUE(ApplyPlaceOptions(o, none, sink));
+  o.delta = "80";
+  ASSERT_TRUE(ApplyPlaceOptions(o, option, sink));
+  EXPECT_EQ(RunReport(saved, "SUN").report.deltaTime, "75.5 sec");
+  EXPECT_EQ(RunReport(none, "SUN").report.deltaTime, "1496.6 sec");
+  EXPECT_EQ(RunReport(option, "SUN").report.deltaTime, "80.0 sec");
+}
+
 TEST(CliOptions, GoodOptionsFillTheBoxes) {
   MainWindowRecord m = Defaults();
   PlaceOptions o;
