@@ -138,13 +138,18 @@ TEST(DailyPageLayout, TheAlmanacsFormsAndBothPages) {
   EXPECT_EQ(left.size(), 2u + 2u + 72u + 3u + 1u);
   EXPECT_EQ(left[4].substr(0, 16), " 8 00   76 46.1 ");
   EXPECT_NE(right[2].find("Moonrise"), std::string::npos);
-  // Printed, every line fits the page's width and all of them its height.
-  for (const PrintedPage& page : DailyPagesPrinted(*pages, 2180, 3208)) {
-    const PrintedText& last = page.texts.back();
-    EXPECT_LE(last.y + last.pointSize * 300 / 72, 3208);
-    std::size_t longest = 0;
-    for (const PrintedText& t : page.texts) longest = std::max(longest, t.text.size());
-    EXPECT_LE(0.6 * last.pointSize * 300.0 / 72.0 * static_cast<double>(longest), 2180.0);
+  // Printed, every line fits the page's width and all of them its height, at the
+  // printer's own resolution (A4 less 10 points of margin, at 300 and 1200 dpi).
+  for (const PageArea area : {PageArea{2180, 3208, 300}, PageArea{9583, 13699, 1200}}) {
+    for (const PrintedPage& page : DailyPagesPrinted(*pages, area.width, area.height, area.dpi)) {
+      const PrintedText& last = page.texts.back();
+      EXPECT_LE(last.y + area.LineHeight(last.pointSize), area.height);
+      for (std::size_t i = 0; i < page.texts.size(); ++i) {
+        const PrintedText& t = page.texts[i];
+        EXPECT_LE(MonospacedTextWidth(area)(t.text, t.pointSize), area.width) << t.text;
+        if (i > 0) EXPECT_GE(t.y - page.texts[i - 1].y, area.LineHeight(t.pointSize)) << t.text;  // no overlap
+      }
+    }
   }
 }
 
