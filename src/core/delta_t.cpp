@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "core/angles.h"
 
@@ -10,40 +11,63 @@ namespace orrelin {
 
 namespace {
 
-// Delta T in tenths of a second for the even years 1620, 1622, ..., 1996.
-constexpr std::array<int, 189> kEvenYearTable{
-    1240, 1150, 1060, 980, 910, 850, 790, 740, 700, 650,  // 1620
-    620, 580, 550, 530, 500, 480, 460, 440, 420, 400,  // 1640
-    370, 350, 330, 310, 280, 260, 240, 220, 200, 180,  // 1660
-    160, 140, 130, 120, 110, 100, 90, 90, 90, 90,  // 1680
-    90, 90, 90, 90, 100, 100, 100, 100, 100, 110,  // 1700
-    110, 110, 110, 110, 110, 110, 110, 120, 120, 120,  // 1720
-    120, 120, 130, 130, 130, 130, 140, 140, 140, 150,  // 1740
-    150, 150, 150, 160, 160, 160, 160, 160, 170, 170,  // 1760
-    170, 170, 170, 170, 170, 170, 160, 160, 150, 140,  // 1780
-    137, 131, 127, 125, 125, 125, 125, 125, 125, 123,  // 1800
-    120, 114, 106, 96, 86, 75, 66, 60, 57, 56,  // 1820
-    57, 59, 62, 65, 68, 71, 73, 75, 77, 78,  // 1840
-    79, 75, 64, 54, 29, 16, -10, -27, -36, -47,  // 1860
-    -54, -52, -55, -56, -58, -59, -62, -64, -61, -47,  // 1880
-    -27, 0, 26, 54, 77, 105, 134, 160, 182, 202,  // 1900
-    212, 224, 235, 239, 243, 240, 239, 239, 237, 240,  // 1920
-    243, 253, 262, 273, 282, 291, 300, 307, 314, 322,  // 1940
-    331, 340, 350, 365, 383, 402, 422, 445, 465, 485,  // 1960
-    505, 522, 538, 549, 558, 569, 583, 600, 616,  // 1980
-};
-
-// Measured Delta T at 0h UTC of January 1 and July 1 (IERS), compiled in from data/delta-t.csv.
-struct MeasuredDeltaT {
+// Every kept value of Delta T, compiled in from data/delta-t.csv: the book's table for
+// the even years 1620, 1622, ..., 1996 (Meeus, Astronomical Algorithms) and
+// the measured values at 0h UTC of January 1 and July 1 from 1973 (IERS).
+struct DeltaTRow {
   int year;
   int month;
   int day;
   double seconds;
+  const char* source;  // "book" or "measured"
 };
-constexpr MeasuredDeltaT kMeasured[] = {
-#include "delta_t_measured.inc"
+constexpr DeltaTRow kRows[] = {
+#include "delta_t_rows.inc"
 };
-constexpr std::size_t kMeasuredCount = sizeof(kMeasured) / sizeof(kMeasured[0]);
+
+constexpr bool IsFrom(const DeltaTRow& row, std::string_view source) { return source == row.source; }
+
+template <std::size_t N>
+constexpr std::array<DeltaTRow, N> RowsFrom(std::string_view source) {
+  std::array<DeltaTRow, N> rows{};
+  std::size_t n = 0;
+  for (const DeltaTRow& row : kRows) {
+    if (IsFrom(row, source)) rows[n++] = row;
+  }
+  return rows;
+}
+
+constexpr std::size_t CountFrom(std::string_view source) {
+  std::size_t n = 0;
+  for (const DeltaTRow& row : kRows) n += IsFrom(row, source) ? 1 : 0;
+  return n;
+}
+
+// The book's table in tenths of a second, as the book prints it (the interpolation below
+// works in tenths).
+constexpr auto kEvenYearTable = [] {
+  constexpr auto rows = RowsFrom<CountFrom("book")>("book");
+  std::array<int, rows.size()> tenths{};
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const double t = rows[i].seconds * 10.0;
+    tenths[i] = static_cast<int>(t < 0 ? t - 0.5 : t + 0.5);
+  }
+  return tenths;
+}();
+
+constexpr bool BookRowsAreTheEvenYearsFrom1620() {
+  const auto rows = RowsFrom<CountFrom("book")>("book");
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (rows[i].year != 1620 + 2 * static_cast<int>(i) || rows[i].month != 1 || rows[i].day != 1) return false;
+  }
+  return true;
+}
+static_assert(kEvenYearTable.size() == 189 && BookRowsAreTheEvenYearsFrom1620(),
+              "data/delta-t.csv: the book's rows are the even years 1620 to 1996");
+
+constexpr auto kMeasured = RowsFrom<CountFrom("measured")>("measured");
+constexpr std::size_t kMeasuredCount = kMeasured.size();
+static_assert(kMeasuredCount >= 2, "data/delta-t.csv: measured rows");
 
 constexpr double kTrendAfterMeasured = 0.25;  // seconds per year beyond the last measurement
 
@@ -56,14 +80,15 @@ constexpr double kHandOverYears = 20.0;  // before 948 and before 1620
 constexpr double kTrendHandsOverFrom = 2100.0;
 constexpr double kQuadraticFrom = 2200.0;
 
-constexpr double MeasuredYear(const MeasuredDeltaT& row) { return row.year + (row.month - 1) / 12.0; }
+constexpr double MeasuredYear(const DeltaTRow& row) { return row.year + (row.month - 1) / 12.0; }
 constexpr double CenturiesOfYear(double y) { return (y - 2000.0) / 100.0; }
 
 constexpr double kFirstMeasuredYear = MeasuredYear(kMeasured[0]);
 
 double FromEvenYearTable(double y) {
   std::int64_t i = Trunc((y - 1620.0) / 2.0);
-  if (i > 187) i = 187;
+  constexpr auto kLastStart = static_cast<std::int64_t>(kEvenYearTable.size()) - 2;
+  if (i > kLastStart) i = kLastStart;
   const double f = y / 2.0 - static_cast<double>(i) - 810.0;
   const auto at = static_cast<std::size_t>(i);
   return (kEvenYearTable[at] + (kEvenYearTable[at + 1] - kEvenYearTable[at]) * f) / 10.0;
@@ -71,7 +96,7 @@ double FromEvenYearTable(double y) {
 
 // The measurements, linear between rows; past the last one its value with a trend.
 double FromMeasurements(double y) {
-  const MeasuredDeltaT& last = kMeasured[kMeasuredCount - 1];
+  const DeltaTRow& last = kMeasured[kMeasuredCount - 1];
   if (y >= MeasuredYear(last)) return last.seconds + kTrendAfterMeasured * (y - MeasuredYear(last));
   for (std::size_t k = 1; k < kMeasuredCount; ++k) {
     const double y1 = MeasuredYear(kMeasured[k]);
