@@ -23,7 +23,7 @@
 #include "core/file_io.h"
 #include "core/numbers.h"
 #include "precise/nautical.h"
-#include "core/pdf_file.h"
+#include "cli/pdf_pages.h"
 #include "app/date_box.h"
 #include "daily/daily_page_layout.h"
 #include "core/version.h"

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+#include "cli/cairo_stream.h"
+
 namespace orrelin::cli {
 
 namespace {
@@ -82,11 +84,6 @@ void Draw(cairo_t* cr, const navigation::SheetItem& item) {
   }
 }
 
-cairo_status_t Append(void* closure, const unsigned char* data, unsigned int length) {
-  static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
-  return CAIRO_STATUS_SUCCESS;
-}
-
 // The sheet's items, drawn in millimetres.
 void DrawSheet(cairo_t* cr, const navigation::PlottingSheet& sheet, double unitsPerMillimetre) {
   cairo_scale(cr, unitsPerMillimetre, unitsPerMillimetre);
@@ -100,7 +97,7 @@ std::string PlottingSheetPdf(const navigation::PlottingSheet& sheet) {
   constexpr double kPointsPerMillimetre = 72.0 / 25.4;
   const double size = navigation::kSheetSize * kPointsPerMillimetre;
   std::string pdf;
-  cairo_surface_t* surface = cairo_pdf_surface_create_for_stream(Append, &pdf, size, size);
+  cairo_surface_t* surface = cairo_pdf_surface_create_for_stream(AppendToString, &pdf, size, size);
   cairo_t* cr = cairo_create(surface);
   DrawSheet(cr, sheet, kPointsPerMillimetre);
   cairo_destroy(cr);
@@ -120,7 +117,7 @@ std::string PlottingSheetPng(const navigation::PlottingSheet& sheet) {
   for (const auto& item : sheet.items) Draw(cr, item);
   cairo_destroy(cr);
   std::string png;
-  cairo_surface_write_to_png_stream(surface, Append, &png);
+  cairo_surface_write_to_png_stream(surface, AppendToString, &png);
   cairo_surface_destroy(surface);
   return png;
 }

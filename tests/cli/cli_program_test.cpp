@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "navigation/sights_file.h"
+#include "pdf_reading.h"
 #include "synthesised_sights.h"
 #include "temp_folder.h"
 
@@ -179,8 +180,18 @@ TEST(CliProgram, WritesTheDailyPagesAsAPdfFile) {
   EXPECT_TRUE(r.out.empty());
   std::ifstream in(pdf, std::ios::binary);
   const std::string bytes((std::istreambuf_iterator<char>(in)), {});
-  EXPECT_EQ(bytes.rfind("%PDF-1.4", 0), 0u);
-  EXPECT_NE(bytes.find("/Count 2"), std::string::npos);
+  EXPECT_EQ(bytes.rfind("%PDF-", 0), 0u);
+  // Two A4 pages in DejaVu Sans Mono that hold the text pages' every line.
+  const auto pages = orrelin::testing::ReadPdf(bytes);
+  ASSERT_EQ(pages.size(), 2u);
+  std::string lines = RunCli("daily-page 2026-12-08").out;
+  std::erase(lines, '\n');
+  EXPECT_EQ(pages[0].text + pages[1].text, lines);
+  for (const auto& page : pages) {
+    EXPECT_NEAR(page.width, 595.2, 0.01);
+    EXPECT_NEAR(page.height, 841.92, 0.01);
+    for (const std::string& font : page.fonts) EXPECT_NE(font.find("DejaVuSansMono"), std::string::npos) << font;
+  }
 }
 
 TEST(CliProgram, ReducesASightAndFixesFromAFileOfSights) {
