@@ -13,29 +13,15 @@ namespace {
 
 constexpr double kPixelsPerMillimetre = 10.0;
 
-void SetTone(cairo_t* cr, navigation::SheetItem::Tone tone) {
-  switch (tone) {
-    case navigation::SheetItem::Tone::kInk: cairo_set_source_rgb(cr, 0, 0, 0); break;
-    case navigation::SheetItem::Tone::kLine: cairo_set_source_rgb(cr, 0.0, 0.25, 0.65); break;
-    case navigation::SheetItem::Tone::kFix: cairo_set_source_rgb(cr, 0.8, 0.0, 0.0); break;
-    case navigation::SheetItem::Tone::kFaint: cairo_set_source_rgb(cr, 0.45, 0.45, 0.45); break;
-  }
-}
-
-void DrawArrowHead(cairo_t* cr, const navigation::SheetPoint& from, const navigation::SheetPoint& to) {
-  const double angle = std::atan2(to.y - from.y, to.x - from.x);
-  for (double side : {-0.45, 0.45}) {
-    cairo_move_to(cr, to.x, to.y);
-    cairo_line_to(cr, to.x - 2.5 * std::cos(angle + side), to.y - 2.5 * std::sin(angle + side));
-  }
-  cairo_stroke(cr);
+void SetColour(cairo_t* cr, navigation::SheetColour c) {
+  cairo_set_source_rgb(cr, c.red / 255.0, c.green / 255.0, c.blue / 255.0);
 }
 
 void Draw(cairo_t* cr, const navigation::SheetItem& item) {
   using Kind = navigation::SheetItem::Kind;
-  SetTone(cr, item.tone);
+  SetColour(cr, navigation::ToneColour(item.tone));
   cairo_set_line_width(cr, item.width);
-  const double dash[] = {1.5, 1.0};
+  const double dash[] = {navigation::kSheetDash * item.width, navigation::kSheetDashGap * item.width};
   cairo_set_dash(cr, dash, item.dashed ? 2 : 0, 0);
   switch (item.kind) {
     case Kind::kLine:
@@ -44,7 +30,13 @@ void Draw(cairo_t* cr, const navigation::SheetItem& item) {
       cairo_line_to(cr, item.to.x, item.to.y);
       cairo_stroke(cr);
       cairo_set_dash(cr, nullptr, 0, 0);
-      if (item.kind == Kind::kArrow) DrawArrowHead(cr, item.from, item.to);
+      if (item.kind == Kind::kArrow) {
+        for (const auto& [from, to] : navigation::ArrowHead(item)) {
+          cairo_move_to(cr, from.x, from.y);
+          cairo_line_to(cr, to.x, to.y);
+        }
+        cairo_stroke(cr);
+      }
       break;
     case Kind::kDot:
     case Kind::kCircle:
@@ -66,11 +58,11 @@ void Draw(cairo_t* cr, const navigation::SheetItem& item) {
       // On white, so that no grid line runs through it; a font wider than the room the
       // sheet gave the text is drawn smaller.
       const navigation::SheetBox box = navigation::TextBox(item);
-      cairo_set_source_rgb(cr, 1, 1, 1);
+      SetColour(cr, navigation::kSheetPaper);
       cairo_rectangle(cr, box.left, box.top, box.right - box.left, box.bottom - box.top);
       cairo_fill(cr);
-      SetTone(cr, item.tone);
-      cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
+      SetColour(cr, navigation::ToneColour(item.tone));
+      cairo_select_font_face(cr, navigation::kSheetFont, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
       cairo_set_font_size(cr, item.textSize);
       cairo_text_extents_t extents;
       cairo_text_extents(cr, item.text.c_str(), &extents);
@@ -110,11 +102,9 @@ std::string PlottingSheetPng(const navigation::PlottingSheet& sheet) {
   const int size = static_cast<int>(navigation::kSheetSize * kPixelsPerMillimetre);
   cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, size, size);
   cairo_t* cr = cairo_create(surface);
-  cairo_set_source_rgb(cr, 1, 1, 1);
+  SetColour(cr, navigation::kSheetPaper);
   cairo_paint(cr);
-  cairo_scale(cr, kPixelsPerMillimetre, kPixelsPerMillimetre);
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  for (const auto& item : sheet.items) Draw(cr, item);
+  DrawSheet(cr, sheet, kPixelsPerMillimetre);
   cairo_destroy(cr);
   std::string png;
   cairo_surface_write_to_png_stream(surface, AppendToString, &png);

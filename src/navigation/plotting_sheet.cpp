@@ -320,7 +320,22 @@ void AddScaleAndNorth(std::vector<SheetItem>& items, double milesPerMillimetre) 
   items.push_back(CentredText({x, kFrame.top + 6.0}, "N", 3.0));
 }
 
-// The arrow's head as two short strokes, as the painters draw it.
+}  // namespace
+
+SheetBox TextBox(const SheetItem& t) {
+  return {t.from.x, t.from.y - 0.8 * t.textSize, t.from.x + t.textWidth, t.from.y + 0.25 * t.textSize};
+}
+
+SheetColour ToneColour(SheetItem::Tone tone) {
+  switch (tone) {
+    case SheetItem::Tone::kInk: return {0, 0, 0};
+    case SheetItem::Tone::kLine: return {0, 64, 166};
+    case SheetItem::Tone::kFix: return {204, 0, 0};
+    case SheetItem::Tone::kFaint: return {115, 115, 115};
+  }
+  return {0, 0, 0};
+}
+
 std::array<std::pair<SheetPoint, SheetPoint>, 2> ArrowHead(const SheetItem& arrow) {
   const double angle = std::atan2(arrow.to.y - arrow.from.y, arrow.to.x - arrow.from.x);
   std::array<std::pair<SheetPoint, SheetPoint>, 2> head;
@@ -329,12 +344,6 @@ std::array<std::pair<SheetPoint, SheetPoint>, 2> ArrowHead(const SheetItem& arro
     head[i++] = {arrow.to, {arrow.to.x - 2.5 * std::cos(angle + side), arrow.to.y - 2.5 * std::sin(angle + side)}};
   }
   return head;
-}
-
-}  // namespace
-
-SheetBox TextBox(const SheetItem& t) {
-  return {t.from.x, t.from.y - 0.8 * t.textSize, t.from.x + t.textWidth, t.from.y + 0.25 * t.textSize};
 }
 
 PlottingSheet DrawPlottingSheet(const Fix& fix, const GeoPosition& assumed) {

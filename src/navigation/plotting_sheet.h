@@ -6,7 +6,9 @@
 // north arrow; no label on a line or on another label. The
 // window draws them with its painter, the command line into a PNG file; both draw the
 // same sheet.
+#include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "navigation/fix.h"
@@ -45,6 +47,22 @@ struct SheetItem {
 // The box a text takes on the sheet, painted white under it (the grid does not show
 // through a label).
 SheetBox TextBox(const SheetItem& text);
+
+// How every painter draws the items (the window's, the printer's, the command line's
+// files): the tones' colours, the paper, the font, the dashes and the arrows' heads.
+struct SheetColour {
+  int red = 0, green = 0, blue = 0;  // 0..255
+};
+// Ink black, the lines of position blue, the fix red, the grid and the intercepts grey.
+SheetColour ToneColour(SheetItem::Tone tone);
+inline constexpr SheetColour kSheetPaper{255, 255, 255};  // the sheet, and under each text
+inline constexpr const char* kSheetFont = "DejaVu Sans";
+// A dashed line's dashes and the gaps between them, in widths of the line. Lines and
+// dashes end round.
+inline constexpr double kSheetDash = 4.0, kSheetDashGap = 2.0;
+// An arrow's head: two solid strokes from its point, 2.5 mm long, 0.45 radians either
+// side of the shaft.
+std::array<std::pair<SheetPoint, SheetPoint>, 2> ArrowHead(const SheetItem& arrow);
 
 struct PlottingSheet {
   double milesPerMillimetre = 0.0;

@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QPainterPath>
 #include <QPrinter>
-#include <cmath>
 
 #include "core/file_io.h"
 
@@ -12,15 +11,7 @@ namespace orrelin::ui {
 
 namespace {
 
-QColor ToneColour(navigation::SheetItem::Tone tone) {
-  switch (tone) {
-    case navigation::SheetItem::Tone::kInk: return Qt::black;
-    case navigation::SheetItem::Tone::kLine: return QColor(0, 64, 166);
-    case navigation::SheetItem::Tone::kFix: return QColor(204, 0, 0);
-    case navigation::SheetItem::Tone::kFaint: return QColor(115, 115, 115);
-  }
-  return Qt::black;
-}
+QColor Colour(navigation::SheetColour c) { return QColor(c.red, c.green, c.blue); }
 
 QPointF P(const navigation::SheetPoint& p) { return {p.x, p.y}; }
 
@@ -28,7 +19,9 @@ QPointF P(const navigation::SheetPoint& p) { return {p.x, p.y}; }
 // (the painter's units are millimetres of the sheet, scaled to the device).
 void PaintItem(QPainter& painter, const navigation::SheetItem& item, double pointsPerMillimetre) {
   using Kind = navigation::SheetItem::Kind;
-  QPen pen(ToneColour(item.tone), item.width, item.dashed ? Qt::DashLine : Qt::SolidLine, Qt::RoundCap);
+  const QColor colour = Colour(navigation::ToneColour(item.tone));
+  QPen pen(colour, item.width, Qt::SolidLine, Qt::RoundCap);
+  if (item.dashed) pen.setDashPattern({navigation::kSheetDash, navigation::kSheetDashGap});
   painter.setPen(pen);
   painter.setBrush(Qt::NoBrush);
   switch (item.kind) {
@@ -39,14 +32,11 @@ void PaintItem(QPainter& painter, const navigation::SheetItem& item, double poin
       painter.drawLine(P(item.from), P(item.to));
       pen.setStyle(Qt::SolidLine);
       painter.setPen(pen);
-      const double angle = std::atan2(item.to.y - item.from.y, item.to.x - item.from.x);
-      for (double side : {-0.45, 0.45}) {
-        painter.drawLine(P(item.to), QPointF(item.to.x - 2.5 * std::cos(angle + side), item.to.y - 2.5 * std::sin(angle + side)));
-      }
+      for (const auto& [from, to] : navigation::ArrowHead(item)) painter.drawLine(P(from), P(to));
       break;
     }
     case Kind::kDot:
-      painter.setBrush(ToneColour(item.tone));
+      painter.setBrush(colour);
       painter.drawEllipse(P(item.from), item.radius, item.radius);
       break;
     case Kind::kCircle:
@@ -63,11 +53,12 @@ void PaintItem(QPainter& painter, const navigation::SheetItem& item, double poin
       // On white, so that no grid line runs through it; a font wider than the room the
       // sheet gave the text is drawn smaller.
       const navigation::SheetBox box = navigation::TextBox(item);
-      painter.fillRect(QRectF(box.left, box.top, box.right - box.left, box.bottom - box.top), Qt::white);
+      painter.fillRect(QRectF(box.left, box.top, box.right - box.left, box.bottom - box.top),
+                       Colour(navigation::kSheetPaper));
       // A font of a fraction of a point is not drawn true to size: it is drawn a hundred
       // times larger into a painter scaled down as much.
       constexpr double kZoom = 100.0;
-      QFont font("DejaVu Sans");
+      QFont font(navigation::kSheetFont);
       font.setPointSizeF(item.textSize * pointsPerMillimetre * kZoom);
       const QString text = QString::fromStdString(item.text);
       const double wide = QFontMetricsF(font, painter.device()).horizontalAdvance(text) / kZoom;  // millimetres
@@ -88,7 +79,7 @@ void PaintItem(QPainter& painter, const navigation::SheetItem& item, double poin
 void PaintPlottingSheet(QPainter& painter, const navigation::PlottingSheet& sheet, const QRectF& square) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.fillRect(square, Qt::white);
+  painter.fillRect(square, Colour(navigation::kSheetPaper));
   painter.setClipRect(square);  // lines of position run on beyond the sheet
   painter.translate(square.topLeft());
   const double scale = square.width() / navigation::kSheetSize;
@@ -140,7 +131,7 @@ void PlottingSheetView::paintEvent(QPaintEvent*) {
   const int side = std::min(width(), height());
   const QRectF square((width() - side) / 2.0, (height() - side) / 2.0, side, side);
   if (!sheet_) {
-    painter.fillRect(square, Qt::white);
+    painter.fillRect(square, Colour(navigation::kSheetPaper));
     painter.drawText(square, Qt::AlignCenter, "No fix yet: two sights or more, then Fix");
     return;
   }
