@@ -21,6 +21,7 @@
 #include "cli/satellites_command.h"
 #include "core/fields.h"
 #include "core/file_io.h"
+#include "core/geodesy.h"
 #include "core/numbers.h"
 #include "precise/nautical.h"
 #include "cli/pdf_pages.h"
@@ -281,7 +282,7 @@ int CliRun::Almanac(const PlaceOptions& options, const std::string& year, bool t
 
 // The assumed position: --dr, else the main window's place.
 std::optional<navigation::GeoPosition> AssumedPosition(const std::optional<std::string>& dr, const Observer& place) {
-  if (!dr) return navigation::GeoPosition{place.latitude, -place.longitude};
+  if (!dr) return navigation::GeoPosition{place.latitude, EastLongitude(place.longitude)};
   return navigation::ReadPosition(*dr);
 }
 

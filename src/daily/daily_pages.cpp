@@ -5,6 +5,7 @@
 
 #include "almanac/almanac_calendar.h"
 #include "core/angles.h"
+#include "core/constants.h"
 #include "precise/nautical.h"
 
 namespace orrelin::daily {
@@ -136,8 +137,8 @@ LatitudeRow PhenomenaAt(double latitude, const Sampled& sun, const Sampled& moon
   // less the refraction and its semidiameter.
   auto moonAbove = [&moon, latitude](double hour) {
     const Interpolated p = At(moon, hour);
-    const double hp = ArcSinDeg(6378.1366 / (p.distance * 149597870.7));
-    return AltitudeAtGreenwich(latitude, p.gha, p.declination) - (hp - kRefraction - 0.2725 * hp);
+    const double hp = precise::HorizontalParallaxOf(p.distance);
+    return AltitudeAtGreenwich(latitude, p.gha, p.declination) - (hp - kRefraction - kMoonRadiusInEarthRadii * hp);
   };
   for (int d = 0; d < kDays; ++d) {
     row.moonrise[d] = MoonEventOfDay(moonAbove, 24.0 * d, true);
@@ -200,7 +201,7 @@ std::optional<DailyPages> ComputeDailyPages(const CivilDate& first, std::string&
   for (int h = 0; h < kHours; ++h) {
     pages.sun[h] = {sun->gha[h], sun->declination[h]};
     pages.moon[h] = {{moon->gha[h], moon->declination[h]}, V(*moon, h, 14.0 + 19.0 / 60.0), D(*moon, h),
-                     ArcSinDeg(6378.1366 / (moon->distance[h] * 149597870.7)) * 60.0};
+                     precise::HorizontalParallaxOf(moon->distance[h]) * 60.0};
     if (h >= 24 && h < 48) sunD += std::fabs(D(*sun, h)) / 24.0;
   }
   pages.sunD = sunD;

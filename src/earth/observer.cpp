@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "core/angles.h"
+#include "core/constants.h"
+#include "core/geodesy.h"
 #include "earth/nutation.h"
 
 namespace orrelin {
@@ -38,7 +40,7 @@ double Refraction(double altitude, double pressure, double temperature) {
 
 GeocentricPosition ObserverGeocentric(double latitude, double height) {
   const double u = ArcTanDeg(kEarthAxisRatio * TanDeg(latitude));
-  const double h = height / kEarthEquatorialRadius;
+  const double h = height / kEarthEquatorialRadiusMetres;
   return {kEarthAxisRatio * SinDeg(u) + h * SinDeg(latitude), CosDeg(u) + h * CosDeg(latitude)};
 }
 
@@ -61,7 +63,10 @@ EquatorialPlace TopocentricCorrection(const EquatorialPlace& place, double paral
   return topocentric;
 }
 
-double PlanetParallax(double distance) { return ArcSinDeg(SinDeg(8.794 / 3600.0) / distance); }
+// The Earth's radius in AU is the sine of the solar parallax.
+double PlanetParallax(double distance) {
+  return HorizontalParallax(SinDeg(kSolarParallaxArcSeconds / 3600.0), distance);
+}
 
 double DipOfHorizon(double height) { return 0.97 * std::sqrt(3.28084 * height); }
 

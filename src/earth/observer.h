@@ -15,9 +15,6 @@ struct Observer {
   double utcMinusLocal = 0.0;  // hours; local time = UTC - offset
 };
 
-inline constexpr double kEarthEquatorialRadius = 6378140.0;  // metres
-inline constexpr double kEarthAxisRatio = 0.9966471868221031;  // b/a = 1 - 1/298.257
-
 // Hour angle in degrees 0..360 of a right ascension (degrees) at sidereal time (hours).
 double HourAngle(double rightAscension, double siderealHours);
 

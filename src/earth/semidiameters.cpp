@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/angles.h"
+#include "core/constants.h"
 #include "core/numbers.h"
 
 namespace orrelin {
@@ -22,7 +23,7 @@ constexpr std::size_t kPlanetCut = 7;
 
 void ExplainMoonSemidiameter(double distanceKm, double altitude, double parallax, ExplanationLines* lines) {
   if (lines == nullptr) return;  // the texts cost more than the numbers
-  const double s = (1.0 + SinDeg(parallax) * SinDeg(altitude)) * 358473400.0 / distanceKm;
+  const double s = (1.0 + SinDeg(parallax) * SinDeg(altitude)) * kMoonSemidiameterArcSecondsKm / distanceKm;
   ReportLine(lines, "Semidiameter of Moon:", SemidiameterText(s, kNoCut));
 }
 

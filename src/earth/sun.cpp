@@ -2,6 +2,7 @@
 
 #include "core/angle_text.h"
 #include "core/angles.h"
+#include "core/constants.h"
 #include "core/numbers.h"
 #include "earth/nutation.h"
 
@@ -36,7 +37,7 @@ ApparentPlace SunApparent(double t, ExplanationLines* lines) {
   const SunGeometricResult g = SunGeometric(t, lines);
   const double node = NormalizeAngle(125.04 - 1934.136 * t);
   ApparentPlace p;
-  p.parallax = 8.794 / (g.radiusVector * 3600.0);
+  p.parallax = kSolarParallaxArcSeconds / (g.radiusVector * 3600.0);  // the book's small-angle form
   const double meanObliquity = MeanObliquity(t);
   const double obliquity = meanObliquity + 0.00256 * CosDeg(node);
   const double lambda = g.trueLongitude - 0.00569 - 0.00478 * SinDeg(node);

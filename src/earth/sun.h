@@ -1,6 +1,7 @@
 #pragma once
 // The Sun's geometric and apparent place, low-accuracy theory of
 // Meeus, Astronomical Algorithms, ch. 24.
+#include "core/constants.h"
 #include "core/explanation.h"
 
 namespace orrelin {
@@ -25,8 +26,6 @@ ApparentPlace SunApparent(double t, ExplanationLines* lines);
 
 // s0 / distance in arc seconds, rounded to a tenth (ties to the even tenth).
 double RoundedSemidiameter(double distance, double semidiameterAtUnitDistance);
-
-inline constexpr double kSunSemidiameterAtOneAu = 959.63;  // arc seconds
 
 void ExplainSunLongitude(double trueLongitude, double geometricMeanLongitude, ExplanationLines* lines);
 void ExplainSunDistance(double semidiameter, double radiusVector, ExplanationLines* lines);

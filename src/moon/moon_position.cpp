@@ -5,6 +5,8 @@
 
 #include "core/angle_text.h"
 #include "core/angles.h"
+#include "core/constants.h"
+#include "core/geodesy.h"
 #include "core/numbers.h"
 #include "earth/explain_place.h"
 #include "earth/nutation.h"
@@ -100,7 +102,7 @@ MoonPlace MoonPosition(double t, ExplanationLines* lines) {
   p.longitude = a.meanLongitude + s.longitude;
   p.latitude = s.latitude;
   p.distanceKm = 385000.56 + 1000.0 * s.distance;
-  p.place.parallax = ArcSinDeg(6378.14 / p.distanceKm);
+  p.place.parallax = HorizontalParallax(kEarthEquatorialRadiusKm, p.distanceKm);
 
   const NutationResult n = Nutation(t, lines);
   const double apparentLongitude = p.longitude + n.deltaPsi / 3600.0;

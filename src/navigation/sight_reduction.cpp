@@ -5,6 +5,7 @@
 
 #include "core/angle_text.h"
 #include "core/angles.h"
+#include "core/constants.h"
 #include "core/numbers.h"
 #include "earth/observer.h"
 #include "precise/nautical.h"
@@ -12,8 +13,6 @@
 namespace orrelin::navigation {
 
 namespace {
-
-constexpr double kEarthFlattening = 1.0 / 298.257;
 
 std::string Minutes(double degrees) { return FixedText(degrees * 60.0, 1) + "'"; }
 

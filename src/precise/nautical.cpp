@@ -3,16 +3,14 @@
 #include <array>
 #include <cmath>
 
+#include "core/constants.h"
 #include "core/delta_t.h"
 #include "core/fields.h"
+#include "core/geodesy.h"
 
 namespace orrelin::precise {
 
 namespace {
-
-constexpr double kAuKilometres = 149597870.7;
-constexpr double kEarthRadiusKilometres = 6378.1366;
-constexpr double kDegree = M_PI / 180.0;
 
 // The 57 navigational stars of the almanacs and Polaris, as the catalogue names them.
 constexpr std::array<const char*, 58> kNavigationalStars{
@@ -56,11 +54,6 @@ std::optional<Geocentric> GeocentricOf(const NauticalBody& body, const Moment& m
   return Geocentric{*place, Reduced(gast - place->rightAscension)};
 }
 
-// The equatorial horizontal parallax of a body at a distance in AU (8.794" at 1 AU).
-double HorizontalParallaxOf(double distance) {
-  return std::asin(kEarthRadiusKilometres / (distance * kAuKilometres)) / kDegree;
-}
-
 void AddPhenomena(const NauticalBody& body, const Moment& moment, double distance, NauticalPlace& p,
                   std::string& why) {
   p.horizontalParallax = HorizontalParallaxOf(distance);
@@ -79,7 +72,7 @@ std::optional<NauticalPlace::Horizon> HorizonOf(const NauticalBody& body, const 
   if (body.kind == NauticalBody::Kind::kAries) return std::nullopt;
   if (body.kind == NauticalBody::Kind::kBody) {
     const auto topocentric =
-        BodyPlace(body.body, moment, Frame::kApparent, GeoPlace{o.latitude, -o.longitude, o.height}, why);
+        BodyPlace(body.body, moment, Frame::kApparent, GeoPlace{o.latitude, EastLongitude(o.longitude), o.height}, why);
     if (!topocentric) return std::nullopt;
     rightAscension = topocentric->rightAscension;
     declination = topocentric->declination;
@@ -91,6 +84,10 @@ std::optional<NauticalPlace::Horizon> HorizonOf(const NauticalBody& body, const 
 }
 
 }  // namespace
+
+double HorizontalParallaxOf(double distance) {
+  return HorizontalParallax(kEarthEquatorialRadiusIersKm, distance * kAstronomicalUnitKm);
+}
 
 Moment MomentOfUt(double julianDayUt) { return {julianDayUt, DeltaT((julianDayUt - 2451545.0) / 36525.0)}; }
 

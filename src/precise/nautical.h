@@ -50,6 +50,10 @@ std::optional<double> AdoptedHourlyGha(const NauticalBody& body);
 std::optional<NauticalPlace> NauticalPlaceOf(const NauticalBody& body, const Moment& moment,
                                              const std::optional<Observer>& observer, std::string& why);
 
+// The equatorial horizontal parallax in degrees of a body at a distance in AU, with the
+// Earth's radius of the IERS.
+double HorizontalParallaxOf(double distance);
+
 // The moment of a UT Julian day with the program's Delta T.
 Moment MomentOfUt(double julianDayUt);
 

@@ -4,6 +4,7 @@
 
 #include "core/angle_text.h"
 #include "core/angles.h"
+#include "core/geodesy.h"
 #include "core/numbers.h"
 #include "precise/nautical.h"
 #include "report/body_place.h"
@@ -70,7 +71,8 @@ bool PreciseReport(const ReportStart& start, ReportWindowRecord& report, Message
   std::string why;
   const auto geocentric = PlaceAt(*body, moment, std::nullopt, why);
   const auto topocentric =
-      geocentric ? PlaceAt(*body, moment, precise::GeoPlace{o.latitude, -o.longitude, o.height}, why) : std::nullopt;
+      geocentric ? PlaceAt(*body, moment, precise::GeoPlace{o.latitude, EastLongitude(o.longitude), o.height}, why)
+                 : std::nullopt;
   const auto phenomena = isBody && topocentric ? precise::BodyPhenomena(body->body, moment, why) : std::nullopt;
   const auto zero = topocentric ? PrecisePlacesAtZero(*body, start, why) : std::nullopt;
   if (!geocentric || !topocentric || (isBody && !phenomena) || !zero) {
@@ -85,7 +87,7 @@ bool PreciseReport(const ReportStart& start, ReportWindowRecord& report, Message
   ExplainPlace("Geocentric", *geocentric, lines);
   if (isBody) {
     ReportLine(lines, "Distance:", FixedText(geocentric->distance, 8) + " AU");
-    const double parallax = ArcSinDeg(6378.1366 / (geocentric->distance * 149597870.7));
+    const double parallax = precise::HorizontalParallaxOf(geocentric->distance);
     ReportLine(lines, "Horizontal Parallax:", DegMinSecText(parallax));
     ReportLine(lines, "Semidiameter:", DegMinSecText(phenomena->semidiameter));
     ExplainPlace("Topocentric", *topocentric, lines);

@@ -16,6 +16,7 @@
 #include "app/settings_file.h"
 #include "core/fields.h"
 #include "core/file_io.h"
+#include "core/geodesy.h"
 #include "core/numbers.h"
 #include "navigation/plotting_sheet.h"
 #include "navigation/sights_file.h"
@@ -157,7 +158,9 @@ TSightsForm::TSightsForm(const SettingsFile& settings, std::filesystem::path sig
 void TSightsForm::showEvent(QShowEvent* event) {
   if (dr_->text().isEmpty()) {
     MainWindowRecord main = main_.read();
-    if (const auto place = ReadObserver(main)) dr_->setText(Q(navigation::PositionText({place->latitude, -place->longitude})));
+    if (const auto place = ReadObserver(main)) {
+      dr_->setText(Q(navigation::PositionText({place->latitude, EastLongitude(place->longitude)})));
+    }
   }
   PlacedWindow::showEvent(event);
   // What was wrong with the file is told when the user opens the window, not at start.
