@@ -11,7 +11,7 @@ PACKAGES=(
   xvfb openbox
   cmark librsvg2-bin desktop-file-utils appstream dpkg-dev file man-db
   clang libclang-rt-14-dev
-  libswe-dev swe-basic-data libcairo2-dev
+  libswe-dev swe-basic-data libcairo2-dev zlib1g-dev
 )
 COMMA_LOCALE="de_DE.UTF-8"
 

@@ -147,7 +147,9 @@ TEST(DailyPageLayout, TheAlmanacsFormsAndBothPages) {
       for (std::size_t i = 0; i < page.texts.size(); ++i) {
         const PrintedText& t = page.texts[i];
         EXPECT_LE(MonospacedTextWidth(area)(t.text, t.pointSize), area.width) << t.text;
-        if (i > 0) EXPECT_GE(t.y - page.texts[i - 1].y, area.LineHeight(t.pointSize)) << t.text;  // no overlap
+        if (i > 0) {  // no overlap
+          EXPECT_GE(t.y - page.texts[i - 1].y, area.LineHeight(t.pointSize)) << t.text;
+        }
       }
     }
   }
