@@ -30,7 +30,8 @@ test-plain: build
 test-asan: setup
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DORRELIN_SANITIZE=ON -DORRELIN_BENCH=OFF
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
-	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS)
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan-suppressions.txt:print_suppressions=0 \
+	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS)
 
 # The fuzzing harnesses (clang, libFuzzer, ASan + UBSan), each FUZZ_SECONDS from its corpus.
 fuzz: setup
