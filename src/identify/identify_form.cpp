@@ -137,7 +137,7 @@ struct SearchResult {
 
 void SearchPlanets(const SearchMoment& m, SearchResult& slots) {
   const JulianDayEpochs e = JulianDayTwoEpochs(m.date, m.hours, m.beforeChrist);
-  const double t1900 = e.t1900 + m.deltaT / 86400.0 / 36525.0;  // the places at TT, as the report's
+  const double t1900 = DynamicalCenturies({e.jd, e.t1900, m.deltaT});  // the places at TT, as the report's
   for (const auto& [code, planet] : kSearchedPlanets) {
     const PlanetPlace p = PlanetApparentPlace(planet, t1900, e.jd, nullptr);
     // Saturn's magnitude is not computed: "?", counted as 0.
@@ -153,7 +153,7 @@ void SearchStars(const SearchMoment& m, const std::filesystem::path& starFile, S
   const StarCatalogue catalogue = LoadStarCatalogue(starFile);
   if (!catalogue.message.empty()) sink.ShowMessage(catalogue.message);
   const JulianDayResult day = JulianDay(m.date, m.hours, m.beforeChrist);
-  const double t = day.t + m.deltaT / 86400.0 / 36525.0;  // the places at TT, as the report's
+  const double t = DynamicalCenturies({day.jd, day.t, m.deltaT});  // the places at TT, as the report's
   const NutationResult nutation = Nutation(t, nullptr);
   for (std::size_t i = 0; i < catalogue.records.size(); ++i) {
     const auto& star = catalogue.values[i];

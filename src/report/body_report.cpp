@@ -67,11 +67,20 @@ double DynamicalCenturies(const TimeArguments& now) { return now.t + now.deltaT 
 
 bool DeltaBoxApplies(const TCalendarDate& date, bool bc) { return date.year > 2000 && !bc; }
 
+namespace {
+
+// The Delta box as read for a report of this date: only a value the user typed, and only
+// for the years the box applies to.
+std::optional<DeltaBoxRead> TypedDeltaBox(const MainWindowRecord& main, const TCalendarDate& date) {
+  if (!DeltaBoxApplies(date, main.beforeChrist) || !main.deltaTyped || main.delta.empty()) return std::nullopt;
+  return ReadDeltaBox(main.delta);
+}
+
+}  // namespace
+
 double ReportDeltaT(const MainWindowRecord& main, const TCalendarDate& date, double hours) {
-  if (DeltaBoxApplies(date, main.beforeChrist) && main.deltaTyped && !main.delta.empty()) {
-    const DeltaBoxRead typed = ReadDeltaBox(main.delta);
-    if (typed.status != DeltaBoxStatus::kRefused) return typed.value;
-  }
+  const auto typed = TypedDeltaBox(main, date);
+  if (typed && typed->status != DeltaBoxStatus::kRefused) return typed->value;
   return DeltaT(JulianDay(date, hours, main.beforeChrist).t);
 }
 
@@ -168,21 +177,18 @@ std::optional<ReportStart> StartReport(MainWindowRecord& main, ReportWindowRecor
   start.beforeChrist = main.beforeChrist;
   start.now = TimeArgumentsOf(bodyCode, start.date, start.hours, start.beforeChrist);
 
-  if (DeltaBoxApplies(start.date, start.beforeChrist)) {
-    // Only a value the user typed stays; one a report filled in is Delta T of its own
-    // moment, filled in afresh for each report (never read back rounded).
-    if (main.deltaTyped && !main.delta.empty()) {
-      const DeltaBoxRead typed = ReadDeltaBox(main.delta);
-      if (typed.status == DeltaBoxStatus::kRefused) {
-        sink.ShowMessage(kMessageBadDeltaT);
-        return std::nullopt;
-      }
-      if (typed.status == DeltaBoxStatus::kUsePoint) sink.ShowMessage(kMessageUsePoint);
-      start.now.deltaT = typed.value;
-    } else {
-      main.delta = FixedText(start.now.deltaT, 1);
-      main.deltaTyped = false;
+  // Only a value the user typed stays; one a report filled in is Delta T of its own
+  // moment, filled in afresh for each report (never read back rounded).
+  if (const auto typed = TypedDeltaBox(main, start.date)) {
+    if (typed->status == DeltaBoxStatus::kRefused) {
+      sink.ShowMessage(kMessageBadDeltaT);
+      return std::nullopt;
     }
+    if (typed->status == DeltaBoxStatus::kUsePoint) sink.ShowMessage(kMessageUsePoint);
+    start.now.deltaT = typed->value;
+  } else if (DeltaBoxApplies(start.date, start.beforeChrist)) {
+    main.delta = FixedText(start.now.deltaT, 1);
+    main.deltaTyped = false;
   }
   if (bodyCode == kStar) {
     starWindow->mode = kStar;
