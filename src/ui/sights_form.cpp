@@ -241,7 +241,7 @@ void TSightsForm::ShowReduction(int row) {
   }
   std::string why;
   const auto sight = navigation::ReadSightLine(line, why);
-  const auto in = FixInputOfBoxes();
+  const auto in = FixInputOfBoxes(false);
   if (!sight || !in) {
     reduction_->setPlainText(Q(!sight ? "This sight does not read: " + why : kMessageDrCourseSpeed));
     return;
@@ -251,7 +251,7 @@ void TSightsForm::ShowReduction(int row) {
   reduction_->setPlainText(Q(r ? LinesText(r->lines) : why));
 }
 
-std::optional<navigation::FixInput> TSightsForm::FixInputOfBoxes() {
+std::optional<navigation::FixInput> TSightsForm::FixInputOfBoxes(bool tell) {
   const auto assumed = navigation::ReadPosition(S(dr_->text()));
   const auto course = ReadBoundedDecimal(S(course_->text()), 0.0, 360.0);
   const auto speed = ReadBoundedDecimal(S(speed_->text()), 0.0, 100.0);
@@ -260,17 +260,16 @@ std::optional<navigation::FixInput> TSightsForm::FixInputOfBoxes() {
   in.assumed = *assumed;
   in.course = *course;
   in.speed = *speed;
-  in.sights = RowsAsSights(false);
+  in.sights = RowsAsSights(tell);
   return in;
 }
 
 bool TSightsForm::ComputeFix() {
-  auto in = FixInputOfBoxes();
+  const auto in = FixInputOfBoxes(true);
   if (!in) {
     sink_.ShowMessage(kMessageDrCourseSpeed);
     return false;
   }
-  in->sights = RowsAsSights(true);
   std::string message;
   fix_ = navigation::FixPosition(*in, message);
   if (!fix_) {

@@ -42,8 +42,9 @@ class TSightsForm : public PlacedWindow {
  private:
   // The table's rows as sights; rows that do not read are told (once) and left out.
   std::vector<navigation::Sight> RowsAsSights(bool tell);
-  // The DR, course and speed boxes with the rows that read; none when a box does not read.
-  std::optional<navigation::FixInput> FixInputOfBoxes();
+  // The DR, course and speed boxes with the rows that read (told when `tell`); none when
+  // a box does not read.
+  std::optional<navigation::FixInput> FixInputOfBoxes(bool tell);
   void Save();
   void Load();
   void SetRow(int row, const std::vector<std::string>& fields);
