@@ -1,6 +1,7 @@
 #include "ui/orrelin_form.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QCompleter>
 #include <QDesktopServices>
 #include <QUrl>
@@ -103,7 +104,10 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
   ConnectTypingChecks();
   // Only a place chosen from the list, or an exact name and Enter, fills the boxes:
   // typing a new name never changes the coordinates typed for it.
-  connect(place_, &QComboBox::activated, this, [this] { ApplyChosenPlace(); });
+  connect(place_, &QComboBox::activated, this, [this] {
+    if (!leavingPlaceBox_) ApplyChosenPlace();
+  });
+  place_->installEventFilter(this);
   connect(place_->lineEdit(), &QLineEdit::returnPressed, this, [this] {
     if (!place_->currentText().isEmpty()) ApplyChosenPlace();
   });
@@ -510,6 +514,19 @@ void TOrrelinForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   // A preset top of -1 would leave the title bar above the screen.
   KeepTitleBarOnScreen(*this);
+}
+
+// Leaving the place box is no choice, though the toolkit takes a whole name that stands
+// in the box for one when the focus leaves it: the boxes keep what was typed.
+bool TOrrelinForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != place_ || event->type() != QEvent::FocusOut ||
+      static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason) {
+    return QMainWindow::eventFilter(watched, event);
+  }
+  leavingPlaceBox_ = true;
+  place_->event(event);
+  leavingPlaceBox_ = false;
+  return true;
 }
 
 void TOrrelinForm::closeEvent(QCloseEvent* event) {

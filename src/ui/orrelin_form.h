@@ -64,6 +64,7 @@ class TOrrelinForm : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
@@ -124,6 +125,7 @@ class TOrrelinForm : public QMainWindow {
   QWidget* deltaPanel_ = nullptr;
   QLineEdit* delta_ = nullptr;
   bool deltaTyped_ = false;  // edDelta holds what the user typed
+  bool leavingPlaceBox_ = false;  // the place box is losing the focus: no place is chosen
   QLabel* bodyCode_ = nullptr;
   QTimer* timer_ = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QComboBox>
+#include <QCompleter>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QLabel>
@@ -422,6 +423,15 @@ class OrrelinFormTest : public QObject {
     place->lineEdit()->selectAll();
     QTest::keyClicks(place->lineEdit(), "helsinki");
     QCOMPARE(Find<QLineEdit>(form, "Edit1")->text(), QString("59"));
+    // Leaving the box with a whole name in it chooses nothing either.
+    place->completer()->popup()->hide();  // the names offered while typing
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    place->setFocus();
+    Find<QLineEdit>(form, "Edit1")->setFocus();
+    QTRY_VERIFY(Find<QLineEdit>(form, "Edit1")->hasFocus());
+    QCOMPARE(Find<QLineEdit>(form, "Edit1")->text(), QString("59"));
+    place->setFocus();
     QTest::keyClick(place->lineEdit(), Qt::Key_Return);
     QCOMPARE(Find<QLineEdit>(form, "Edit1")->text(), QString("60"));
     QCOMPARE(Find<QLineEdit>(form, "Edit3")->text(), QString("24"));
