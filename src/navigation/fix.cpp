@@ -88,8 +88,18 @@ GeoPosition MovedBy(const GeoPosition& from, double course, double distance) {
   GeoPosition to;
   to.latitude = from.latitude + distance * CosDeg(course) / 60.0;
   const double middle = (from.latitude + to.latitude) / 2.0;
-  to.longitude = from.longitude + distance * SinDeg(course) / (60.0 * CosDeg(middle));
-  if (to.longitude > 180.0) to.longitude -= 360.0;
+  const double cosMiddle = CosDeg(middle);
+  // At a pole every course leads south (or north): the meridian stays.
+  to.longitude = std::fabs(cosMiddle) < 1e-12 ? from.longitude
+                                              : from.longitude + distance * SinDeg(course) / (60.0 * cosMiddle);
+  // Past a pole the track comes down the other side, on the opposite meridian (a fix
+  // iterated from a DR at or near a pole crosses it on the way).
+  to.latitude = std::remainder(to.latitude, 360.0);
+  if (std::fabs(to.latitude) > 90.0) {
+    to.latitude = std::copysign(180.0, to.latitude) - to.latitude;
+    to.longitude += 180.0;
+  }
+  to.longitude = std::remainder(to.longitude, 360.0);
   if (to.longitude <= -180.0) to.longitude += 360.0;
   return to;
 }
@@ -154,7 +164,8 @@ std::optional<Fix> FixPosition(const FixInput& in, std::string& message) {
   }
   if (sights.size() >= 3) fix.ellipse = EllipseOf(NormalEquations(atFix), sumOfSquares / (sights.size() - 2.0));
   const double north = (fix.position.latitude - in.assumed.latitude) * 60.0;
-  const double east = (fix.position.longitude - in.assumed.longitude) * 60.0 *
+  // The difference of longitude the short way, across the date line too.
+  const double east = std::remainder(fix.position.longitude - in.assumed.longitude, 360.0) * 60.0 *
                       CosDeg((fix.position.latitude + in.assumed.latitude) / 2.0);
   fix.distanceFromAssumed = std::hypot(north, east);
   fix.bearingFromAssumed = NormalizeAngle(std::atan2(east, north) * 180.0 / M_PI);

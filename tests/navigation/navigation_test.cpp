@@ -51,6 +51,38 @@ TEST(Fix, SynthesisedSightsGiveTheKnownPositionBack) {
   }
 }
 
+TEST(Fix, ADrAtOrNearAPoleStillFindsTheShip) {
+  // The iteration from such a DR runs over the pole: the track comes down the other side.
+  const GeoPosition drs[] = {{-90, -180}, {-90, -90}, {90, 180}, {89.99, 0}, {-89.5, 120}, {0, 179.9}};
+  FixInput in;
+  const char* stars[] = {"Vega", "Arcturus", "Altair"};
+  for (int i = 0; i < 3; ++i) in.sights.push_back(SightOf(stars[i], kSeptember21At20h, kTrue));
+  for (const GeoPosition& dr : drs) {
+    in.assumed = dr;
+    std::string message;
+    const auto fix = FixPosition(in, message);
+    if (!fix) continue;  // refused with a message is sound too; a position must be a true one
+    EXPECT_LE(std::fabs(fix->position.latitude), 90.0) << dr.latitude << " " << dr.longitude;
+    EXPECT_LE(std::fabs(fix->position.longitude), 180.0) << dr.latitude << " " << dr.longitude;
+    EXPECT_LT(MilesApart(fix->position, kTrue), 0.1) << dr.latitude << " " << dr.longitude;
+  }
+  // Across the date line the fix is as far from the DR as it is, the short way round.
+  const GeoPosition nearDateLine{kTrue.latitude, 179.95};
+  FixInput east = in;
+  for (Sight& s : east.sights) s = SightOf(s.body, kSeptember21At20h, nearDateLine);
+  east.assumed = MovedBy(nearDateLine, 90.0, 10.0);  // 10 miles east, over the line
+  std::string message;
+  const auto across = FixPosition(east, message);
+  ASSERT_TRUE(across.has_value()) << message;
+  EXPECT_NEAR(across->distanceFromAssumed, 10.0, 0.1);
+  EXPECT_NEAR(across->bearingFromAssumed, 270.0, 1.0);
+  // Moving over a pole by the table of the sailings: 60 miles north of 89.5 N is 89.5 N
+  // on the opposite meridian.
+  const GeoPosition over = MovedBy({89.5, 10.0}, 0.0, 60.0);
+  EXPECT_NEAR(over.latitude, 89.5, 1e-9);
+  EXPECT_NEAR(over.longitude, -170.0, 1e-9);
+}
+
 TEST(Fix, EachSightIsReducedFromTheDrRunBackToItsTime) {
   // The manual's running fix: 225 degrees at 12 knots, sights 20 minutes apart.
   FixInput in;
