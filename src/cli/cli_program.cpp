@@ -20,6 +20,7 @@
 #include "cli/report_command.h"
 #include "cli/satellites_command.h"
 #include "core/fields.h"
+#include "core/encoding.h"
 #include "core/file_io.h"
 #include "core/geodesy.h"
 #include "core/numbers.h"
@@ -49,6 +50,10 @@ class ErrorStreamSink : public MessageSink {
  private:
   std::ostream& err_;
 };
+
+// Typed names and file names as messages quote them: long enough for any real one.
+constexpr std::size_t kLongestQuotedName = 40;
+constexpr std::size_t kLongestQuotedPath = 300;
 
 std::string WithoutOuterBlanks(const std::string& text) {
   const auto first = text.find_first_not_of(" \t");
@@ -192,8 +197,9 @@ int CliRun::Report(const std::vector<std::string>& what, const PlaceOptions& opt
     const StarCatalogue catalogue = LoadStarCatalogue(CataloguePath());
     if (!catalogue.read) return Fail(catalogue.message);
     if (!catalogue.message.empty()) c_.err << catalogue.message << '\n';
-    star = StarWindowOf(catalogue.records, WithoutOuterBlanks(what[1]));
-    if (!star) return Fail("No star named " + what[1] + " in the catalogue");
+    const std::string name = WithoutOuterBlanks(what[1]);
+    star = StarWindowOf(catalogue.records, name);
+    if (!star) return Fail("No star named " + QuotedText(name, kLongestQuotedName) + " in the catalogue");
   } else if (what.size() != 1) {
     return Fail("Only a star takes a name");
   }
@@ -249,7 +255,7 @@ int CliRun::Identify(const PlaceOptions& options, const std::string& hs, const s
 // Writes an export through a temporary file; false, with the message, when it cannot.
 bool CliRun::WriteExport(const std::string& path, const std::string& bytes) const {
   const FileWrite written = WriteFileAtomically(path, bytes);
-  if (!written.ok) c_.err << "Could not write " << path << ": " << written.errorText << '\n';
+  if (!written.ok) c_.err << "Could not write " << QuotedText(path, kLongestQuotedPath) << ": " << written.errorText << '\n';
   return written.ok;
 }
 
@@ -358,8 +364,10 @@ int CliRun::Fix(const PlaceOptions& options, const FixOptions& o, bool json) con
     messages.push_back("No --dr: the assumed position is the place, " + navigation::PositionText(in.assumed));
   }
   const TextLines file = ReadTextLines(o.file, 16 * 1024 * 1024);
-  if (!file.exists) return Fail("No sights file " + o.file);
-  if (!file.readable) return Fail("The sights file " + o.file + " could not be read (" + file.problem + ")");
+  if (!file.exists) return Fail("No sights file " + QuotedText(o.file, kLongestQuotedPath));
+  if (!file.readable) {
+    return Fail("The sights file " + QuotedText(o.file, kLongestQuotedPath) + " could not be read (" + file.problem + ")");
+  }
   const navigation::SightsFile sights = navigation::ReadSights(file.lines);
   for (const std::string& problem : sights.problems) messages.push_back(o.file + ", " + problem);
   in.sights = sights.sights;

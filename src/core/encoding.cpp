@@ -120,4 +120,9 @@ std::string CutToCharacters(std::string_view text, std::size_t n) {
   return std::string(text);
 }
 
+std::string QuotedText(std::string_view text, std::size_t n) {
+  const std::string cut = CutToCharacters(text, n);
+  return cut.size() < text.size() ? cut + "..." : cut;
+}
+
 }  // namespace orrelin

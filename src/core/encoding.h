@@ -14,5 +14,8 @@ std::string Utf8ToWindows1252(std::string_view text);
 std::string AsUtf8(std::string_view text);
 // Cuts a UTF-8 text to at most n characters (not bytes).
 std::string CutToCharacters(std::string_view text, std::size_t n);
+// A typed text as a message quotes it: at most n characters of it, then "..." where
+// it was cut (a pasted page must not become a page of message).
+std::string QuotedText(std::string_view text, std::size_t n);
 
 }  // namespace orrelin

@@ -32,8 +32,7 @@ std::string CoordinateText(double x, char positive, char negative) {
 // A field as a message quotes it: at most 40 characters of it, or "an empty field".
 std::string Quoted(const std::string& field) {
   if (field.empty()) return "an empty field";
-  const std::string cut = CutToCharacters(field, 40);
-  return cut.size() < field.size() ? cut + "..." : cut;
+  return QuotedText(field, 40);
 }
 
 }  // namespace

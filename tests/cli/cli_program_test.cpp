@@ -79,6 +79,11 @@ TEST(CliProgram, BadInputGivesTheMessageAndStatusTwo) {
       {"fix none.csv --course 225", "--course: give --speed with it (a running fix needs both)\n"},
       {"fix none.csv --speed 12", "--speed: give --course with it (a running fix needs both)\n"},
       {"fix none.csv --plot sheet.svg", "--plot: the file's name ends in .png or .pdf\n"},
+      // A typed name is quoted as looked up, and a pasted page only in part.
+      {"report star '  nan '", "No star named nan in the catalogue\n"},
+      {"report star " + std::string(100000, '7'), "No star named " + std::string(40, '7') + "... in the catalogue\n"},
+      {"fix " + std::string(100000, 'x'),
+       "The sights file " + std::string(300, 'x') + "... could not be read (File name too long)\n"},
   };
   for (const auto& [arguments, message] : cases) {
     const Result r = RunCli(arguments);
