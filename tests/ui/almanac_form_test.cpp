@@ -35,6 +35,13 @@ class AlmanacFormTest : public QObject {
     return false;
   }
 
+  // The almanac window as the main window's Almanac button opens it for a date.
+  static TAlmanacForm& OpenAlmanac(TOrrelinForm& form, const orrelin::CivilDate& date) {
+    Find<orrelin::ui::DateBox>(form, "DateTimePicker1")->SetDate(date);
+    QTest::mouseClick(Find<QPushButton>(form, "Almanac"), Qt::LeftButton);
+    return form.AlmanacForm();
+  }
+
  private slots:
   void almanacButtonWritesTheYearAndCountListsIt() {
     RecordingMessageSink sink;
@@ -91,9 +98,7 @@ class AlmanacFormTest : public QObject {
     RecordingMessageSink sink;
     TOrrelinForm form(Environment(), sink);
     form.show();
-    Find<orrelin::ui::DateBox>(form, "DateTimePicker1")->SetDate({2020, 5, 1});
-    QTest::mouseClick(Find<QPushButton>(form, "Almanac"), Qt::LeftButton);
-    TAlmanacForm& almanac = form.AlmanacForm();
+    TAlmanacForm& almanac = OpenAlmanac(form, {2020, 5, 1});
     QTest::mouseClick(Find<QRadioButton>(almanac, "RadioButton2"), Qt::LeftButton);
     QVERIFY(Find<QWidget>(almanac, "Panel2")->isVisible());
     QSignalSpy finished(&almanac, &TAlmanacForm::CountFinished);
@@ -119,9 +124,7 @@ class AlmanacFormTest : public QObject {
     RecordingMessageSink sink;
     TOrrelinForm form(Environment(), sink);
     form.show();
-    Find<orrelin::ui::DateBox>(form, "DateTimePicker1")->SetDate({2020, 5, 1});
-    QTest::mouseClick(Find<QPushButton>(form, "Almanac"), Qt::LeftButton);
-    TAlmanacForm& almanac = form.AlmanacForm();
+    TAlmanacForm& almanac = OpenAlmanac(form, {2020, 5, 1});
     QSignalSpy finished(&almanac, &TAlmanacForm::CountFinished);
     auto* count = Find<QPushButton>(almanac, "Count");
     QTest::mouseClick(Find<QRadioButton>(almanac, "RadioButton2"), Qt::LeftButton);
@@ -198,9 +201,7 @@ class AlmanacFormTest : public QObject {
     RecordingMessageSink sink;
     TOrrelinForm form(Environment(), sink);
     form.show();
-    Find<orrelin::ui::DateBox>(form, "DateTimePicker1")->SetDate({2000, 5, 1});
-    QTest::mouseClick(Find<QPushButton>(form, "Almanac"), Qt::LeftButton);
-    TAlmanacForm& almanac = form.AlmanacForm();
+    TAlmanacForm& almanac = OpenAlmanac(form, {2000, 5, 1});
     QTest::mouseClick(Find<QPushButton>(almanac, "Count"), Qt::LeftButton);
     const QString path = starts_.Path() + "/almanac-pages.pdf";
     orrelin::testing::ForEachPdfPage(path, [&](QPrinter& printer, const QString& which) {
