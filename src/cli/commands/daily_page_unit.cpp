@@ -1,0 +1,51 @@
+// daily-page DATE: a nautical almanac's daily pages, as text or a PDF file.
+#include <CLI/CLI.hpp>
+
+#include "app/date_box.h"
+#include "cli/commands/command_support.h"
+#include "cli/commands/command_unit.h"
+#include "cli/pdf_pages.h"
+#include "daily/daily_page_layout.h"
+
+namespace orrelin::cli {
+
+namespace {
+
+class DailyPage final : public CommandUnit {
+ public:
+  CLI::App* Add(CLI::App& program) override;
+  int Run(const CliContext& c) const override;
+
+ private:
+  std::string date_, pdfPath_;
+};
+
+CLI::App* DailyPage::Add(CLI::App& program) {
+  CLI::App* daily = program.add_subcommand(
+      "daily-page", "The daily pages of a nautical almanac for three days from DATE, from the precise ephemeris");
+  daily->add_option("DATE", date_, "The first of the three days, yyyy-mm-dd (1800 to 2399)")->required();
+  daily->add_option("--pdf", pdfPath_, "Write the two pages as a PDF file instead of printing them as text");
+  return daily;
+}
+
+int DailyPage::Run(const CliContext& c) const {
+  const std::string &date = date_, &pdfPath = pdfPath_;
+  if (!c.exportsAllowed && !pdfPath.empty()) return Fail(c, "Exports are not allowed here");
+  const DateRead first = ReadDateText(date, false);
+  if (!first.date) return Fail(c, first.message);
+  std::string why;
+  const auto pages = daily::ComputeDailyPages(*first.date, why);
+  if (!pages) return Fail(c, "No daily pages for " + date + ": " + why);
+  if (pdfPath.empty()) {
+    c.out << daily::DailyPagesText(*pages);
+    return 0;
+  }
+  const std::string pdf = PdfOfPages(daily::DailyPagesPrinted(*pages, kPdfAreaWidth, kPdfAreaHeight));
+  return WriteExport(c, pdfPath, pdf) ? 0 : kExitBadInput;
+}
+
+}  // namespace
+
+std::unique_ptr<CommandUnit> DailyPageUnit() { return std::make_unique<DailyPage>(); }
+
+}  // namespace orrelin::cli

@@ -1,0 +1,66 @@
+// identify: which star or planet a sextant altitude and a compass azimuth could be.
+#include <CLI/CLI.hpp>
+
+#include "cli/commands/command_support.h"
+#include "cli/commands/command_unit.h"
+#include "cli/identify_command.h"
+#include "core/numbers.h"
+#include "identify/identify_form.h"
+
+namespace orrelin::cli {
+
+namespace {
+
+class Identify final : public CommandUnit {
+ public:
+  CLI::App* Add(CLI::App& program) override;
+  int Run(const CliContext& c) const override;
+
+ private:
+  PlaceOptions options_;
+  std::string hs_, zn_, limit_ = kInitialMagnitudeLimit;
+  bool json_ = false;
+};
+
+CLI::App* Identify::Add(CLI::App& program) {
+  CLI::App* identify = program.add_subcommand(
+      "identify", "Which star or planet a sextant altitude and a compass azimuth could be, the nearest three first");
+  identify
+      ->add_option("--hs", hs_, "Sextant altitude: degrees and minutes as typed (\"35 20.5\"; minutes may be left out)")
+      ->required();
+  identify->add_option("--zn", zn_, "Azimuth, degrees from north through east (0 to 360)")->required();
+  identify->add_option("--mag", limit_, "Magnitude limit (default 2.0): bodies this bright or brighter");
+  AddPlaceOptions(*identify, options_, kPlaceBoxes | kWeatherBoxes | kMomentBoxes | kBeforeChrist | kDeltaBox);
+  identify->add_flag("--json", json_, "Print one JSON object");
+  return identify;
+}
+
+int Identify::Run(const CliContext& c) const {
+  const PlaceOptions& options = options_;
+  const std::string &hs = hs_, &zn = zn_, &limit = limit_;
+  const bool json = json_;
+  // The window stops on a limit that is no number without a word; here it is said.
+  if (!ReadDecimal(limit).ok) return Fail(c, std::string("--mag: ") + kMessageMagnitudeRange);
+  auto main = PlaceAndMoment(c, options);
+  if (!main) return kExitBadInput;
+  TIdentifyForm form = SightOf(hs, zn, limit);
+  RecordingMessageSink sink;
+  // The user's catalogue (or the shipped one), read once for the search.
+  if (!IdentifyOk(form, *main, CataloguePath(c), sink)) {
+    Say(c, sink.messages);
+    return kExitBadInput;
+  }
+  if (json) {
+    c.out << IdentifyJson(form, sink.messages);
+  } else {
+    Say(c, sink.messages);
+    c.out << IdentifyText(form);
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::unique_ptr<CommandUnit> IdentifyUnit() { return std::make_unique<Identify>(); }
+
+}  // namespace orrelin::cli

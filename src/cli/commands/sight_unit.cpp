@@ -1,0 +1,102 @@
+// sight: a sextant sight reduced to its line of position.
+#include <CLI/CLI.hpp>
+
+#include "cli/commands/command_support.h"
+#include "cli/commands/command_unit.h"
+#include "cli/navigation_command.h"
+#include "app/date_box.h"
+#include "core/fields.h"
+#include "navigation/sights_file.h"
+#include "precise/nautical.h"
+#include "report/body_report.h"
+#include "report/observer_reading.h"
+
+namespace orrelin::cli {
+
+namespace {
+
+// The sight command's own options, as typed.
+// An assumed position given as an empty text is refused, not read as "not given".
+struct SightOptions {
+  std::string body, limb, utc, hs, ie = "0";
+  std::optional<std::string> dr;
+};
+
+class Sight final : public CommandUnit {
+ public:
+  CLI::App* Add(CLI::App& program) override;
+  int Run(const CliContext& c) const override;
+
+ private:
+  PlaceOptions options_;
+  SightOptions o_;
+  bool json_ = false;
+};
+
+CLI::App* Sight::Add(CLI::App& program) {
+  CLI::App* sight = program.add_subcommand("sight", "A sextant sight reduced to its line of position, every correction shown");
+  sight->add_option("--body", o_.body, "sun, moon, a planet or a navigational star")->required();
+  sight->add_option("--limb", o_.limb, "The Sun's or the Moon's limb: lower or upper");
+  sight->add_option("--utc", o_.utc, "The time of the sight, \"yyyy-mm-dd hh:mm:ss\" UT")->required();
+  sight->add_option("--hs", o_.hs, "The sextant altitude, \"23 41.6\"")->required();
+  sight->add_option("--ie", o_.ie, "Index error, minutes; positive on the arc (default 0)");
+  sight->add_option("--dr", o_.dr, "The assumed position, \"59 50 N, 24 50 E\" (default: the place)");
+  AddPlaceOptions(*sight, options_, kPlaceBoxes | kWeatherBoxes);
+  sight->add_flag("--json", json_, "Print one JSON object");
+  return sight;
+}
+
+int Sight::Run(const CliContext& c) const {
+  const PlaceOptions& options = options_;
+  const SightOptions& o = o_;
+  const bool json = json_;
+  auto main = PlaceAndMoment(c, options);
+  if (!main) return kExitBadInput;
+  const auto place = ReadObserver(*main);
+  if (!place) return Fail(c, kMessageBadLocation);
+  const auto assumed = AssumedPosition(o.dr, *place);
+  if (!assumed) return Fail(c, "--dr: give the position as \"59 50 N, 24 50 E\"");
+  navigation::Sight s;
+  std::string why;
+  const auto utc = ReadUtcMoment(o.utc, why);
+  if (!utc) return Fail(c, "--utc: " + why);
+  const auto limb = navigation::ReadLimb(o.limb);
+  if (!limb) return Fail(c, "--limb: lower or upper");
+  const auto body = precise::NauticalBodyNamed(o.body);
+  const bool hasLimbs = body && body->kind == precise::NauticalBody::Kind::kBody &&
+                        (body->body == precise::Body::kSun || body->body == precise::Body::kMoon);
+  // A sextant brings a limb of the Sun or the Moon to the horizon, never the centre;
+  // a star or a planet is a point.
+  if (hasLimbs && *limb == navigation::Limb::kCentre) return Fail(c, "--limb: lower or upper, for the " + body->name);
+  if (body && !hasLimbs && *limb != navigation::Limb::kCentre) {
+    return Fail(c, "--limb: only the Sun and the Moon have limbs, not " + body->name);
+  }
+  const auto hs = navigation::ReadSextantAltitude(o.hs);
+  if (!hs) return Fail(c, "--hs: degrees and minutes, \"23 41.6\"");
+  const auto ie = ReadBoundedDecimal(o.ie, -60.0, 60.0);
+  if (!ie) return Fail(c, "--ie: minutes of arc, -60 to 60 (positive on the arc)");
+  s.body = o.body;
+  s.limb = *limb;
+  s.julianDayUt = *utc;
+  s.sextantAltitude = *hs;
+  s.indexError = *ie;
+  s.heightOfEye = place->height;
+  s.pressure = place->pressure;
+  s.temperature = place->temperature;
+  const auto reduction = navigation::ReduceSight(s, *assumed, why);
+  if (!reduction) return Fail(c, why);
+  const std::vector<std::string> warnings = SightWarnings(*reduction);
+  if (json) {
+    c.out << SightJson(s, *reduction, warnings);
+  } else {
+    Say(c, warnings);
+    c.out << SightText(s, *reduction);
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::unique_ptr<CommandUnit> SightUnit() { return std::make_unique<Sight>(); }
+
+}  // namespace orrelin::cli
