@@ -10,7 +10,7 @@
 
 namespace orrelin {
 
-std::optional<AlmanacCount> StartAlmanacCount(const std::string& yearText, bool total, MainWindowRecord& main,
+std::optional<AlmanacCount> StartAlmanacCount(const std::string& yearText, bool total, const MainWindowRecord& main,
                                               MessageSink& sink) {
   const NumberRead typed = ReadWholeNumber(yearText);
   if (typed.value < 0 || typed.value > kLastAlmanacYear || !HasDigit(yearText)) {
@@ -32,7 +32,10 @@ std::optional<AlmanacCount> StartAlmanacCount(const std::string& yearText, bool 
   count.header = AlmanacPlaceLine(main, *offset);
   count.events = CollectYearEvents(count.range);
   if (total) {
-    const auto observer = ReadObserverInWholeMetres(main);
+    // Reading the place fills empty minute boxes in; that is the reading's own copy,
+    // not the main window's record.
+    MainWindowRecord boxes = main;
+    const auto observer = ReadObserverInWholeMetres(boxes);
     if (observer) {
       ProximityInput in;
       in.firstDay = count.range.start;
@@ -48,11 +51,21 @@ std::optional<AlmanacCount> StartAlmanacCount(const std::string& yearText, bool 
   return count;
 }
 
-std::vector<std::string> FinishAlmanacCount(AlmanacCount& count, const std::vector<AlmanacEvent>& nearEachOther) {
-  count.events.insert(count.events.end(), nearEachOther.begin(), nearEachOther.end());
-  SortEvents(count.events);
-  std::vector<std::string> lines{count.header};
-  for (const AlmanacLine& line : AlmanacLines(count.events, count.range)) lines.push_back(line.Line());
+AlmanacListing AlmanacListingOf(const AlmanacCount& count, const std::vector<AlmanacEvent>& nearEachOther) {
+  std::vector<AlmanacEvent> events = count.events;
+  events.insert(events.end(), nearEachOther.begin(), nearEachOther.end());
+  SortEvents(events);
+  AlmanacListing listing;
+  listing.title = AlmanacTitle(count.range.year);
+  listing.header = count.header;
+  listing.range = count.range;
+  listing.lines = AlmanacLines(events, count.range);
+  return listing;
+}
+
+std::vector<std::string> AlmanacListLines(const AlmanacListing& listing) {
+  std::vector<std::string> lines{listing.header};
+  for (const AlmanacLine& line : listing.lines) lines.push_back(line.Line());
   return lines;
 }
 

@@ -96,10 +96,10 @@ std::string Slug(const std::string& text) {
 
 }  // namespace
 
-std::optional<AlmanacListing> AlmanacOf(const std::string& yearText, bool total, MainWindowRecord& main,
+std::optional<AlmanacListing> AlmanacOf(const std::string& yearText, bool total, const MainWindowRecord& main,
                                         std::vector<std::string>& messages) {
   RecordingMessageSink sink;
-  auto count = StartAlmanacCount(yearText, total, main, sink);
+  const auto count = StartAlmanacCount(yearText, total, main, sink);
   messages = sink.messages;
   if (!count) return std::nullopt;
   std::vector<AlmanacEvent> nearEachOther;
@@ -108,15 +108,7 @@ std::optional<AlmanacListing> AlmanacOf(const std::string& yearText, bool total,
     in.threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     nearEachOther = ProximityEvents(ProximitySearch(in));
   }
-  count->events.insert(count->events.end(), nearEachOther.begin(), nearEachOther.end());
-  SortEvents(count->events);
-  AlmanacListing listing;
-  listing.title = AlmanacTitle(count->range.year);
-  listing.header = count->header;
-  listing.range = count->range;
-  listing.lines = AlmanacLines(count->events, count->range);
-  listing.messages = messages;
-  return listing;
+  return AlmanacListingOf(*count, nearEachOther);
 }
 
 std::string AlmanacText(const AlmanacListing& listing) {
@@ -126,7 +118,7 @@ std::string AlmanacText(const AlmanacListing& listing) {
   return out.str();
 }
 
-std::string AlmanacJson(const AlmanacListing& listing) {
+std::string AlmanacJson(const AlmanacListing& listing, const std::vector<std::string>& messages) {
   nlohmann::ordered_json j;
   j["title"] = listing.title;
   j["events"] = nlohmann::ordered_json::array();
@@ -137,7 +129,7 @@ std::string AlmanacJson(const AlmanacListing& listing) {
                            {"kind", line.kind},
                            {"instant_jde", line.instant}});
   }
-  j["messages"] = listing.messages;
+  j["messages"] = messages;
   return JsonText(j);
 }
 

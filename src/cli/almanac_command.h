@@ -5,27 +5,20 @@
 #include <string>
 #include <vector>
 
-#include "almanac/almanac_year.h"
+#include "almanac/almanac_window.h"
 #include "report/main_window_record.h"
 
 namespace orrelin::cli {
 
-struct AlmanacListing {
-  std::string title;
-  std::string header;  // whose local times: the window's first line
-  AlmanacRange range;
-  std::vector<AlmanacLine> lines;
-  std::vector<std::string> messages;
-};
-
 // The year (as typed, B.C. from the record), "total" with the proximity search on every
-// core. None, with the messages that stopped it, when the year or the offset is refused.
-std::optional<AlmanacListing> AlmanacOf(const std::string& yearText, bool total, MainWindowRecord& main,
+// core: the window's list. The messages said while counting; none, with the messages
+// that stopped it, when the year or the offset is refused.
+std::optional<AlmanacListing> AlmanacOf(const std::string& yearText, bool total, const MainWindowRecord& main,
                                         std::vector<std::string>& messages);
 
 std::string AlmanacText(const AlmanacListing& listing);
 // {"title", "events": [{"date", "time", "text", "kind", "instant_jde"}, ...], "messages"}
-std::string AlmanacJson(const AlmanacListing& listing);
+std::string AlmanacJson(const AlmanacListing& listing, const std::vector<std::string>& messages);
 // date, local time, UTC instant, kind and text; one line for each event.
 std::string AlmanacCsv(const AlmanacListing& listing);
 // RFC 5545: one VEVENT each at its UTC instant, Easter a whole day, UIDs that stay the

@@ -150,23 +150,24 @@ void TAlmanacForm::CancelSearch() {
   count_->setEnabled(true);
 }
 
-void TAlmanacForm::ShowLines(int year, const std::vector<std::string>& lines) {
+void TAlmanacForm::ShowListing(const AlmanacListing& listing) {
+  const std::vector<std::string> lines = AlmanacListLines(listing);
   list_->setRowCount(static_cast<int>(lines.size()));
   for (std::size_t r = 0; r < lines.size(); ++r) {
     list_->setItem(static_cast<int>(r), 0, new QTableWidgetItem(Q(lines[r])));
   }
   list_->setVisible(true);
-  shownYear_ = year;
+  shownYear_ = listing.range.year;
 }
 
 void TAlmanacForm::Count() {
   if (searching_) return;
-  MainWindowRecord main = mainWindow_.read();
+  const MainWindowRecord main = mainWindow_.read();
   SetBeforeChrist(main.beforeChrist);
   auto count = StartAlmanacCount(year_->text().toStdString(), total_->isChecked(), main, sink_);
   if (!count) return;
   if (!count->proximity) {
-    ShowLines(count->range.year, FinishAlmanacCount(*count, {}));
+    ShowListing(AlmanacListingOf(*count, {}));
     emit CountFinished();
     return;
   }
@@ -199,7 +200,7 @@ void TAlmanacForm::SearchFinished(int request,
   searching_ = false;
   progress_->setVisible(false);
   count_->setEnabled(true);
-  if (pending_) ShowLines(pending_->range.year, FinishAlmanacCount(*pending_, ProximityEvents(found)));
+  if (pending_) ShowListing(AlmanacListingOf(*pending_, ProximityEvents(found)));
   pending_.reset();
   emit CountFinished();
 }

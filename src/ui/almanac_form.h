@@ -54,7 +54,7 @@ class TAlmanacForm : public PlacedWindow {
   // A change of the year or of partial/total: the running search ends and its results
   // are never shown.
   void CancelSearch();
-  void ShowLines(int year, const std::vector<std::string>& lines);
+  void ShowListing(const AlmanacListing& listing);
   void SearchFinished(int request, const std::array<std::optional<PairClosest>, kProximityPairs>& found);
   void SetBeforeChrist(bool beforeChrist);
 

@@ -30,7 +30,7 @@ AlmanacListing Listing(const std::string& year, bool beforeChrist = false) {
 }
 
 TEST(CliAlmanac, JsonCarriesTheListsTexts) {
-  const auto json = nlohmann::json::parse(AlmanacJson(Listing("2000")));
+  const auto json = nlohmann::json::parse(AlmanacJson(Listing("2000"), {}));
   EXPECT_EQ(json["title"], "Almanac for the year 2000");
   bool easter = false;
   for (const auto& e : json["events"]) {
@@ -42,7 +42,7 @@ TEST(CliAlmanac, JsonCarriesTheListsTexts) {
     }
   }
   EXPECT_TRUE(easter);
-  const auto bc = nlohmann::json::parse(AlmanacJson(Listing("3", true)));
+  const auto bc = nlohmann::json::parse(AlmanacJson(Listing("3", true), {}));
   EXPECT_EQ(bc["title"], "Almanac for the year -2");
   EXPECT_EQ(bc["events"][0]["date"].get<std::string>().rfind("-0002-", 0), 0u);
 }

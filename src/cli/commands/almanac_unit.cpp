@@ -53,9 +53,9 @@ int Almanac::Run(const CliContext& c) const {
   }
   if (!csvPath.empty() && !WriteExport(c, csvPath, AlmanacCsv(*listing))) return kExitBadInput;
   if (json) {
-    c.out << AlmanacJson(*listing);
+    c.out << AlmanacJson(*listing, messages);
   } else {
-    Say(c, listing->messages);
+    Say(c, messages);
     c.out << AlmanacText(*listing);
   }
   return 0;
