@@ -10,6 +10,12 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include <ctime>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_program.h"
 #include "core/messages.h"
 #include "ui/almanac_form.h"
 #include "ui/date_box.h"
@@ -156,6 +162,47 @@ class AlmanacFormTest : public QObject {
     for (int i = 1; i < lines.size(); ++i) QVERIFY2(lines[i].startsWith("2021-"), qPrintable(lines[i]));
     QTest::qWait(300);
     QCOMPARE(almanac.Lines(), lines);
+  }
+
+  // The command line prints the window's list below the year's title: the same lines,
+  // the pairs of "total" among them.
+  void theWindowListsWhatTheCommandLinePrints() {
+    struct Case {
+      int year;
+      bool beforeChrist, total;
+      const char* offset;
+    };
+    RecordingMessageSink sink;
+    TOrrelinForm form(Environment(), sink);
+    form.show();
+    for (const Case& c : {Case{2020, false, true, "-2"}, Case{3, true, false, "5.5"}, Case{1900, false, false, "0"}}) {
+      const QString label = QString("%1%2 offset '%3'").arg(c.year).arg(c.beforeChrist ? " B.C." : "").arg(c.offset);
+      Find<QLineEdit>(form, "Edit5")->setText(c.offset);
+      if (Find<QCheckBox>(form, "chBChr")->isChecked() != c.beforeChrist) {
+        QTest::mouseClick(Find<QCheckBox>(form, "chBChr"), Qt::LeftButton);
+      }
+      TAlmanacForm& almanac = OpenAlmanac(form, {c.year, 5, 1});
+      QTest::mouseClick(Find<QRadioButton>(almanac, c.total ? "RadioButton2" : "RadioButton1"), Qt::LeftButton);
+      QSignalSpy finished(&almanac, &TAlmanacForm::CountFinished);
+      QTest::mouseClick(Find<QPushButton>(almanac, "Count"), Qt::LeftButton);
+      QVERIFY2(finished.count() == 1 || finished.wait(20000), qPrintable(label));
+      std::string shown;
+      for (const QString& line : almanac.Lines()) {
+        std::string text = line.toStdString();
+        text.erase(text.find_last_not_of(' ') + 1);
+        shown += text + (shown.empty() ? "\n\n" : "\n");
+      }
+      QVERIFY2(c.total == (shown.find("seen near each other") != std::string::npos), qPrintable(label));
+
+      std::vector<std::string> arguments = {"almanac", std::to_string(c.year), "--offset", c.offset};
+      if (c.beforeChrist) arguments.push_back("--bc");
+      if (c.total) arguments.push_back("--total");
+      std::ostringstream out, err;
+      const orrelin::cli::CliContext context{out, err, starts_.NextFolder().toStdString(), {}, std::time(nullptr)};
+      QVERIFY2(orrelin::cli::RunCli(arguments, context) == 0, qPrintable(label + ": " + QString::fromStdString(err.str())));
+      const std::string printed = out.str();
+      QCOMPARE(printed.substr(printed.find('\n') + 1), shown);
+    }
   }
 
   void aPrintDuringASearchNeverMixesTitleAndList() {
