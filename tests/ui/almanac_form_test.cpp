@@ -199,7 +199,8 @@ class AlmanacFormTest : public QObject {
       if (c.total) arguments.push_back("--total");
       std::ostringstream out, err;
       const orrelin::cli::CliContext context{out, err, starts_.NextFolder().toStdString(), {}, std::time(nullptr)};
-      QVERIFY2(orrelin::cli::RunCli(arguments, context) == 0, qPrintable(label + ": " + QString::fromStdString(err.str())));
+      QVERIFY2(orrelin::cli::RunCli(arguments, context) == 0,
+               qPrintable(label + ": " + QString::fromStdString(err.str())));
       const std::string printed = out.str();
       QCOMPARE(printed.substr(printed.find('\n') + 1), shown);
     }

@@ -35,8 +35,8 @@ class Fix final : public CommandUnit {
 };
 
 CLI::App* Fix::Add(CLI::App& program) {
-  CLI::App* fix =
-      program.add_subcommand("fix", "The position from a file of sights (utc,body,limb,hs,ie,height,pressure,temperature)");
+  CLI::App* fix = program.add_subcommand(
+      "fix", "The position from a file of sights (utc,body,limb,hs,ie,height,pressure,temperature)");
   fix->add_option("SIGHTS", o_.file, "The sights, a CSV file")->required();
   fix->add_option("--dr", o_.dr, "The dead-reckoning position at the last sight (default: the place)");
   fix->add_option("--course", o_.course, "The ship's course, degrees true (a running fix)");
@@ -61,7 +61,7 @@ int Fix::Run(const CliContext& c) const {
   in.assumed = *assumed;
   if (o.course.has_value() != o.speed.has_value()) {
     return Fail(c, o.course ? "--course: give --speed with it (a running fix needs both)"
-                         : "--speed: give --course with it (a running fix needs both)");
+                            : "--speed: give --course with it (a running fix needs both)");
   }
   const auto course = ReadBoundedDecimal(o.course.value_or("0"), 0.0, 360.0);
   const auto speed = ReadBoundedDecimal(o.speed.value_or("0"), 0.0, 100.0);
@@ -78,7 +78,8 @@ int Fix::Run(const CliContext& c) const {
   const TextLines file = ReadTextLines(o.file, 16 * 1024 * 1024);
   if (!file.exists) return Fail(c, "No sights file " + QuotedText(o.file, kLongestQuotedPath));
   if (!file.readable) {
-    return Fail(c, "The sights file " + QuotedText(o.file, kLongestQuotedPath) + " could not be read (" + file.problem + ")");
+    return Fail(c, "The sights file " + QuotedText(o.file, kLongestQuotedPath) + " could not be read (" +
+                       file.problem + ")");
   }
   const navigation::SightsFile sights = navigation::ReadSights(file.lines);
   for (const std::string& problem : sights.problems) messages.push_back(o.file + ", " + problem);

@@ -34,7 +34,8 @@ class Sight final : public CommandUnit {
 };
 
 CLI::App* Sight::Add(CLI::App& program) {
-  CLI::App* sight = program.add_subcommand("sight", "A sextant sight reduced to its line of position, every correction shown");
+  CLI::App* sight =
+      program.add_subcommand("sight", "A sextant sight reduced to its line of position, every correction shown");
   sight->add_option("--body", o_.body, "sun, moon, a planet or a navigational star")->required();
   sight->add_option("--limb", o_.limb, "The Sun's or the Moon's limb: lower or upper");
   sight->add_option("--utc", o_.utc, "The time of the sight, \"yyyy-mm-dd hh:mm:ss\" UT")->required();
