@@ -20,13 +20,14 @@
 #include "core/clock.h"
 #include "core/checks.h"
 #include "core/numbers.h"
-#include "report/body_place.h"
+#include "report/observer_reading.h"
 #include "report/body_report.h"
 #include "report/satellites_moment.h"
 #include "ui/daily_pages_form.h"
 #include "navigation/sights_file.h"
 #include "ui/sights_form.h"
 #include "ui/date_box.h"
+#include "ui/deferred_messages.h"
 #include "ui/about_box.h"
 #include "ui/help_form.h"
 #include "ui/almanac_form.h"
@@ -129,8 +130,10 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
       settings_, env.settingsFolder / kStarFileName, reportSink_,
       TIdentifyForm::MainWindowAccess{[this] { return ToRecord(); },
                                       [this](const MainWindowRecord& r) {
-                                        latMin_->setText(Q(r.latMin));
-                                        lonMin_->setText(Q(r.lonMin));
+                                        // Reading the place shows "0.0" in an empty minutes box.
+                                        const MainWindowCorrections c = PlaceBoxCorrections(r);
+                                        if (c.latMin) latMin_->setText(Q(*c.latMin));
+                                        if (c.lonMin) lonMin_->setText(Q(*c.lonMin));
                                       }},
       this);
   jupiterForm_ = std::make_unique<TJupiterForm>(
@@ -144,7 +147,7 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
       TAlmanacForm::MainWindowAccess{[this] { return ToRecord(); }, [this] { OpenHelp("almanac.html"); }},
       this);
   starForm_ = std::make_unique<TStarForm>(settings_, env.settingsFolder / kStarFileName, sink_,
-                                          [this] { RunBodyReport(ToRecord().bodyCode); }, this);
+                                          [this] { RunBodyReport(body_); }, this);
   planetForm_ = std::make_unique<TPlanetForm>(settings_, [this] { OpenSatellites(); }, this);
   dailyPagesForm_ = std::make_unique<TDailyPagesForm>(settings_, reportSink_, this);
   sightsForm_ = std::make_unique<TSightsForm>(
@@ -317,21 +320,13 @@ QWidget* TOrrelinForm::BuildButtons() {
   auto* panel = new QWidget;
   panel->setObjectName(kKeepClearName);
   auto* grid = new QGridLayout(panel);
-  struct Body {
-    const char* name;
-    const char* code;
-  };
-  const Body bodies[] = {{"Sun", "SUN"},         {"Moon", "MOON"},       {"Mercury", "MERCURY"},
-                         {"Venus", "VENUS"},     {"Mars", "MARS"},       {"Jupiter", "JUPITER"},
-                         {"Saturn", "SATURN"},   {"Uranus", "URANUS"},   {"Neptune", "NEPTUNE"}};
   int i = 0;
-  for (const Body& b : bodies) {
-    auto* button = new QPushButton(b.name);
-    button->setObjectName(b.name);
-    const std::string code = b.code;
-    // Only bodies whose place this build computes are offered.
-    button->setEnabled(IsComputedBody(code));
-    connect(button, &QPushButton::clicked, this, [this, code] { RunBodyReport(code); });
+  for (const Body body : {Body::kSun, Body::kMoon, Body::kMercury, Body::kVenus, Body::kMars, Body::kJupiter,
+                          Body::kSaturn, Body::kUranus, Body::kNeptune}) {
+    const QString name = Q(std::string(BodyName(body)));
+    auto* button = new QPushButton(name);
+    button->setObjectName(name);
+    connect(button, &QPushButton::clicked, this, [this, body] { RunBodyReport(body); });
     grid->addWidget(button, i / 5, i % 5);
     ++i;
   }
@@ -339,7 +334,7 @@ QWidget* TOrrelinForm::BuildButtons() {
   auto* stars = new QPushButton("Stars");
   stars->setObjectName("Stars");
   connect(stars, &QPushButton::clicked, this, [this] {
-    bodyCode_->setText("STAR");
+    ShowBody(Body::kStar);
     starForm_->show();
     starForm_->raise();
   });
@@ -419,7 +414,7 @@ MainWindowRecord TOrrelinForm::ToRecord() const {
   r.pcTime = pcTime_->isChecked();
   r.delta = S(delta_->text());
   r.deltaTyped = deltaTyped_;
-  r.bodyCode = S(bodyCode_->text());
+  r.body = body_;
   r.precise = precise_->isChecked();
   return r;
 }
@@ -453,18 +448,30 @@ void TOrrelinForm::FromRecord(const MainWindowRecord& r) {
   (r.pcTime ? pcTime_ : otherTime_)->setChecked(true);
   delta_->setText(Q(r.delta));
   deltaTyped_ = r.deltaTyped;
-  bodyCode_->setText(Q(r.bodyCode));
+  ShowBody(r.body);
   precise_->setChecked(r.precise);
   DateChanged();
 }
 
-void TOrrelinForm::RunBodyReport(const std::string& bodyCode) {
-  bodyCode_->setText(Q(bodyCode));
-  // Once, by the report function the command line runs too.
+void TOrrelinForm::ShowBody(Body body) {
+  body_ = body;
+  bodyCode_->setText(Q(std::string(BodyCode(body))));
+}
+
+void TOrrelinForm::RunBodyReport(Body body) {
+  ShowBody(body);
+  // Once, by the report function the command line runs too. Its messages come once
+  // the windows show what the run gave: the report window never shows the previous
+  // body's numbers under a message.
   MainWindowRecord record = ToRecord();
-  BodyReport(record, planetForm_->Record(), reportSink_, &starForm_->Record());
+  DeferredMessages messages;
+  const BodyReportResult run = BodyReport(record, planetForm_->Record(), messages, &starForm_->Record());
+  planetForm_->Record() = run.report;
+  if (run.starMode) starForm_->Record().mode = BodyCode(Body::kStar);
+  ApplyCorrections(run.mainWindow, record);
   FromRecord(record);
   planetForm_->Apply();
+  messages.ReplayTo(reportSink_);
 }
 
 void TOrrelinForm::OpenSatellites() {
