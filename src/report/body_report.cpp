@@ -9,7 +9,7 @@
 #include "core/calendar.h"
 #include "core/clock.h"
 #include "core/degmin.h"
-#include "core/delta_t.h"
+#include "core/moment.h"
 #include "core/numbers.h"
 #include "earth/nutation.h"
 #include "earth/observer.h"
@@ -72,7 +72,7 @@ std::optional<DeltaBoxRead> TypedDeltaBox(const MainWindowRecord& main, const TC
 double ReportDeltaT(const MainWindowRecord& main, const TCalendarDate& date, double hours) {
   const auto typed = TypedDeltaBox(main, date);
   if (typed && typed->status != DeltaBoxStatus::kRefused) return typed->value;
-  return DeltaT(JulianDay(date, hours, main.beforeChrist).t);
+  return MomentOfDate(date, hours, main.beforeChrist).deltaT;
 }
 
 void WriteRisingAndSetting(Body body, const PlacesAtZero& places, double deltaT,
