@@ -38,9 +38,9 @@ void BM_BodyReport(benchmark::State& state, const char* body) {
     main.date = {2026, 3, 21};
     main.time = "10:00:00";
     main.utcMinusLocal = "-2";
-    main.bodyCode = body;
+    main.body = *BodyOfCode(body);
     ReportWindowRecord report;
-    BodyReport(main, report, sink);
+    report = BodyReport(main, report, sink).report;
     benchmark::DoNotOptimize(report);
   }
 }

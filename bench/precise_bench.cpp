@@ -58,12 +58,12 @@ void BM_PreciseReport(benchmark::State& state) {
   m.date = {2026, 12, 8};
   m.utcMinusLocal = "-2";
   m.time = "18:00:00";
-  m.bodyCode = "MOON";
+  m.body = Body::kMoon;
   m.precise = true;
   for (auto _ : state) {
     ReportWindowRecord report;
     RecordingMessageSink sink;
-    BodyReport(m, report, sink);
+    report = BodyReport(m, report, sink).report;
     benchmark::DoNotOptimize(report);
   }
 }

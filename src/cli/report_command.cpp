@@ -14,7 +14,6 @@
 #include "core/clock.h"
 #include "core/fields.h"
 #include "core/numbers.h"
-#include "report/body_place.h"
 #include "report/body_report.h"
 #include "report/observer_reading.h"
 #include "report/report_boxes.h"
@@ -187,20 +186,27 @@ std::string PlaceListJson(const std::vector<std::string>& lines) {
 }
 
 std::optional<std::string> BodyCodeOf(const std::string& name) {
-  std::string code;
-  for (const char c : name) code += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  if (code == kSun || code == kMoon || IsPlanet(code) || code == kStar) return code;
-  return std::nullopt;
+  const auto body = BodyNamed(name);
+  if (!body) return std::nullopt;
+  return std::string(BodyCode(*body));
 }
 
-ReportOutcome RunReport(MainWindowRecord& main, const std::string& bodyCode, StarWindowRecord* star) {
+ReportOutcome RunReport(const MainWindowRecord& main, Body body, const StarWindowRecord* star) {
   ReportOutcome outcome;
   RecordingMessageSink sink;
-  main.bodyCode = bodyCode;
-  BodyReport(main, outcome.report, sink, star);
+  MainWindowRecord asked = main;
+  asked.body = body;
+  outcome.report = BodyReport(asked, outcome.report, sink, star).report;
   outcome.messages = sink.messages;
   // A run that stopped leaves the result boxes empty.
   outcome.ok = !outcome.report.julianDays.empty();
+  return outcome;
+}
+
+ReportOutcome RunReport(const MainWindowRecord& main, const std::string& bodyCode, const StarWindowRecord* star) {
+  if (const auto body = BodyOfCode(bodyCode)) return RunReport(main, *body, star);
+  ReportOutcome outcome;
+  outcome.messages = {"The report of " + bodyCode + " is not available in this version"};
   return outcome;
 }
 

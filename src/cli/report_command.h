@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/settings_file.h"
+#include "core/body.h"
 #include "core/messages.h"
 #include "report/main_window_record.h"
 #include "report/report_record.h"
@@ -54,8 +55,12 @@ struct ReportOutcome {
   std::vector<std::string> messages;
 };
 
-// For "STAR" the star window's boxes hold the star (see StarWindowOf).
-ReportOutcome RunReport(MainWindowRecord& main, const std::string& bodyCode, StarWindowRecord* star = nullptr);
+// For a star the star window's boxes hold the star (see StarWindowOf). The boxes are
+// read as they are: what the report would have the window show is not applied.
+ReportOutcome RunReport(const MainWindowRecord& main, Body body, const StarWindowRecord* star = nullptr);
+// As above for a body code ("SUN" .. "STAR"); any other code is a report not available.
+ReportOutcome RunReport(const MainWindowRecord& main, const std::string& bodyCode,
+                        const StarWindowRecord* star = nullptr);
 
 // The star window with the catalogue's star of that name (any letter case) chosen;
 // none when the catalogue has no such star.

@@ -10,6 +10,7 @@
 #include "core/clock.h"
 #include "core/degmin.h"
 #include "core/encoding.h"
+#include "core/moment.h"
 #include "core/numbers.h"
 #include "earth/nutation.h"
 #include "earth/observer.h"
@@ -137,7 +138,8 @@ struct SearchResult {
 
 void SearchPlanets(const SearchMoment& m, SearchResult& slots) {
   const JulianDayEpochs e = JulianDayTwoEpochs(m.date, m.hours, m.beforeChrist);
-  const double t1900 = DynamicalCenturies({e.jd, e.t1900, m.deltaT});  // the places at TT, as the report's
+  // The places at TT, as the report's.
+  const double t1900 = CenturiesFrom1900Tt(WithDeltaT(MomentOfDate(m.date, m.hours, m.beforeChrist), m.deltaT));
   for (const auto& [code, planet] : kSearchedPlanets) {
     const PlanetPlace p = PlanetApparentPlace(planet, t1900, e.jd, nullptr);
     // Saturn's magnitude is not computed: "?", counted as 0.
@@ -152,8 +154,8 @@ void SearchStars(const SearchMoment& m, const std::filesystem::path& starFile, S
                  MessageSink& sink) {
   const StarCatalogue catalogue = LoadStarCatalogue(starFile);
   if (!catalogue.message.empty()) sink.ShowMessage(catalogue.message);
-  const JulianDayResult day = JulianDay(m.date, m.hours, m.beforeChrist);
-  const double t = DynamicalCenturies({day.jd, day.t, m.deltaT});  // the places at TT, as the report's
+  // The places at TT, as the report's.
+  const double t = CenturiesFromJ2000Tt(WithDeltaT(MomentOfDate(m.date, m.hours, m.beforeChrist), m.deltaT));
   const NutationResult nutation = Nutation(t, nullptr);
   for (std::size_t i = 0; i < catalogue.records.size(); ++i) {
     const auto& star = catalogue.values[i];

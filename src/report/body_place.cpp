@@ -1,7 +1,7 @@
 #include "report/body_place.h"
 
 #include <array>
-#include <optional>
+#include <utility>
 
 #include "moon/moon_position.h"
 #include "planets/apparent_place.h"
@@ -10,46 +10,48 @@ namespace orrelin {
 
 namespace {
 
-std::optional<Planet> PlanetOf(const std::string& bodyCode) {
-  static const std::array<std::pair<const char*, Planet>, 7> kPlanets{{{kMercury, Planet::kMercury},
-                                                                       {kVenus, Planet::kVenus},
-                                                                       {kMars, Planet::kMars},
-                                                                       {kJupiter, Planet::kJupiter},
-                                                                       {kSaturn, Planet::kSaturn},
-                                                                       {kUranus, Planet::kUranus},
-                                                                       {kNeptune, Planet::kNeptune}}};
-  for (const auto& [code, planet] : kPlanets) {
-    if (bodyCode == code) return planet;
+// Mercury to Neptune only.
+Planet PlanetOf(Body body) {
+  static constexpr std::array<std::pair<Body, Planet>, 7> kPlanets{{{Body::kMercury, Planet::kMercury},
+                                                                   {Body::kVenus, Planet::kVenus},
+                                                                   {Body::kMars, Planet::kMars},
+                                                                   {Body::kJupiter, Planet::kJupiter},
+                                                                   {Body::kSaturn, Planet::kSaturn},
+                                                                   {Body::kUranus, Planet::kUranus},
+                                                                   {Body::kNeptune, Planet::kNeptune}}};
+  for (const auto& [b, planet] : kPlanets) {
+    if (b == body) return planet;
   }
-  return std::nullopt;
+  return Planet::kMercury;
 }
 
 }  // namespace
 
-bool IsPlanet(const std::string& bodyCode) { return PlanetOf(bodyCode).has_value(); }
-
-bool IsComputedBody(const std::string& bodyCode) {
-  return bodyCode == kSun || bodyCode == kMoon || bodyCode == kStar || IsPlanet(bodyCode);
+double BodyCenturiesUt(Body body, const Moment& moment) {
+  return IsPlanet(body) ? CenturiesFrom1900Ut(moment) : CenturiesFromJ2000Ut(moment);
 }
 
-BodyPlaceResult BodyPlace(const std::string& bodyCode, double t, double jd, ExplanationLines* lines,
-                          const StarValues* star) {
+double BodyCenturiesTt(Body body, const Moment& moment) {
+  return IsPlanet(body) ? CenturiesFrom1900Tt(moment) : CenturiesFromJ2000Tt(moment);
+}
+
+BodyPlaceResult BodyPlace(Body body, double t, double jd, ExplanationLines* lines, const StarValues* star) {
   BodyPlaceResult r;
-  if (bodyCode == kStar) {
+  if (body == Body::kStar) {
     if (star != nullptr) {
       const EquatorialPlace p = StarApparentPlace(*star, t, lines);
       r.place = {p.rightAscension, p.declination, 0.0};
     }
-  } else if (bodyCode == kSun) {
+  } else if (body == Body::kSun) {
     r.place = SunApparent(t, lines);
-  } else if (bodyCode == kMoon) {
+  } else if (body == Body::kMoon) {
     const MoonPlace moon = MoonPosition(t, lines);
     r.place = moon.place;
     r.moonDistanceKm = moon.distanceKm;
     r.moonPhase = moon.phaseText;
     r.moonElongation = moon.elongationText;
-  } else if (const auto planet = PlanetOf(bodyCode)) {
-    const PlanetPlace p = PlanetApparentPlace(*planet, t, jd, lines);
+  } else if (IsPlanet(body)) {
+    const PlanetPlace p = PlanetApparentPlace(PlanetOf(body), t, jd, lines);
     r.place = p.place;
     r.magnitude = p.magnitude;
   }

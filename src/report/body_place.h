@@ -2,27 +2,13 @@
 // The one step of the report that differs by body: its apparent place at an instant.
 #include <string>
 
+#include "core/body.h"
 #include "core/explanation.h"
+#include "core/moment.h"
 #include "earth/sun.h"
 #include "stars/star_place.h"
 
 namespace orrelin {
-
-inline constexpr const char* kSun = "SUN";
-inline constexpr const char* kMoon = "MOON";
-inline constexpr const char* kMercury = "MERCURY";
-inline constexpr const char* kVenus = "VENUS";
-inline constexpr const char* kMars = "MARS";
-inline constexpr const char* kJupiter = "JUPITER";
-inline constexpr const char* kSaturn = "SATURN";
-inline constexpr const char* kUranus = "URANUS";
-inline constexpr const char* kNeptune = "NEPTUNE";
-inline constexpr const char* kStar = "STAR";
-
-// The seven codes from MERCURY to NEPTUNE.
-bool IsPlanet(const std::string& bodyCode);
-// Whether this build computes the body's place.
-bool IsComputedBody(const std::string& bodyCode);
 
 // What one call gives besides the place.
 struct BodyPlaceResult {
@@ -33,9 +19,12 @@ struct BodyPlaceResult {
   std::string magnitude;        // planets only (none for Saturn)
 };
 
-// t: Julian centuries from J2000.0 (Sun, Moon, star) or from 1900 January 0.5 (planets).
-// A star's catalogue values come from `star`; its parallax is always 0.
-BodyPlaceResult BodyPlace(const std::string& bodyCode, double t, double jd, ExplanationLines* lines,
-                          const StarValues* star = nullptr);
+// The book's T of a body at a moment, in UT and in dynamical time: Julian centuries
+// from 1900 January 0.5 for the planets, from J2000.0 for the Sun, the Moon and stars.
+double BodyCenturiesUt(Body body, const Moment& moment);
+double BodyCenturiesTt(Body body, const Moment& moment);
+
+// t: the body's T as above. A star's catalogue values come from `star`; its parallax is always 0.
+BodyPlaceResult BodyPlace(Body body, double t, double jd, ExplanationLines* lines, const StarValues* star = nullptr);
 
 }  // namespace orrelin

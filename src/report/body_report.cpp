@@ -9,7 +9,7 @@
 #include "core/calendar.h"
 #include "core/clock.h"
 #include "core/degmin.h"
-#include "core/delta_t.h"
+#include "core/moment.h"
 #include "core/numbers.h"
 #include "earth/nutation.h"
 #include "earth/observer.h"
@@ -33,37 +33,28 @@ struct Levels {
   std::size_t count = 0;
 };
 
-Levels StandardAltitudes(const std::string& bodyCode) {
-  if (bodyCode == kSun) {
+Levels StandardAltitudes(Body body) {
+  if (body == Body::kSun) {
     return {{kSunRiseAltitude, kCivilTwilightAltitude, kNauticalTwilightAltitude, kAstronomicalTwilightAltitude}, 4};
   }
-  if (bodyCode == kMoon) return {{kMoonRiseAltitude}, 1};
+  if (body == Body::kMoon) return {{kMoonRiseAltitude}, 1};
   return {{kStarRiseAltitude}, 1};
 }
 
 // The book's places of the day before, the day and the day after at 0h TD.
-PlacesAtZero BookPlacesAtZero(const std::string& bodyCode, const TCalendarDate& date, bool bc, double deltaT,
-                              const StarValues* star) {
-  const TimeArguments at0h = TimeArgumentsOf(bodyCode, date, deltaT / 3600.0, bc);
+PlacesAtZero BookPlacesAtZero(Body body, const TCalendarDate& date, bool bc, double deltaT, const StarValues* star) {
+  const Moment at0h = MomentOfDate(date, deltaT / 3600.0, bc);
+  const double t = BodyCenturiesUt(body, at0h);
   PlacesAtZero places;
-  places.jd0 = at0h.jd;
+  places.jd0 = JulianDayAtZero(at0h);
   for (int d = -1; d <= 1; ++d) {
-    const ApparentPlace p = BodyPlace(bodyCode, at0h.t + d / 36525.0, at0h.jd + d, nullptr, star).place;
+    const ApparentPlace p = BodyPlace(body, t + d / 36525.0, places.jd0 + d, nullptr, star).place;
     places.at[static_cast<std::size_t>(d + 1)] = {p.rightAscension, p.declination};
   }
   return places;
 }
 
 }  // namespace
-
-TimeArguments TimeArgumentsOf(const std::string& bodyCode, const TCalendarDate& date, double hours, bool bc) {
-  const JulianDayResult r = JulianDay(date, hours, bc);
-  // Delta T of the instant itself, for the planets too (not of 0h).
-  if (IsPlanet(bodyCode)) return {r.jd, JulianDayTwoEpochs(date, hours, bc).t1900, DeltaT(r.t)};
-  return {r.jd, r.t, DeltaT(r.t)};
-}
-
-double DynamicalCenturies(const TimeArguments& now) { return now.t + now.deltaT / 86400.0 / 36525.0; }
 
 bool DeltaBoxApplies(const TCalendarDate& date, bool bc) { return date.year > 2000 && !bc; }
 
@@ -81,10 +72,10 @@ std::optional<DeltaBoxRead> TypedDeltaBox(const MainWindowRecord& main, const TC
 double ReportDeltaT(const MainWindowRecord& main, const TCalendarDate& date, double hours) {
   const auto typed = TypedDeltaBox(main, date);
   if (typed && typed->status != DeltaBoxStatus::kRefused) return typed->value;
-  return DeltaT(JulianDay(date, hours, main.beforeChrist).t);
+  return MomentOfDate(date, hours, main.beforeChrist).deltaT;
 }
 
-void WriteRisingAndSetting(const std::string& bodyCode, const PlacesAtZero& places, double deltaT,
+void WriteRisingAndSetting(Body body, const PlacesAtZero& places, double deltaT,
                            const Observer& observer, ReportWindowRecord& report) {
   RiseTransitSetInput in;
   for (std::size_t d = 0; d < 3; ++d) {
@@ -97,7 +88,7 @@ void WriteRisingAndSetting(const std::string& bodyCode, const PlacesAtZero& plac
   in.jd0 = places.jd0;
   in.utcMinusLocal = observer.utcMinusLocal;
 
-  const Levels levels = StandardAltitudes(bodyCode);
+  const Levels levels = StandardAltitudes(body);
   std::array<RiseTransitSetResult, 4> events{};
   for (std::size_t k = 0; k < levels.count; ++k) {
     in.standardAltitude = levels.altitudes[k];
@@ -113,7 +104,7 @@ void WriteRisingAndSetting(const std::string& bodyCode, const PlacesAtZero& plac
     report.transit = LocalHourMinText(24 * first.transit, offset);
     report.setting = LocalHourMinText(24 * first.setting, offset);
   }
-  if (bodyCode != kSun) return;
+  if (body != Body::kSun) return;
   const std::array<std::pair<std::string*, std::string*>, 3> twilightBoxes{
       {{&report.civilBegins, &report.civilEnds},
        {&report.nauticalBegins, &report.nauticalEnds},
@@ -126,32 +117,36 @@ void WriteRisingAndSetting(const std::string& bodyCode, const PlacesAtZero& plac
   }
 }
 
-std::optional<ReportStart> StartReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink& sink,
-                                       StarWindowRecord* starWindow) {
+std::optional<ReportStart> StartReport(const MainWindowRecord& main, const StarWindowRecord* starWindow,
+                                       BodyReportResult& run, MessageSink& sink) {
   ReportStart start;
-  start.bodyCode = main.bodyCode;
-  const std::string& bodyCode = start.bodyCode;
-  if (!IsComputedBody(bodyCode) || (bodyCode == kStar && starWindow == nullptr)) {
-    sink.ShowMessage("The report of " + bodyCode + " is not available in this version");
+  start.body = main.body;
+  const Body body = start.body;
+  const std::string code(BodyCode(body));
+  if (body == Body::kStar && starWindow == nullptr) {
+    sink.ShowMessage("The report of " + code + " is not available in this version");
     return std::nullopt;
   }
   // A star's catalogue values are read once, before anything is shown, and serve the
   // whole run; a star whose place does not read gets no report.
-  if (bodyCode == kStar) {
+  if (body == Body::kStar) {
     start.star = SelectedStar(*starWindow);
     if (!start.star) {
       sink.ShowMessage(kMessageChooseStar);
       return std::nullopt;
     }
   }
+  ReportWindowRecord& report = run.report;
   ClearReport(report);
   report.spareVisible = false;
   report.shown = true;
   report.phaseVisible = false;
   report.lines = {};
-  report.title = bodyCode;
-  ShowPartsOfBody(bodyCode, report);
+  report.title = code;
+  ShowPartsOfBody(body, report);
 
+  // An empty minutes box shows "0.0" after the run, whatever stops it later.
+  run.mainWindow = PlaceBoxCorrections(main);
   const std::optional<Observer> place = ReadObserver(main);
   if (!place) {
     sink.ShowMessage(kMessageBadLocation);
@@ -173,9 +168,8 @@ std::optional<ReportStart> StartReport(MainWindowRecord& main, ReportWindowRecor
     sink.ShowMessage(kMessageBadTime);
     return std::nullopt;
   }
-  start.hours = HmsToHours(main.time);
   start.beforeChrist = main.beforeChrist;
-  start.now = TimeArgumentsOf(bodyCode, start.date, start.hours, start.beforeChrist);
+  start.now = MomentOfDate(start.date, HmsToHours(main.time), start.beforeChrist);
 
   // Only a value the user typed stays; one a report filled in is Delta T of its own
   // moment, filled in afresh for each report (never read back rounded).
@@ -185,13 +179,12 @@ std::optional<ReportStart> StartReport(MainWindowRecord& main, ReportWindowRecor
       return std::nullopt;
     }
     if (typed->status == DeltaBoxStatus::kUsePoint) sink.ShowMessage(kMessageUsePoint);
-    start.now.deltaT = typed->value;
+    start.now = WithDeltaT(start.now, typed->value);
   } else if (DeltaBoxApplies(start.date, start.beforeChrist)) {
-    main.delta = FixedText(start.now.deltaT, 1);
-    main.deltaTyped = false;
+    run.mainWindow.delta = FixedText(start.now.deltaT, 1);
   }
-  if (bodyCode == kStar) {
-    starWindow->mode = kStar;
+  if (body == Body::kStar) {
+    run.starMode = true;
     report.title = start.star->name;
   }
   return start;
@@ -201,33 +194,34 @@ namespace {
 
 // The report by the book's methods.
 void BookReport(const ReportStart& start, ReportWindowRecord& report) {
-  const std::string& bodyCode = start.bodyCode;
+  const Body body = start.body;
   const Observer& observer = start.observer;
-  const TimeArguments& now = start.now;
+  const Moment& now = start.now;
+  const double jd = JulianDayAtZero(now);
   ExplanationLines* lines = &report.lines;
   // The place at TT; the line shows the T it was computed with.
-  const double dynamical = DynamicalCenturies(now);
+  const double dynamical = BodyCenturiesTt(body, now);
   ReportLine(lines, "T diff (Julian centuries):", FixedText(dynamical, 12));
 
   const StarValues* starValues = start.star ? &*start.star : nullptr;
-  const BodyPlaceResult body = BodyPlace(bodyCode, dynamical, now.jd, lines, starValues);
-  if (!body.magnitude.empty()) report.magnitude = body.magnitude;
-  if (bodyCode == kMoon) {
-    report.phase = body.moonPhase;
-    report.elongation = body.moonElongation;
+  const BodyPlaceResult place = BodyPlace(body, dynamical, jd, lines, starValues);
+  if (!place.magnitude.empty()) report.magnitude = place.magnitude;
+  if (body == Body::kMoon) {
+    report.phase = place.moonPhase;
+    report.elongation = place.moonElongation;
   }
   const EquatorialPlace topocentric =
-      TopocentricCorrection({body.place.rightAscension, body.place.declination}, body.place.parallax,
-                            observer.longitude, observer.latitude, observer.height, start.hours, now.jd);
-  report.julianDays = FixedText(now.jd, 1);
+      TopocentricCorrection({place.place.rightAscension, place.place.declination}, place.place.parallax,
+                            observer.longitude, observer.latitude, observer.height, now.hours, jd);
+  report.julianDays = FixedText(jd, 1);
   report.deltaTime = FixedText(now.deltaT, 1) + " sec";
-  const double theta = SiderealTime(start.hours, now.jd).apparent;
+  const double theta = SiderealTime(now.hours, jd).apparent;
   ExplainSiderealTime(theta, lines);
   const HorizontalResult horizontal = WritePlaceBoxes(topocentric, theta * 15.0, observer, report);
-  if (bodyCode == kMoon) {
-    ExplainMoonSemidiameter(body.moonDistanceKm, horizontal.altitude, body.place.parallax, lines);
+  if (body == Body::kMoon) {
+    ExplainMoonSemidiameter(place.moonDistanceKm, horizontal.altitude, place.place.parallax, lines);
   }
-  WriteRisingAndSetting(bodyCode, BookPlacesAtZero(bodyCode, start.date, start.beforeChrist, now.deltaT, starValues),
+  WriteRisingAndSetting(body, BookPlacesAtZero(body, start.date, start.beforeChrist, now.deltaT, starValues),
                         now.deltaT, observer, report);
 }
 
@@ -256,12 +250,15 @@ HorizontalResult WritePlaceBoxes(const EquatorialPlace& topocentric, double gree
   return horizontal;
 }
 
-void BodyReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink& sink,
-                StarWindowRecord* starWindow) {
-  const auto start = StartReport(main, report, sink, starWindow);
-  if (!start) return;
-  if (main.precise && PreciseReport(*start, report, sink)) return;
-  BookReport(*start, report);
+BodyReportResult BodyReport(const MainWindowRecord& main, const ReportWindowRecord& shown, MessageSink& sink,
+                            const StarWindowRecord* starWindow) {
+  BodyReportResult run;
+  run.report = shown;
+  const auto start = StartReport(main, starWindow, run, sink);
+  if (!start) return run;
+  if (main.precise && PreciseReport(*start, run.report, sink)) return run;
+  BookReport(*start, run.report);
+  return run;
 }
 
 }  // namespace orrelin

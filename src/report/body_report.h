@@ -1,6 +1,6 @@
 #pragma once
 // The body report: everything known about one body for the main window's place
-// and moment, written into the report window's record.
+// and moment, as the report window shows it.
 #include <optional>
 
 #include "core/messages.h"
@@ -10,12 +10,21 @@
 
 namespace orrelin {
 
-// The whole report, for the window and the command line alike. Reads the body code,
-// place and moment from `main`, fills `report`, and writes back into `main` where the
-// run says so (empty minutes boxes, the Delta box). For "STAR" the star comes from the
-// star window's boxes, read once per run.
-void BodyReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink& sink,
-                StarWindowRecord* starWindow = nullptr);
+// What one run gives: the report window's record, what the main window's boxes show
+// after it (the minutes boxes, the Delta box) and whether the star window's mode
+// label reads "STAR".
+struct BodyReportResult {
+  ReportWindowRecord report;
+  MainWindowCorrections mainWindow;
+  bool starMode = false;
+};
+
+// The whole report, for the window and the command line alike. Reads the body, place
+// and moment from `main`; the report starts from `shown`, what the report window
+// shows now (a run stopped by a message leaves what it has not yet emptied). For a
+// star the star comes from the star window's boxes, read once per run.
+BodyReportResult BodyReport(const MainWindowRecord& main, const ReportWindowRecord& shown, MessageSink& sink,
+                            const StarWindowRecord* starWindow = nullptr);
 
 inline constexpr const char* kMessageBadLocation =
     "Give the location in degrees and minutes; height, pressure and temperature in integers";

@@ -1,9 +1,11 @@
 #pragma once
 // What the main window's boxes hold: the observing place and the moment.
-// Every computation reads it at the moment it runs; the report may write back
-// the minutes boxes and the Delta box.
+// Every computation reads it at the moment it runs and never writes into it: what a
+// run has the window show afterwards comes back as corrections the window applies.
+#include <optional>
 #include <string>
 
+#include "core/body.h"
 #include "core/calendar.h"
 
 namespace orrelin {
@@ -25,8 +27,24 @@ struct MainWindowRecord {
   bool pcTime = true;                   // rbPcTime / rbOthTime
   std::string delta;                    // edDelta, seconds
   bool deltaTyped = false;              // edDelta holds what the user typed, not a value a report filled in
-  std::string bodyCode;                 // Label9
+  Body body = Body::kSun;               // Label9: the body of the last report button
   bool precise = false;                 // chPrecise: the report from the precise ephemeris
 };
+
+// What a run has the main window's boxes show after it.
+struct MainWindowCorrections {
+  std::optional<std::string> latMin, lonMin;  // an empty minutes box shows "0.0"
+  std::optional<std::string> delta;           // Delta T filled in, no longer a typed value
+};
+
+// The window's side: the corrections written into its boxes.
+inline void ApplyCorrections(const MainWindowCorrections& c, MainWindowRecord& main) {
+  if (c.latMin) main.latMin = *c.latMin;
+  if (c.lonMin) main.lonMin = *c.lonMin;
+  if (c.delta) {
+    main.delta = *c.delta;
+    main.deltaTyped = false;
+  }
+}
 
 }  // namespace orrelin

@@ -33,9 +33,7 @@ DeltaBoxRead ReadDeltaBox(std::string_view text) {
   return {r.ok ? DeltaBoxStatus::kRead : DeltaBoxStatus::kUsePoint, r.value};
 }
 
-std::optional<Observer> ReadObserver(MainWindowRecord& main) {
-  if (main.latMin.empty()) main.latMin = "0.0";
-  if (main.lonMin.empty()) main.lonMin = "0.0";
+std::optional<Observer> ReadObserver(const MainWindowRecord& main) {
   const auto latitude = ReadPlaceAngle(main.latDeg, main.latMin, 90);
   const auto longitude = ReadPlaceAngle(main.lonDeg, main.lonMin, 180);
   const auto height = ReadBoundedDecimal(main.height, 0.0, kMaxHeightOfEye);
@@ -53,10 +51,17 @@ std::optional<Observer> ReadObserver(MainWindowRecord& main) {
   return o;
 }
 
-std::optional<Observer> ReadObserverInWholeMetres(MainWindowRecord& main) {
+std::optional<Observer> ReadObserverInWholeMetres(const MainWindowRecord& main) {
   const auto observer = ReadObserver(main);
   if (!observer || observer->height != std::floor(observer->height)) return std::nullopt;
   return observer;
+}
+
+MainWindowCorrections PlaceBoxCorrections(const MainWindowRecord& main) {
+  MainWindowCorrections c;
+  if (main.latMin.empty()) c.latMin = "0.0";
+  if (main.lonMin.empty()) c.lonMin = "0.0";
+  return c;
 }
 
 }  // namespace orrelin

@@ -42,10 +42,13 @@ struct DeltaBoxRead {
 DeltaBoxRead ReadDeltaBox(std::string_view text);
 
 // The observer of the main window's boxes, or none when a box holds what no place
-// can have. An empty minutes box becomes "0.0" in the record first.
-std::optional<Observer> ReadObserver(MainWindowRecord& main);
+// can have. An empty minutes box reads as 0.
+std::optional<Observer> ReadObserver(const MainWindowRecord& main);
 // As ReadObserver, and the height of eye in whole metres: the place as the
 // identification and the almanac's proximity search read it.
-std::optional<Observer> ReadObserverInWholeMetres(MainWindowRecord& main);
+std::optional<Observer> ReadObserverInWholeMetres(const MainWindowRecord& main);
+
+// What reading the place has the window show: "0.0" in an empty minutes box.
+MainWindowCorrections PlaceBoxCorrections(const MainWindowRecord& main);
 
 }  // namespace orrelin

@@ -13,9 +13,9 @@ namespace orrelin {
 
 namespace {
 
-// The almanac body of a report's body code (a star by the star window's name).
+// The almanac body of a report's body (a star by the star window's name).
 std::optional<precise::NauticalBody> PreciseBodyOf(const ReportStart& start) {
-  return precise::NauticalBodyNamed(start.bodyCode == kStar ? start.star->name : start.bodyCode);
+  return precise::NauticalBodyNamed(start.body == Body::kStar ? start.star->name : std::string(BodyName(start.body)));
 }
 
 std::optional<precise::PrecisePlace> PlaceAt(const precise::NauticalBody& body, const precise::Moment& moment,
@@ -30,9 +30,9 @@ std::optional<precise::PrecisePlace> PlaceAt(const precise::NauticalBody& body, 
 std::optional<PlacesAtZero> PrecisePlacesAtZero(const precise::NauticalBody& body, const ReportStart& start,
                                                 std::string& why) {
   PlacesAtZero places;
-  places.jd0 = start.now.jd;
+  places.jd0 = JulianDayAtZero(start.now);
   for (int d = -1; d <= 1; ++d) {
-    const precise::Moment zeroTd{start.now.jd + d - start.now.deltaT / 86400.0, start.now.deltaT};
+    const precise::Moment zeroTd{start.now.julianDay + d - start.now.deltaT / 86400.0, start.now.deltaT};
     const auto p = PlaceAt(body, zeroTd, std::nullopt, why);
     if (!p) return std::nullopt;
     places.at[static_cast<std::size_t>(d + 1)] = {p->rightAscension, p->declination};
@@ -66,7 +66,7 @@ bool PreciseReport(const ReportStart& start, ReportWindowRecord& report, Message
     return false;
   }
   const Observer& o = start.observer;
-  const precise::Moment moment{start.now.jd + start.hours / 24.0, start.now.deltaT};
+  const precise::Moment moment{start.now.julianDay + start.now.hours / 24.0, start.now.deltaT};
   const bool isBody = body->kind == precise::NauticalBody::Kind::kBody;
   std::string why;
   const auto geocentric = PlaceAt(*body, moment, std::nullopt, why);
@@ -95,15 +95,15 @@ bool PreciseReport(const ReportStart& start, ReportWindowRecord& report, Message
   const double gast = precise::GreenwichApparentSiderealTime(moment);
   ReportLine(lines, "GHA Aries:", DegMinSecText(gast));
 
-  report.julianDays = FixedText(start.now.jd, 1);
+  report.julianDays = FixedText(JulianDayAtZero(start.now), 1);
   report.deltaTime = FixedText(moment.deltaT, 1) + " sec";
   WritePlaceBoxes({topocentric->rightAscension, topocentric->declination}, gast, o, report);
-  if (IsPlanet(start.bodyCode)) {
+  if (IsPlanet(start.body)) {
     report.magnitudeVisible = true;  // Saturn's too, with its rings
     report.magnitude = FixedText(phenomena->magnitude, 1);
   }
-  if (start.bodyCode == kMoon) WriteMoonPhase(*phenomena, *geocentric, moment, report, why);
-  WriteRisingAndSetting(start.bodyCode, *zero, moment.deltaT, o, report);
+  if (start.body == Body::kMoon) WriteMoonPhase(*phenomena, *geocentric, moment, report, why);
+  WriteRisingAndSetting(start.body, *zero, moment.deltaT, o, report);
   return true;
 }
 

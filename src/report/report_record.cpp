@@ -1,7 +1,5 @@
 #include "report/report_record.h"
 
-#include "report/body_place.h"
-
 namespace orrelin {
 
 void ClearReport(ReportWindowRecord& report) {
@@ -17,12 +15,12 @@ void ClearReport(ReportWindowRecord& report) {
   }
 }
 
-void ShowPartsOfBody(const std::string& bodyCode, ReportWindowRecord& report) {
-  report.phaseVisible = bodyCode == kMoon;
-  report.twilightVisible = bodyCode == kSun;
-  report.satellitesVisible = bodyCode == kJupiter;
+void ShowPartsOfBody(Body body, ReportWindowRecord& report) {
+  report.phaseVisible = body == Body::kMoon;
+  report.twilightVisible = body == Body::kSun;
+  report.satellitesVisible = body == Body::kJupiter;
   // Saturn has no magnitude: its label and box are hidden too.
-  report.magnitudeVisible = bodyCode != kMoon && bodyCode != kSun && bodyCode != kSaturn;
+  report.magnitudeVisible = body != Body::kMoon && body != Body::kSun && body != Body::kSaturn;
 }
 
 }  // namespace orrelin

@@ -3,6 +3,7 @@
 // explanation lines and which of its parts are visible.
 #include <string>
 
+#include "core/body.h"
 #include "core/explanation.h"
 
 namespace orrelin {
@@ -40,6 +41,6 @@ struct ReportWindowRecord {
 void ClearReport(ReportWindowRecord& report);
 
 // Shows for the body only its own parts of the window.
-void ShowPartsOfBody(const std::string& bodyCode, ReportWindowRecord& report);
+void ShowPartsOfBody(Body body, ReportWindowRecord& report);
 
 }  // namespace orrelin

@@ -5,28 +5,18 @@
 #include <optional>
 #include <string>
 
+#include "core/body.h"
 #include "core/calendar.h"
 #include "core/messages.h"
+#include "core/moment.h"
 #include "earth/observer.h"
+#include "report/body_report.h"
 #include "report/main_window_record.h"
 #include "report/report_record.h"
 #include "stars/star_place.h"
 #include "stars/star_window.h"
 
 namespace orrelin {
-
-// The time arguments of one instant: J2000 centuries for the Sun, the Moon and
-// stars; 1900 centuries for the planets; Delta T of the instant.
-struct TimeArguments {
-  double jd = 0.0;  // at 0h UT of the date
-  double t = 0.0;   // UT
-  double deltaT = 0.0;  // seconds, the Delta box's when the user typed one
-};
-TimeArguments TimeArgumentsOf(const std::string& bodyCode, const TCalendarDate& date, double hours, bool bc);
-
-// T in dynamical time, TT = UT + Delta T: the bodies' places are computed for it,
-// while sidereal time and the hour angles stay at UT.
-double DynamicalCenturies(const TimeArguments& now);
 
 // Whether a report of this date reads and fills the Delta box: the years after 2000.
 bool DeltaBoxApplies(const TCalendarDate& date, bool bc);
@@ -36,19 +26,22 @@ bool DeltaBoxApplies(const TCalendarDate& date, bool bc);
 double ReportDeltaT(const MainWindowRecord& main, const TCalendarDate& date, double hours);
 
 struct ReportStart {
-  std::string bodyCode;
-  std::optional<StarValues> star;  // "STAR": the star window's star
+  Body body = Body::kSun;
+  std::optional<StarValues> star;  // a star: the star window's star
   Observer observer;
   TCalendarDate date;
-  double hours = 0.0;  // UT
   bool beforeChrist = false;
-  TimeArguments now;
+  // The date's 0h UT and the UT hours, with the Delta box's Delta T when the user typed
+  // one. The bodies' places are computed at TT = UT + Delta T, while sidereal time and
+  // the hour angles stay at UT.
+  Moment now;
 };
 
 // The body, the star, the place, the date and time and Delta T checked and read, the
-// report emptied and its first lines written; none when a message stopped the report.
-std::optional<ReportStart> StartReport(MainWindowRecord& main, ReportWindowRecord& report, MessageSink& sink,
-                                       StarWindowRecord* starWindow);
+// run's report emptied and its first lines written, the corrections of the main
+// window's boxes noted; none when a message stopped the report.
+std::optional<ReportStart> StartReport(const MainWindowRecord& main, const StarWindowRecord* starWindow,
+                                       BodyReportResult& run, MessageSink& sink);
 
 // The right ascension, declination, hour angles, altitude, azimuth and refraction boxes
 // of a topocentric place at the Greenwich sidereal time (degrees); the horizontal place.
@@ -61,7 +54,7 @@ struct PlacesAtZero {
   std::array<EquatorialPlace, 3> at{};
 };
 // Rising, transit and setting (and the Sun's twilights) in local time.
-void WriteRisingAndSetting(const std::string& bodyCode, const PlacesAtZero& places, double deltaT,
+void WriteRisingAndSetting(Body body, const PlacesAtZero& places, double deltaT,
                            const Observer& observer, ReportWindowRecord& report);
 
 }  // namespace orrelin

@@ -15,6 +15,7 @@
 
 #include "app/main_window.h"
 #include "app/settings_file.h"
+#include "core/body.h"
 #include "core/messages.h"
 #include "report/main_window_record.h"
 
@@ -52,8 +53,8 @@ class TOrrelinForm : public QMainWindow {
   MainWindowRecord ToRecord() const;
   void FromRecord(const MainWindowRecord& record);
 
-  // Runs the report of a body code as its button does.
-  void RunBodyReport(const std::string& bodyCode);
+  // Runs the report of a body as its button does.
+  void RunBodyReport(Body body);
   // The report window's "Satellites": the satellites window for the date and time.
   void OpenSatellites();
   // "&Help": the user's manual in the help window at the chapter ("almanac.html"), with
@@ -81,6 +82,7 @@ class TOrrelinForm : public QMainWindow {
   void CloseSatellites();
   // The place of the drop-down into the boxes, with the clock's time (the place list).
   void ApplyChosenPlace();
+  void ShowBody(Body body);
   std::filesystem::path PlaceFile() const;
 
   // Messages of the windows: before one is shown, the report window shows what the
@@ -126,7 +128,8 @@ class TOrrelinForm : public QMainWindow {
   QLineEdit* delta_ = nullptr;
   bool deltaTyped_ = false;  // edDelta holds what the user typed
   bool leavingPlaceBox_ = false;  // the place box is losing the focus: no place is chosen
-  QLabel* bodyCode_ = nullptr;
+  QLabel* bodyCode_ = nullptr;  // the code of body_
+  Body body_ = Body::kSun;      // the body of the last report button, or the star window's
   QTimer* timer_ = nullptr;
 };
 

@@ -25,10 +25,9 @@ struct Sighted {
 
 // The body's true altitude, azimuth and hour angle by the body report.
 std::optional<Sighted> ReportOf(MainWindowRecord main, const std::string& code, StarWindowRecord* star) {
-  main.bodyCode = code;
-  ReportWindowRecord report;
+  main.body = *BodyOfCode(code);
   RecordingMessageSink sink;
-  BodyReport(main, report, sink, star);
+  const ReportWindowRecord report = BodyReport(main, {}, sink, star).report;
   if (report.julianDays.empty()) return std::nullopt;
   Sighted s;
   for (std::size_t i = 0; i < report.lines.labels.size(); ++i) {
@@ -187,10 +186,9 @@ TEST(IdentifySights, ThePanelsShowTheReportsNumbers) {
     main.delta = delta;
     main.deltaTyped = typed;
     MainWindowRecord forReport = main;
-    forReport.bodyCode = "JUPITER";
-    ReportWindowRecord report;
+    forReport.body = Body::kJupiter;
     RecordingMessageSink sink;
-    BodyReport(forReport, report, sink);
+    const ReportWindowRecord report = BodyReport(forReport, {}, sink).report;
     const auto s = ReportOf(main, "JUPITER", nullptr);
     ASSERT_TRUE(s);
     const DegMinFieldTexts hs = DegMinFields(SextantAltitude(s->altitude, main));

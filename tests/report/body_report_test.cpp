@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -28,18 +29,28 @@ MainWindowRecord Helsinki(int year, int month, int day, const std::string& time)
   m.date = {year, month, day};
   m.utcMinusLocal = "-2";
   m.time = time;
-  m.bodyCode = "SUN";
+  m.body = Body::kSun;
   return m;
 }
 
 struct ReportRun {
   ReportWindowRecord report;
   RecordingMessageSink sink;
+  bool starMode = false;
 };
+
+// A run as the window makes it: the report window keeps the report and the main
+// window's boxes take the corrections.
+void RunAsTheWindow(MainWindowRecord& main, ReportRun& r, const StarWindowRecord* star = nullptr) {
+  const BodyReportResult run = BodyReport(main, r.report, r.sink, star);
+  r.report = run.report;
+  r.starMode = run.starMode;
+  ApplyCorrections(run.mainWindow, main);
+}
 
 ReportRun RunReport(MainWindowRecord& main) {
   ReportRun r;
-  BodyReport(main, r.report, r.sink);
+  RunAsTheWindow(main, r);
   return r;
 }
 
@@ -164,11 +175,11 @@ TEST(BodyReport, FailuresStopWithTheirMessages) {
 TEST(BodyReport, AStoppedRunLeavesNoNumbersOfThePreviousRun) {
   MainWindowRecord main = Helsinki(2026, 6, 1, "12:00:00");
   ReportRun r;
-  BodyReport(main, r.report, r.sink);
+  RunAsTheWindow(main, r);
   EXPECT_NE(r.report.julianDays, "");
   main.time = "25:00:00";
-  main.bodyCode = "MARS";
-  BodyReport(main, r.report, r.sink);
+  main.body = Body::kMars;
+  RunAsTheWindow(main, r);
   EXPECT_EQ(r.report.title, "MARS");
   for (const std::string* box : {&r.report.julianDays, &r.report.rightAscension, &r.report.declination,
                                  &r.report.altitude, &r.report.rising, &r.report.civilBegins}) {
@@ -215,6 +226,29 @@ TEST(BodyReport, DeltaBoxKeepsOnlyATypedValue) {
   }
 }
 
+// The boxes the window corrects come back beside the report, also from a run that a
+// message stopped after the place was read; the record read stays as it was.
+TEST(BodyReport, CorrectionsOfTheMainWindowComeBackBesideTheReport) {
+  struct Case {
+    std::string name;
+    std::string time;
+    std::optional<std::string> delta;
+  };
+  const std::vector<Case> cases = {{"whole run", "12:00:00", "70.2"}, {"stopped by the time", "25:00:00", {}}};
+  for (const auto& c : cases) {
+    MainWindowRecord main = Helsinki(2026, 6, 1, c.time);
+    main.latMin = "";
+    const MainWindowRecord before = main;
+    RecordingMessageSink sink;
+    const BodyReportResult run = BodyReport(main, ReportWindowRecord{}, sink);
+    EXPECT_EQ(run.mainWindow.latMin, std::optional<std::string>("0.0")) << c.name;
+    EXPECT_FALSE(run.mainWindow.lonMin) << c.name;
+    EXPECT_EQ(run.mainWindow.delta, c.delta) << c.name;
+    EXPECT_EQ(main.latMin, before.latMin) << c.name;
+    EXPECT_EQ(main.delta, before.delta) << c.name;
+  }
+}
+
 TEST(BodyReport, TheSatellitesTakeTheReportsDeltaT) {
   MainWindowRecord main = Helsinki(2026, 6, 1, "12:00:00");
   main.delta = "3600";
@@ -227,7 +261,7 @@ TEST(BodyReport, TheSatellitesTakeTheReportsDeltaT) {
 TEST(BodyReport, ASecondRunOfTheSameMomentGivesTheSameReport) {
   // The box the first run filled in is not read back rounded by the second.
   MainWindowRecord main = Helsinki(2054, 12, 12, "06:00:00");
-  main.bodyCode = "MOON";
+  main.body = Body::kMoon;
   const ReportRun first = RunReport(main);
   const ReportRun second = RunReport(main);
   EXPECT_EQ(first.report.deltaTime, second.report.deltaTime);
@@ -238,12 +272,13 @@ TEST(BodyReport, ASecondRunOfTheSameMomentGivesTheSameReport) {
 TEST(BodyReport, PlacesAtDynamicalTimeHourAnglesAtUniversalTime) {
   // 2000 January 1 12h UT: Delta T 63.83 s puts T (TT) 63.83 s past J2000.0; the
   // planets count from 1900 January 0.5 (T = 1 at J2000.0).
-  const std::vector<std::pair<std::string, std::string>> cases = {{"SUN", "0.000000020227"},
-                                                                  {"MOON", "0.000000020227"},
-                                                                  {"MARS", "1.000000020227"}};
-  for (const auto& [code, t] : cases) {
+  const std::vector<std::pair<Body, std::string>> cases = {{Body::kSun, "0.000000020227"},
+                                                           {Body::kMoon, "0.000000020227"},
+                                                           {Body::kMars, "1.000000020227"}};
+  for (const auto& [body, t] : cases) {
+    const std::string_view code = BodyCode(body);
     MainWindowRecord main = Helsinki(2000, 1, 1, "12:00:00");
-    main.bodyCode = code;
+    main.body = body;
     const ReportRun r = RunReport(main);
     EXPECT_EQ(ValueOf(r.report, "T diff (Julian centuries):"), t) << code;
     EXPECT_EQ(r.report.deltaTime, "63.8 sec") << code;
@@ -300,7 +335,7 @@ TEST(BodyReport, SunBelowTheHorizonHidesTheRefractionPanel) {
 
 TEST(BodyReport, MoonReportEndsWithItsSemidiameterAndShowsItsPhase) {
   MainWindowRecord main = Helsinki(1992, 4, 12, "00:00:00");
-  main.bodyCode = "MOON";
+  main.body = Body::kMoon;
   const ReportRun r = RunReport(main);
   EXPECT_TRUE(r.sink.messages.empty());
   const auto& labels = r.report.lines.labels;
@@ -325,33 +360,35 @@ TEST(BodyReport, MoonReportEndsWithItsSemidiameterAndShowsItsPhase) {
 
 TEST(BodyReport, PlanetsCountTimeFrom1900AndShowTheirMagnitude) {
   struct Case {
-    std::string code;
+    Body body;
     bool magnitude;
   };
-  const std::vector<Case> cases = {{"MERCURY", true}, {"VENUS", true},  {"MARS", true},   {"JUPITER", true},
-                                   {"SATURN", false}, {"URANUS", true}, {"NEPTUNE", true}};
+  const std::vector<Case> cases = {{Body::kMercury, true}, {Body::kVenus, true},  {Body::kMars, true},
+                                   {Body::kJupiter, true}, {Body::kSaturn, false}, {Body::kUranus, true},
+                                   {Body::kNeptune, true}};
   for (const auto& c : cases) {
+    const std::string_view code = BodyCode(c.body);
     MainWindowRecord main = Helsinki(2000, 1, 1, "12:00:00");
-    main.bodyCode = c.code;
+    main.body = c.body;
     const ReportRun r = RunReport(main);
-    EXPECT_TRUE(r.sink.messages.empty()) << c.code;
-    EXPECT_EQ(ValueOf(r.report, "T diff (Julian centuries):").substr(0, 8), "1.000000") << c.code;
-    EXPECT_EQ(r.report.magnitudeVisible, c.magnitude) << c.code;
-    EXPECT_EQ(r.report.magnitude.empty(), !c.magnitude) << c.code;
-    EXPECT_EQ(r.report.satellitesVisible, c.code == "JUPITER") << c.code;
-    EXPECT_EQ(ValueOf(r.report, "Ecliptical longitude:").empty(), false) << c.code;
-    EXPECT_NE(r.report.rising, "") << c.code;
+    EXPECT_TRUE(r.sink.messages.empty()) << code;
+    EXPECT_EQ(ValueOf(r.report, "T diff (Julian centuries):").substr(0, 8), "1.000000") << code;
+    EXPECT_EQ(r.report.magnitudeVisible, c.magnitude) << code;
+    EXPECT_EQ(r.report.magnitude.empty(), !c.magnitude) << code;
+    EXPECT_EQ(r.report.satellitesVisible, c.body == Body::kJupiter) << code;
+    EXPECT_EQ(ValueOf(r.report, "Ecliptical longitude:").empty(), false) << code;
+    EXPECT_NE(r.report.rising, "") << code;
   }
 }
 
 TEST(BodyReport, ReportOfAnotherBodyClearsTheMagnitude) {
   MainWindowRecord main = Helsinki(2026, 3, 20, "22:00:00");
-  main.bodyCode = "MARS";
+  main.body = Body::kMars;
   ReportRun r;
-  BodyReport(main, r.report, r.sink);
+  RunAsTheWindow(main, r);
   EXPECT_NE(r.report.magnitude, "");
-  main.bodyCode = "SATURN";
-  BodyReport(main, r.report, r.sink);
+  main.body = Body::kSaturn;
+  RunAsTheWindow(main, r);
   EXPECT_EQ(r.report.magnitude, "");
   EXPECT_FALSE(r.report.magnitudeVisible);
 }
@@ -364,13 +401,13 @@ StarWindowRecord SiriusTyped() {
 
 TEST(BodyReport, StarReportFromTheStarWindowsBoxes) {
   MainWindowRecord main = Helsinki(2026, 1, 15, "22:00:00");
-  main.bodyCode = "STAR";
+  main.body = Body::kStar;
   StarWindowRecord star = SiriusTyped();  // typed, with no file behind it
   ReportRun r;
-  BodyReport(main, r.report, r.sink, &star);
+  RunAsTheWindow(main, r, &star);
   EXPECT_TRUE(r.sink.messages.empty());
   EXPECT_EQ(r.report.title, "Sirius");
-  EXPECT_EQ(star.mode, "STAR");
+  EXPECT_TRUE(r.starMode);
   EXPECT_EQ(ValueOf(r.report, "Mean Declination:").substr(0, 5), "-16°");
   EXPECT_EQ(r.report.magnitude, "");
   EXPECT_TRUE(r.report.magnitudeVisible);
@@ -383,10 +420,10 @@ TEST(BodyReport, StarAfterTheMoonHasNoParallax) {
   MainWindowRecord main = Helsinki(2026, 1, 15, "22:00:00");
   StarWindowRecord star = SiriusTyped();
   ReportRun r;
-  main.bodyCode = "MOON";
-  BodyReport(main, r.report, r.sink, &star);
-  main.bodyCode = "STAR";
-  BodyReport(main, r.report, r.sink, &star);
+  main.body = Body::kMoon;
+  RunAsTheWindow(main, r, &star);
+  main.body = Body::kStar;
+  RunAsTheWindow(main, r, &star);
   // With a parallax of 0 the topocentric place is the apparent place itself.
   EXPECT_EQ(r.report.rightAscension, HourMinSecText(ReadDecimal(ValueOf(r.report, "Apparent Right Ascension:")
                                                                      .substr(0, 9)).value / 15.0));
@@ -394,7 +431,7 @@ TEST(BodyReport, StarAfterTheMoonHasNoParallax) {
 
 TEST(BodyReport, StarWithoutItsWindowIsRefusedWithAMessage) {
   MainWindowRecord main = Helsinki(2026, 3, 20, "22:00:00");
-  main.bodyCode = "STAR";
+  main.body = Body::kStar;
   const ReportRun r = RunReport(main);
   ASSERT_EQ(r.sink.messages.size(), 1u);
   EXPECT_EQ(r.sink.messages[0], "The report of STAR is not available in this version");
@@ -406,13 +443,13 @@ TEST(BodyReport, AStarWhosePlaceDoesNotReadGetsNoReport) {
   for (const auto& [ra, dec] : std::vector<std::pair<std::string, std::string>>{
            {"abc", "north"}, {"99:99:99", "10:00:00"}, {"6:45:08", "-91:61:61"}, {"1e308", "1e308"}}) {
     MainWindowRecord main = Helsinki(2026, 1, 15, "22:00:00");
-    main.bodyCode = "STAR";
+    main.body = Body::kStar;
     StarWindowRecord star = SiriusTyped();
     star.boxes[1] = ra;
     star.boxes[2] = dec;
     const ReportRun r = [&] {
       ReportRun run;
-      BodyReport(main, run.report, run.sink, &star);
+      RunAsTheWindow(main, run, &star);
       return run;
     }();
     EXPECT_EQ(r.sink.messages, std::vector<std::string>{"A star must be chosen"}) << ra;

@@ -48,10 +48,9 @@ TEST(HorizonsReport, TheMoonsReportWithinTwentySecondsOfArcFrom1950To2050) {
     main.date = {r.year, r.month, r.day};
     const int minutes = static_cast<int>(r.hours * 60.0 + 0.5);
     main.time = TwoDigitText(minutes / 60) + ":" + TwoDigitText(minutes % 60) + ":00";
-    main.bodyCode = "MOON";
-    ReportWindowRecord report;
+    main.body = Body::kMoon;
     RecordingMessageSink sink;
-    BodyReport(main, report, sink);
+    const ReportWindowRecord report = BodyReport(main, {}, sink).report;
     ASSERT_TRUE(sink.messages.empty()) << main.time;
     const double s = Separation(DegreesOfLine(report, "Height"), DegreesOfLine(report, "Azimuth"), r.elevation,
                                 r.azimuth);

@@ -67,7 +67,8 @@ TEST(ObserverReading, TheObserverOfTheBoxes) {
   m.utcMinusLocal = "";  // a place listed without an offset: UTC
   const auto o = ReadObserver(m);
   ASSERT_TRUE(o);
-  EXPECT_EQ(m.latMin, "0.0");
+  EXPECT_EQ(PlaceBoxCorrections(m).latMin, std::optional<std::string>("0.0"));  // what the window shows
+  EXPECT_FALSE(PlaceBoxCorrections(m).lonMin);
   EXPECT_DOUBLE_EQ(o->latitude, -60);
   EXPECT_DOUBLE_EQ(o->longitude, -24.955);
   EXPECT_DOUBLE_EQ(o->utcMinusLocal, 0);

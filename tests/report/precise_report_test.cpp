@@ -27,7 +27,7 @@ MainWindowRecord HelsinkiPrecise(const std::string& body, int year = 2026) {
   m.date = {year, 3, 21};
   m.utcMinusLocal = "-2";
   m.time = "10:00:00";
-  m.bodyCode = body;
+  m.body = *BodyOfCode(body);
   m.precise = true;
   return m;
 }
@@ -58,9 +58,8 @@ TEST(PreciseReport, AltitudesAndAzimuthsAgreeWithAnIndependentProgram) {
   for (const Case& c : cases) {
     MainWindowRecord main = HelsinkiPrecise(c.body);
     StarWindowRecord stars = StarWindowWith("Sirius", "6:45:8.92", "-16:42:58.0");
-    ReportWindowRecord report;
     RecordingMessageSink sink;
-    BodyReport(main, report, sink, &stars);
+    const ReportWindowRecord report = BodyReport(main, {}, sink, &stars).report;
     EXPECT_TRUE(sink.messages.empty()) << c.body;
     EXPECT_NE(report.title.find(" (precise)"), std::string::npos) << report.title;
     auto degrees = [&report](const char* label) {
@@ -92,9 +91,8 @@ TEST(PreciseReport, WithoutAPrecisePlaceTheBooksReportFollowsAndSaysWhy) {
   for (const Case& c : cases) {
     MainWindowRecord main = HelsinkiPrecise(c.body, c.year);
     StarWindowRecord stars = StarWindowWith(c.star, "13:23:55.5", "54:55:31");
-    ReportWindowRecord report;
     RecordingMessageSink sink;
-    BodyReport(main, report, sink, &stars);
+    const ReportWindowRecord report = BodyReport(main, {}, sink, &stars).report;
     ASSERT_EQ(sink.messages.size(), 1u) << c.body;
     EXPECT_EQ(sink.messages[0].substr(0, 60), c.message.substr(0, 60));
     EXPECT_EQ(report.title.find("(precise)"), std::string::npos);

@@ -18,6 +18,7 @@
 #include "ui/printing.h"
 #include "ui_test_support.h"
 
+using orrelin::Body;
 using orrelin::RecordingMessageSink;
 using orrelin::testing::Find;
 using orrelin::ui::TJupiterForm;
@@ -76,7 +77,7 @@ class JupiterFormTest : public QObject {
     TOrrelinForm form(Environment(), sink);
     form.show();
     SetBooksMoment(form);
-    form.RunBodyReport("JUPITER");
+    form.RunBodyReport(Body::kJupiter);
     form.OpenSatellites();
     TJupiterForm& window = form.JupiterForm();
     const QImage first = Picture(window);
@@ -102,7 +103,7 @@ class JupiterFormTest : public QObject {
     TOrrelinForm form(Environment(), sink);
     form.show();
     SetBooksMoment(form);
-    form.RunBodyReport("JUPITER");
+    form.RunBodyReport(Body::kJupiter);
     form.OpenSatellites();
     TJupiterForm& window = form.JupiterForm();
     const QPoint centre(171, 105);  // the disk's centre in the 345-pixel picture
@@ -164,7 +165,7 @@ class JupiterFormTest : public QObject {
   void printsTheWindowsImage() {
     RecordingMessageSink sink;
     TOrrelinForm form(Environment(), sink);
-    form.RunBodyReport("JUPITER");
+    form.RunBodyReport(Body::kJupiter);
     form.OpenSatellites();
     const QString path = starts_.Path() + "/jupiter.pdf";
     QPrinter printer(QPrinter::HighResolution);
@@ -181,16 +182,17 @@ class JupiterFormTest : public QObject {
     struct Parts {
       bool phase, twilight, satellites, magnitude;
     };
-    const std::vector<std::pair<std::string, Parts>> bodies = {
-        {"MOON", {true, false, false, false}},    {"SUN", {false, true, false, false}},
-        {"JUPITER", {false, false, true, true}},  {"MARS", {false, false, false, true}},
-        {"NEPTUNE", {false, false, false, true}}, {"SATURN", {false, false, false, false}},
+    const std::vector<std::pair<Body, Parts>> bodies = {
+        {Body::kMoon, {true, false, false, false}},    {Body::kSun, {false, true, false, false}},
+        {Body::kJupiter, {false, false, true, true}},  {Body::kMars, {false, false, false, true}},
+        {Body::kNeptune, {false, false, false, true}}, {Body::kSaturn, {false, false, false, false}},
     };
     for (const auto& [before, unused] : bodies) {
       for (const auto& [body, parts] : bodies) {
         form.RunBodyReport(before);
         form.RunBodyReport(body);
-        const QString which = QString::fromStdString(before + " then " + body);
+        const QString which =
+            QString::fromStdString(std::string(BodyCode(before)) + " then " + std::string(BodyCode(body)));
         QVERIFY2(Find<QWidget>(report, "PaintBox1")->isVisible() == parts.phase, qPrintable(which));
         QVERIFY2(Find<QWidget>(report, "lblPhase")->isVisible() == parts.phase, qPrintable(which));
         QVERIFY2(Find<QWidget>(report, "pnlTwilight")->isVisible() == parts.twilight, qPrintable(which));

@@ -12,6 +12,7 @@
 #include "ui/printing.h"
 #include "ui_test_support.h"
 
+using orrelin::Body;
 using orrelin::RecordingMessageSink;
 using orrelin::testing::Find;
 using orrelin::ui::TOrrelinForm;
@@ -59,11 +60,11 @@ class PlanetFormTest : public QObject {
     form.show();
     TPlanetForm& report = form.PlanetForm();
     auto columnX = [&](const char* name) { return Find<QWidget>(report, name)->mapTo(&report, QPoint(0, 0)).x(); };
-    form.RunBodyReport("SUN");
+    form.RunBodyReport(Body::kSun);
     QTest::qWait(0);
     QCOMPARE(columnX("Edit2"), columnX("Edit11"));  // the refraction box under the altitude box
     const int memoX = columnX("Memo1");
-    for (const char* body : {"MOON", "MARS", "JUPITER"}) {
+    for (const Body body : {Body::kMoon, Body::kMars, Body::kJupiter}) {
       form.RunBodyReport(body);
       QTest::qWait(0);
       QCOMPARE(columnX("Memo1"), memoX);
@@ -86,10 +87,10 @@ class PlanetFormTest : public QObject {
     TOrrelinForm form(Environment(), sink);
     sink.form = &form;
     form.show();
-    form.RunBodyReport("SUN");
+    form.RunBodyReport(Body::kSun);
     QVERIFY(!Find<QLineEdit>(form.PlanetForm(), "Edit1")->text().isEmpty());
     Find<QLineEdit>(form, "Edit1")->setText("91");
-    form.RunBodyReport("MARS");
+    form.RunBodyReport(Body::kMars);
     QCOMPARE(sink.seen.size(), 1);
     QCOMPARE(sink.seen[0], QString("Give the location in degrees and minutes; height, pressure and temperature in "
                                    "integers|MARS||"));
@@ -154,7 +155,7 @@ class PlanetFormTest : public QObject {
   void printsTheReportWindowToAPdfFile() {
     RecordingMessageSink sink;
     TOrrelinForm form(Environment(), sink);
-    form.RunBodyReport("SUN");
+    form.RunBodyReport(Body::kSun);
     const QString path = starts_.Path() + "/report.pdf";
     QPrinter printer(QPrinter::HighResolution);
     orrelin::testing::PrintToPdf(printer, path);

@@ -60,11 +60,11 @@ int main(int argc, char** argv) {
   orrelin::ui::TOrrelinForm form(env, sink);
   form.show();
   bool ok = Save(form, out + "/main-window.png");
-  form.RunBodyReport("SUN");
+  form.RunBodyReport(orrelin::Body::kSun);
   ok = Save(form.PlanetForm(), out + "/report-sun.png") && ok;
-  form.RunBodyReport("MOON");
+  form.RunBodyReport(orrelin::Body::kMoon);
   ok = Save(form.PlanetForm(), out + "/report-moon.png") && ok;
-  form.RunBodyReport("JUPITER");
+  form.RunBodyReport(orrelin::Body::kJupiter);
   ok = Save(form.PlanetForm(), out + "/report-jupiter.png") && ok;
   form.OpenSatellites();
   ok = Save(form.JupiterForm(), out + "/satellites.png") && ok;
