@@ -59,7 +59,7 @@ class SightsFormTest : public QObject {
       QTest::mouseClick(Find<QPushButton>(sights, "btnFix"), Qt::LeftButton);
       QVERIFY2(sights.LastFix().has_value(), sink.messages.empty() ? "" : sink.messages.back().c_str());
       QCOMPARE(Find<QPlainTextEdit>(sights, "memFix")->toPlainText().section('\n', 0, 0),
-               QString("Fix  35 30.0 N, 40 15.0 W"));
+               QString("Fix                  35 30.0 N, 40 15.0 W"));
       for (const char* name : {"/plot.png", "/plot.pdf"}) {
         const QString path = starts_.Path() + name;
         QVERIFY(orrelin::ui::SavePlottingSheet(*sights.SheetView().Sheet(), path));
@@ -112,7 +112,7 @@ class SightsFormTest : public QObject {
     QVERIFY(sights.LastFix().has_value());
     QCOMPARE(orrelin::FixedText(sights.LastFix()->lines[0].intercept, 1), std::string("22.5"));
     QCOMPARE(Find<QPlainTextEdit>(sights, "memFix")->toPlainText().section('\n', 0, 0),
-             QString("Fix  35 29.9 N, 40 15.0 W"));
+             QString("Fix                  35 29.9 N, 40 15.0 W"));
   }
 
   void aDamagedSightsFileKeepsEveryLineAndNamesTheWrongOne() {
