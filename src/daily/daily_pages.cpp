@@ -17,8 +17,6 @@ namespace {
 constexpr int kSamples = kHours + 8;
 constexpr double kMinutesPerDegreeOfGha = 4.0;
 
-using precise::Body;
-
 struct Sampled {
   std::array<double, kSamples> gha{}, declination{}, distance{};
 };
@@ -206,14 +204,14 @@ std::optional<DailyPages> ComputeDailyPages(const CivilDate& first, std::string&
   }
   pages.sunD = sunD;
 
-  const std::array<std::pair<const char*, Body>, 4> planets{
-      {{"Venus", Body::kVenus}, {"Mars", Body::kMars}, {"Jupiter", Body::kJupiter}, {"Saturn", Body::kSaturn}}};
+  // The almanacs' four planets.
+  const std::array<Body, 4> planets{Body::kVenus, Body::kMars, Body::kJupiter, Body::kSaturn};
   for (std::size_t i = 0; i < planets.size(); ++i) {
-    const auto s = SampleBody(planets[i].second, jd0, aries, why);
-    const auto ph = precise::BodyPhenomena(planets[i].second, MomentOfJulianDayUt(jd0 + 1.5), why);
+    const auto s = SampleBody(planets[i], jd0, aries, why);
+    const auto ph = precise::BodyPhenomena(planets[i], MomentOfJulianDayUt(jd0 + 1.5), why);
     if (!s || !ph) return std::nullopt;
     Planet& p = pages.planets[i];
-    p.name = planets[i].first;
+    p.name = BodyName(planets[i]);
     for (int h = 0; h < kHours; ++h) p.hours[h] = {s->gha[h], s->declination[h]};
     p.v = 0.0;
     p.d = 0.0;

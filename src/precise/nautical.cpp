@@ -22,16 +22,6 @@ constexpr std::array<const char*, 58> kNavigationalStars{
     "Eltanin",   "Kaus Australis", "Vega",   "Nunki",      "Altair",     "Peacock",    "Deneb",     "Enif",
     "Al Na'ir",  "Fomalhaut", "Markab"};
 
-constexpr std::array<std::pair<const char*, Body>, 9> kBodies{{{"Sun", Body::kSun},
-                                                              {"Moon", Body::kMoon},
-                                                              {"Mercury", Body::kMercury},
-                                                              {"Venus", Body::kVenus},
-                                                              {"Mars", Body::kMars},
-                                                              {"Jupiter", Body::kJupiter},
-                                                              {"Saturn", Body::kSaturn},
-                                                              {"Uranus", Body::kUranus},
-                                                              {"Neptune", Body::kNeptune}}};
-
 double Reduced(double degrees) {
   const double r = std::fmod(degrees, 360.0);
   return r < 0 ? r + 360.0 : r;
@@ -93,8 +83,8 @@ std::vector<std::string> NavigationalStarNames() { return {kNavigationalStars.be
 std::optional<NauticalBody> NauticalBodyNamed(const std::string& name) {
   const std::string key = LowerCaseText(name);
   if (key == "aries") return NauticalBody{NauticalBody::Kind::kAries, Body::kSun, "Aries"};
-  for (const auto& [bodyName, body] : kBodies) {
-    if (LowerCaseText(bodyName) == key) return NauticalBody{NauticalBody::Kind::kBody, body, bodyName};
+  if (const auto body = BodyNamed(name); body && *body != Body::kStar) {
+    return NauticalBody{NauticalBody::Kind::kBody, *body, std::string(BodyName(*body))};
   }
   for (const char* star : kNavigationalStars) {
     if (LowerCaseText(star) == key) return NauticalBody{NauticalBody::Kind::kStar, Body::kStar, star};
