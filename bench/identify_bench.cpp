@@ -2,7 +2,7 @@
 // and the 58 catalogue stars read from the file.
 #include <benchmark/benchmark.h>
 
-#include "identify/identify_form.h"
+#include "identify/identification.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ void BM_IdentifyWholeSearch(benchmark::State& state) {
   main.date = {2026, 1, 15};
   main.time = "21:44:00";
   for (auto _ : state) {
-    TIdentifyForm form;
+    IdentifySight form;
     form.hmDeg = "13";
     form.hmMin = "3.6";
     form.azimuth = "184.6";

@@ -19,7 +19,7 @@ void BM_PreciseBodyPlace(benchmark::State& state) {
   for (auto _ : state) {
     jd += 0.001;  // a new moment each time: nothing the library may keep
     benchmark::DoNotOptimize(
-        precise::BodyPlace(body, precise::MomentOfUt(jd), precise::Frame::kApparent, std::nullopt, why));
+        precise::BodyPlace(body, MomentOfJulianDayUt(jd), precise::Frame::kApparent, std::nullopt, why));
   }
 }
 BENCHMARK(BM_PreciseBodyPlace)->Arg(0)->Arg(1)->Arg(6)->ArgNames({"body"});
@@ -29,7 +29,7 @@ void BM_PreciseStarPlace(benchmark::State& state) {
   std::string why;
   for (auto _ : state) {
     jd += 0.001;
-    benchmark::DoNotOptimize(precise::StarPlace("Sirius", precise::MomentOfUt(jd), precise::Frame::kApparent, why));
+    benchmark::DoNotOptimize(precise::StarPlace("Sirius", MomentOfJulianDayUt(jd), precise::Frame::kApparent, why));
   }
 }
 BENCHMARK(BM_PreciseStarPlace);
@@ -41,7 +41,7 @@ void BM_NauticalPlaceOfTheMoon(benchmark::State& state) {
   std::string why;
   for (auto _ : state) {
     jd += 0.001;
-    benchmark::DoNotOptimize(precise::NauticalPlaceOf(moon, precise::MomentOfUt(jd), helsinki, why));
+    benchmark::DoNotOptimize(precise::NauticalPlaceOf(moon, MomentOfJulianDayUt(jd), helsinki, why));
   }
 }
 BENCHMARK(BM_NauticalPlaceOfTheMoon);

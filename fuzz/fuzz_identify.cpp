@@ -3,14 +3,14 @@
 #include "app/main_window.h"
 #include "core/numbers.h"
 #include "fuzz_support.h"
-#include "identify/identify_form.h"
+#include "identify/identification.h"
 
 using namespace orrelin;
 using namespace orrelin::fuzz;
 
 namespace {
 
-std::vector<std::string> Texts(const TIdentifyForm& f) {
+std::vector<std::string> Texts(const IdentifyResult& f) {
   std::vector<std::string> texts{f.apparentAltitude, f.observedDeg,      f.observedMin,    f.declination,
                                  f.lha,              f.observedAltitude, f.observedAzimuth};
   for (const CandidatePanel& p : f.panels) {
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // The boxes, separated by line ends: Hs degrees, Hs minutes, azimuth, magnitude
   // limit, height of eye, pressure, temperature, latitude degrees, time.
   const std::vector<std::string> p = Parts(TextOf(data, size), '\n', 9);
-  TIdentifyForm form;
+  IdentifySight form;
   form.hmDeg = p[0];
   form.hmMin = p[1];
   form.azimuth = p[2];
@@ -39,14 +39,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   main.time = p[8];
   main.date = {2026, 12, 8};
   RecordingMessageSink sink;
-  const bool ok = IdentifyOk(form, main, ORRELIN_FUZZ_STAR_FILE, sink);
-  if (!ok) {
+  const IdentifyResult result = IdentifyOk(form, main, ORRELIN_FUZZ_STAR_FILE, sink);
+  if (!result.identified) {
     // Only a magnitude limit that does not read stops without a message of its own.
     Require(!sink.messages.empty() || !ReadDecimal(form.magnitudeLimit).ok, "a refused sight says why",
             TextOf(data, size));
     return 0;
   }
-  for (const std::string& text : Texts(form)) {
+  for (const std::string& text : Texts(result)) {
     Require(!ShowsNotANumber(text), "an identification shows numbers", text + " from " + TextOf(data, size));
   }
   return 0;

@@ -102,7 +102,7 @@ std::optional<std::vector<EphemerisRow>> EphemerisRows(const EphemerisRequest& r
     const double jd = request.fromJulianDay + static_cast<double>(i) * request.stepDays;
     for (const auto& body : request.bodies) {
       std::string why;
-      const auto place = precise::NauticalPlaceOf(body, precise::MomentOfUt(jd), request.observer, why);
+      const auto place = precise::NauticalPlaceOf(body, MomentOfJulianDayUt(jd), request.observer, why);
       if (!place) {
         message = body.name + " at " + UtcMomentText(jd) + ": " + why;
         return std::nullopt;

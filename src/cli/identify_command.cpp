@@ -18,18 +18,18 @@ void Line(std::ostringstream& out, const std::string& caption, const std::string
 
 }  // namespace
 
-TIdentifyForm SightOf(const std::string& sextantAltitude, const std::string& azimuth, const std::string& limit) {
-  TIdentifyForm form;
+IdentifySight SightOf(const std::string& sextantAltitude, const std::string& azimuth, const std::string& limit) {
+  IdentifySight sight;
   const std::vector<std::string> w = SplitAtBlanks(sextantAltitude);
-  form.hmDeg = w.empty() ? "" : w[0];
-  form.hmMin = w.size() > 1 ? w[1] : "";
-  if (w.size() > 2) form.hmMin += " " + w[2];  // more than two parts: the minutes do not read
-  form.azimuth = azimuth;
-  form.magnitudeLimit = limit;
-  return form;
+  sight.hmDeg = w.empty() ? "" : w[0];
+  sight.hmMin = w.size() > 1 ? w[1] : "";
+  if (w.size() > 2) sight.hmMin += " " + w[2];  // more than two parts: the minutes do not read
+  sight.azimuth = azimuth;
+  sight.magnitudeLimit = limit;
+  return sight;
 }
 
-std::string IdentifyText(const TIdentifyForm& f) {
+std::string IdentifyText(const IdentifyResult& f) {
   std::ostringstream out;
   out << "Observed\n";
   Line(out, "Apparent altitude", f.apparentAltitude);
@@ -53,7 +53,7 @@ std::string IdentifyText(const TIdentifyForm& f) {
   return out.str();
 }
 
-std::string IdentifyJson(const TIdentifyForm& f, const std::vector<std::string>& messages) {
+std::string IdentifyJson(const IdentifyResult& f, const std::vector<std::string>& messages) {
   nlohmann::ordered_json j;
   j["observed"] = {{"apparent_altitude", f.apparentAltitude}, {"observed_deg", f.observedDeg},
                    {"observed_min", f.observedMin},           {"declination", f.declination},

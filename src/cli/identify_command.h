@@ -5,16 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "identify/identify_form.h"
+#include "identify/identification.h"
 
 namespace orrelin::cli {
 
 // "--hs 35 20.5" as the two boxes of the sextant altitude; the minutes may be left out.
-TIdentifyForm SightOf(const std::string& sextantAltitude, const std::string& azimuth, const std::string& limit);
+IdentifySight SightOf(const std::string& sextantAltitude, const std::string& azimuth, const std::string& limit);
 
 // The observed panel and the panels shown, best first, aligned.
-std::string IdentifyText(const TIdentifyForm& form);
+std::string IdentifyText(const IdentifyResult& result);
 // {"observed": {...}, "candidates": [{...}, ...], "messages": [...]}
-std::string IdentifyJson(const TIdentifyForm& form, const std::vector<std::string>& messages);
+std::string IdentifyJson(const IdentifyResult& result, const std::vector<std::string>& messages);
 
 }  // namespace orrelin::cli

@@ -14,24 +14,12 @@ namespace orrelin::cli {
 
 namespace {
 
-std::string Padded(const std::string& label, std::size_t width) {
-  return label.size() >= width ? label + " " : label + std::string(width - label.size(), ' ');
-}
-
 double Rounded(double x, double unit) { return JsonNumber(x, static_cast<int>(std::lround(-std::log10(unit)))); }
 
 // How far off an intercept may be before the sight is worth a second look.
 constexpr double kLargestPlainIntercept = 60.0;  // nautical miles: one degree
 
 }  // namespace
-
-std::string SightText(const navigation::Sight& sight, const navigation::SightReduction& r) {
-  std::string out = sight.body + (sight.limb == navigation::Limb::kCentre ? "" : " " + navigation::LimbText(sight.limb) +
-                                                                                 " limb") +
-                    ", " + UtcMomentText(sight.julianDayUt) + " UT\n\n";
-  for (std::size_t i = 0; i < r.lines.labels.size(); ++i) out += Padded(r.lines.labels[i], 28) + r.lines.values[i] + "\n";
-  return out;
-}
 
 std::vector<std::string> SightWarnings(const navigation::SightReduction& r) {
   std::vector<std::string> warnings;
@@ -65,25 +53,6 @@ std::string SightJson(const navigation::Sight& sight, const navigation::SightRed
   j["lines"] = lines;
   j["warnings"] = warnings;
   return JsonText(j);
-}
-
-std::string FixText(const navigation::Fix& fix, const navigation::GeoPosition& assumed) {
-  std::string out = "Fix                  " + navigation::PositionText(fix.position) + "\n";
-  out += "Assumed position     " + navigation::PositionText(assumed) + "\n";
-  out += "From the assumed     " + FixedText(fix.distanceFromAssumed, 1) + " nm, " +
-         FixedText(fix.bearingFromAssumed, 0) + kDegreeSign + "\n";
-  out += "Iterations           " + WholeText(fix.iterations) + "\n";
-  if (fix.ellipse) {
-    out += "Error ellipse        " + FixedText(fix.ellipse->major, 2) + " x " + FixedText(fix.ellipse->minor, 2) +
-           " nm, major axis " + FixedText(fix.ellipse->orientation, 0) + kDegreeSign + "\n";
-  }
-  out += "\nBody             Zn       Intercept     Run      Residual\n";
-  for (const navigation::FixLine& l : fix.lines) {
-    out += Padded(l.body, 16) + Padded(FixedText(l.azimuth, 1) + kDegreeSign, 9) +
-           Padded(FixedText(std::fabs(l.intercept), 1) + (l.intercept >= 0 ? " T" : " A"), 14) +
-           Padded(FixedText(l.run, 1), 9) + FixedText(l.residual, 2) + "\n";
-  }
-  return out;
 }
 
 std::string FixJson(const navigation::Fix& fix, const navigation::GeoPosition& assumed,

@@ -6,16 +6,19 @@
 
 #include "navigation/fix.h"
 #include "navigation/sight_reduction.h"
+#include "navigation/sight_texts.h"
 
 namespace orrelin::cli {
 
-std::string SightText(const navigation::Sight& sight, const navigation::SightReduction& reduction);
+// The texts are the Sights window's too.
+using navigation::FixText;
+using navigation::SightText;
+
 // What looks wrong in a reduction that still reduces: Hc below the horizon, an intercept
 // over 60'. The text says them on the error output, the JSON in "warnings".
 std::vector<std::string> SightWarnings(const navigation::SightReduction& reduction);
 std::string SightJson(const navigation::Sight& sight, const navigation::SightReduction& reduction,
                       const std::vector<std::string>& warnings);
-std::string FixText(const navigation::Fix& fix, const navigation::GeoPosition& assumed);
 // The messages are those the text output says on the error output.
 std::string FixJson(const navigation::Fix& fix, const navigation::GeoPosition& assumed,
                     const std::vector<std::string>& messages);

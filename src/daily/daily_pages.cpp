@@ -17,8 +17,6 @@ namespace {
 constexpr int kSamples = kHours + 8;
 constexpr double kMinutesPerDegreeOfGha = 4.0;
 
-using precise::Body;
-
 struct Sampled {
   std::array<double, kSamples> gha{}, declination{}, distance{};
 };
@@ -32,7 +30,7 @@ double Reduced(double degrees) {
 std::optional<Sampled> SampleBody(Body body, double jd0, const std::array<double, kSamples>& aries, std::string& why) {
   Sampled s;
   for (int h = 0; h < kSamples; ++h) {
-    const auto p = precise::BodyPlace(body, precise::MomentOfUt(jd0 + h / 24.0), precise::Frame::kApparent,
+    const auto p = precise::BodyPlace(body, MomentOfJulianDayUt(jd0 + h / 24.0), precise::Frame::kApparent,
                                       std::nullopt, why);
     if (!p) return std::nullopt;
     s.gha[h] = Reduced(aries[h] - p->rightAscension);
@@ -151,7 +149,7 @@ LatitudeRow PhenomenaAt(double latitude, const Sampled& sun, const Sampled& moon
 // falls back to 0 at the new moon; found by Newton steps at the mean rate.
 std::optional<double> MoonAge(double jd, std::string& why) {
   auto east = [&why](double t) -> std::optional<double> {
-    const precise::Moment m = precise::MomentOfUt(t);
+    const Moment m = MomentOfJulianDayUt(t);
     const auto moon = precise::BodyPlace(Body::kMoon, m, precise::Frame::kApparent, std::nullopt, why);
     const auto sun = precise::BodyPlace(Body::kSun, m, precise::Frame::kApparent, std::nullopt, why);
     if (!moon || !sun) return std::nullopt;
@@ -190,7 +188,7 @@ std::optional<DailyPages> ComputeDailyPages(const CivilDate& first, std::string&
   const double jd0 = JulianDay(DateToRecord(first, valid), 0.0, false).jd;
   DailyPages pages;
   std::array<double, kSamples> aries{};
-  for (int h = 0; h < kSamples; ++h) aries[h] = precise::GreenwichApparentSiderealTime(precise::MomentOfUt(jd0 + h / 24.0));
+  for (int h = 0; h < kSamples; ++h) aries[h] = precise::GreenwichApparentSiderealTime(MomentOfJulianDayUt(jd0 + h / 24.0));
   std::copy_n(aries.begin(), kHours, pages.aries.begin());
   if (const auto passage = PassageOf(aries, 0.0, 24, 48)) pages.ariesMeridianPassage = *passage - 24.0;
 
@@ -206,14 +204,14 @@ std::optional<DailyPages> ComputeDailyPages(const CivilDate& first, std::string&
   }
   pages.sunD = sunD;
 
-  const std::array<std::pair<const char*, Body>, 4> planets{
-      {{"Venus", Body::kVenus}, {"Mars", Body::kMars}, {"Jupiter", Body::kJupiter}, {"Saturn", Body::kSaturn}}};
+  // The almanacs' four planets.
+  const std::array<Body, 4> planets{Body::kVenus, Body::kMars, Body::kJupiter, Body::kSaturn};
   for (std::size_t i = 0; i < planets.size(); ++i) {
-    const auto s = SampleBody(planets[i].second, jd0, aries, why);
-    const auto ph = precise::BodyPhenomena(planets[i].second, precise::MomentOfUt(jd0 + 1.5), why);
+    const auto s = SampleBody(planets[i], jd0, aries, why);
+    const auto ph = precise::BodyPhenomena(planets[i], MomentOfJulianDayUt(jd0 + 1.5), why);
     if (!s || !ph) return std::nullopt;
     Planet& p = pages.planets[i];
-    p.name = planets[i].first;
+    p.name = BodyName(planets[i]);
     for (int h = 0; h < kHours; ++h) p.hours[h] = {s->gha[h], s->declination[h]};
     p.v = 0.0;
     p.d = 0.0;
@@ -241,7 +239,7 @@ std::optional<DailyPages> ComputeDailyPages(const CivilDate& first, std::string&
     f.sunMeridianPassage = 12.0 - f.equationOfTime12h / 60.0;
     if (const auto upper = PassageOf(moon->gha, 0.0, 24 * d, 24 * d + 24)) f.moonUpperPassage = *upper - 24 * d;
     if (const auto lower = PassageOf(moon->gha, 180.0, 24 * d, 24 * d + 24)) f.moonLowerPassage = *lower - 24 * d;
-    const precise::Moment noon = precise::MomentOfUt(jd0 + d + 0.5);
+    const Moment noon = MomentOfJulianDayUt(jd0 + d + 0.5);
     const auto sunPh = precise::BodyPhenomena(Body::kSun, noon, why);
     const auto moonPh = precise::BodyPhenomena(Body::kMoon, noon, why);
     const auto age = MoonAge(jd0 + d + 0.5, why);
@@ -252,7 +250,7 @@ std::optional<DailyPages> ComputeDailyPages(const CivilDate& first, std::string&
     f.moonAge = *age;
   }
 
-  const precise::Moment middle = precise::MomentOfUt(jd0 + 1.0);
+  const Moment middle = MomentOfJulianDayUt(jd0 + 1.0);
   for (const std::string& name : precise::NavigationalStarNames()) {
     const auto p = precise::StarPlace(name, middle, precise::Frame::kApparent, why);
     if (!p) return std::nullopt;

@@ -1,101 +1,21 @@
 #pragma once
-// Identification of a body from a sextant altitude and a compass azimuth: the
-// altitude corrected for dip and refraction, turned with the azimuth into the
-// declination and local hour angle the body must have, and the three planets and
-// catalogue stars nearest to them. The window's texts are this record.
-#include <array>
-#include <filesystem>
-#include <optional>
-#include <string>
-#include <vector>
-
-#include "core/messages.h"
-#include "report/main_window_record.h"
+// The identification's sight and result in one record, and the OK that fills it: kept
+// for the callers that have not yet moved to IdentifySight and IdentifyResult.
+#include "identify/identification.h"
 
 namespace orrelin {
 
-inline constexpr const char* kMessageHeightInDegreesAndMinutes = "Height in degrees and minutes";
-inline constexpr const char* kMessageMagnitudeRange = "Give the magnitude between -4.0 ja 8.0";
-inline constexpr const char* kMessageAzimuthRange = "Azimuth between 0 - 360";
-inline constexpr std::array<const char*, 9> kMagnitudeChoices{"6.0", "5.0", "4.0", "3.0", "2.0",
-                                                               "1.0", "-0.0", "-1.0", "-2.0"};
-inline constexpr const char* kInitialMagnitudeLimit = "2.0";
-// Farther than this from the sight, no body is taken for the one sighted.
-inline constexpr double kNearestWorthNaming = 5.0;  // degrees
-inline constexpr const char* kMessageNothingNear = "No star or planet within 5\xC2\xB0 of the sight";
-
-// One of the three result panels: pnlSearch1..3.
-struct CandidatePanel {
-  bool visible = false;
-  std::string name;         // lblName
-  std::string declination;  // edtDec
-  std::string lha;          // edtLHA
-  std::string altitude;     // edtHei
-  std::string azimuth;      // edtAzi
-  std::string magnitude;    // edMag
-  std::string separation;   // edSep: the angle between the sight and the body, "0.8°"
+struct TIdentifyForm : IdentifySight, IdentifyResult {
+  TIdentifyForm() = default;
+  TIdentifyForm(const IdentifySight& sight) : IdentifySight(sight) {}  // NOLINT: converts as before
 };
 
-// The identification window as texts: its boxes and which panels show.
-struct TIdentifyForm {
-  // What the user types.
-  std::string hmDeg;                                    // edtHmDeg, whole degrees of Hs
-  std::string hmMin;                                    // edtHmMin
-  std::string azimuth;                                  // edtAzim
-  std::string magnitudeLimit = kInitialMagnitudeLimit;  // cbMg
-  // pnlObsHeight.
-  bool observedVisible = false;
-  std::string apparentAltitude;  // edtAppHeight
-  std::string observedDeg;       // edtObsDeg, "-0" for a small negative Ho
-  std::string observedMin;       // edtObsMin
-  std::string declination;       // edtDeclination
-  std::string lha;               // edtLHA
-  std::string observedAltitude;  // edHei2
-  std::string observedAzimuth;   // edAzi2
-  std::array<CandidatePanel, 3> panels;
-  std::string notice;  // lblNotice: kMessageNothingNear, or empty
-};
-
-// Clears what an earlier OK showed (every box but the typed ones, and the panels).
-void ClearIdentifyResults(TIdentifyForm& form);
-
-// One body of the search, as the slots keep it.
-struct Candidate {
-  double distance = 1000.0;
-  std::string name;       // up to 15 characters
-  std::string magnitude;  // up to 4 characters
-  double declination = 0.0, lha = 0.0, altitude = 0.0, azimuth = 0.0;  // degrees
-  double separation = 0.0;  // degrees from the sight on the sky
-};
-using IdentifyCandidates = std::array<Candidate, 3>;
-
-// Keeps the three nearest, best first: moves carry the whole slot, and a body at the
-// distance of a kept one goes behind it.
-void KeepNearest(IdentifyCandidates& slots, const Candidate& body);
-
-// The declination and local hour angle (0..360) of a body at observed altitude Ho
-// and azimuth Zn, seen from latitude phi (degrees).
-struct ObservedPlace {
-  double declination = 0.0;
-  double lha = 0.0;
-};
-ObservedPlace PlaceOfSight(double latitude, double observedAltitude, double azimuth);
-
-// Distance of a body from the observed place: |dDec| + |dLHA|, the hour angles taken
-// the short way round the circle.
-double IdentifyDistance(const ObservedPlace& observed, double declination, double lha);
-
-// The angle on the sky between the sight (observed altitude and azimuth) and a body
-// (its computed altitude and azimuth), degrees.
-double SightSeparation(double observedAltitude, double observedAzimuth, double altitude, double azimuth);
-
-// "0.8°": a separation as the window and the command line show it.
-std::string SeparationText(double degrees);
-
-// The OK button: checks, the altitude corrections, the calculation and the search,
-// reading the place and moment from the main window and the catalogue once.
-// False when a message stopped it.
-bool IdentifyOk(TIdentifyForm& form, MainWindowRecord& main, const std::filesystem::path& starFile,
-                MessageSink& sink);
+// False when a message stopped it; the main window's record takes the boxes as read.
+inline bool IdentifyOk(TIdentifyForm& form, MainWindowRecord& main, const std::filesystem::path& starFile,
+                       MessageSink& sink) {
+  static_cast<IdentifyResult&>(form) = IdentifyOk(static_cast<const IdentifySight&>(form), main, starFile, sink);
+  main = form.main;
+  return form.identified;
+}
 
 }  // namespace orrelin

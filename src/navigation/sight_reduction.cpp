@@ -17,15 +17,10 @@ namespace {
 std::string Minutes(double degrees) { return FixedText(degrees * 60.0, 1) + "'"; }
 
 struct BodyNow {
+  precise::NauticalBody body;
   precise::NauticalPlace place;
-  bool isSun = false, isMoon = false;
+  bool Is(Body b) const { return body.kind == precise::NauticalBody::Kind::kBody && body.body == b; }
 };
-
-std::optional<precise::NauticalBody> SightBodyNamed(const std::string& name) {
-  const auto body = precise::NauticalBodyNamed(name);
-  if (!body || body->kind == precise::NauticalBody::Kind::kAries) return std::nullopt;
-  return body;
-}
 
 std::optional<BodyNow> BodyAt(const Sight& sight, std::string& why) {
   const auto body = SightBodyNamed(sight.body);
@@ -33,15 +28,24 @@ std::optional<BodyNow> BodyAt(const Sight& sight, std::string& why) {
     why = "No body of the almanacs is called " + sight.body;
     return std::nullopt;
   }
-  const auto place = precise::NauticalPlaceOf(*body, precise::MomentOfUt(sight.julianDayUt), std::nullopt, why);
+  const auto place = precise::NauticalPlaceOf(*body, MomentOfJulianDayUt(sight.julianDayUt), std::nullopt, why);
   if (!place) return std::nullopt;
-  const bool isBody = body->kind == precise::NauticalBody::Kind::kBody;
-  return BodyNow{*place, isBody && body->body == precise::Body::kSun, isBody && body->body == precise::Body::kMoon};
+  return BodyNow{*body, *place};
 }
 
 }  // namespace
 
+std::optional<precise::NauticalBody> SightBodyNamed(const std::string& name) {
+  const auto body = precise::NauticalBodyNamed(name);
+  if (!body || body->kind == precise::NauticalBody::Kind::kAries) return std::nullopt;
+  return body;
+}
+
 bool IsSightBody(const std::string& name) { return SightBodyNamed(name).has_value(); }
+
+bool HasLimbs(const precise::NauticalBody& body) {
+  return body.kind == precise::NauticalBody::Kind::kBody && (body.body == Body::kSun || body.body == Body::kMoon);
+}
 
 ComputedPlace ComputedAltitude(const GeoPosition& p, double gha, double declination) {
   const double lha = NormalizeAngle(gha + p.longitude);
@@ -57,8 +61,8 @@ ComputedPlace ComputedAltitude(const GeoPosition& p, double gha, double declinat
 namespace {
 
 ObservedAltitude ObservedAltitudeFrom(const Sight& s, const BodyNow& body, double latitude, ExplanationLines* lines) {
-  const BodyNow* now = &body;
-  const precise::NauticalPlace& p = now->place;
+  const precise::NauticalPlace& p = body.place;
+  const bool isMoon = body.Is(Body::kMoon);
   ReportLine(lines, "Sextant altitude Hs:", DegMinText(s.sextantAltitude));
   const double indexCorrection = -s.indexError / 60.0;
   ReportLine(lines, "Index correction:", Minutes(indexCorrection));
@@ -69,11 +73,11 @@ ObservedAltitude ObservedAltitudeFrom(const Sight& s, const BodyNow& body, doubl
   const double refraction = ObservedRefraction(apparent, c.refractionFactor);
   ReportLine(lines, "Refraction:", Minutes(-refraction));
   double semidiameter = 0.0;
-  if ((now->isSun || now->isMoon) && s.limb != Limb::kCentre) {
+  if (HasLimbs(body.body) && s.limb != Limb::kCentre) {
     semidiameter = p.semidiameter.value_or(0.0);
     // The Moon is nearer the observer than the Earth's centre by up to her radius: her
     // disk looks larger the higher she stands (the augmentation).
-    if (now->isMoon) semidiameter *= 1.0 + SinDeg(apparent) * SinDeg(p.horizontalParallax.value_or(0.0));
+    if (isMoon) semidiameter *= 1.0 + SinDeg(apparent) * SinDeg(p.horizontalParallax.value_or(0.0));
     if (s.limb == Limb::kUpper) semidiameter = -semidiameter;
     ReportLine(lines, s.limb == Limb::kLower ? "Semidiameter (lower limb):" : "Semidiameter (upper limb):",
                Minutes(semidiameter));
@@ -81,7 +85,7 @@ ObservedAltitude ObservedAltitudeFrom(const Sight& s, const BodyNow& body, doubl
   double parallax = 0.0;
   if (p.horizontalParallax) {
     // The Moon's horizontal parallax is for the equator: reduced for the observer's latitude.
-    const double hp = now->isMoon ? *p.horizontalParallax * (1.0 - kEarthFlattening * SinDeg(latitude) * SinDeg(latitude))
+    const double hp = isMoon ? *p.horizontalParallax * (1.0 - kEarthFlattening * SinDeg(latitude) * SinDeg(latitude))
                                   : *p.horizontalParallax;
     parallax = hp * CosDeg(apparent - refraction);
     ReportLine(lines, "Parallax in altitude:", Minutes(parallax));

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/explanation.h"
+#include "precise/nautical.h"
 
 namespace orrelin::navigation {
 
@@ -49,9 +50,12 @@ struct ObservedAltitude {
 std::optional<ObservedAltitude> ObservedAltitudeOf(const Sight& sight, double latitude, ExplanationLines* lines,
                                                    std::string& why);
 
-// Whether a sight can be taken of the body the name gives (any letter case): the Sun, the
-// Moon, the planets of the almanacs and the navigational stars.
+// The body a sight's name gives (any letter case): the Sun, the Moon, the planets of the
+// almanacs and the navigational stars; none for any other name (Aries among them).
+std::optional<precise::NauticalBody> SightBodyNamed(const std::string& name);
 bool IsSightBody(const std::string& name);
+// The Sun and the Moon: a sextant brings a limb of them to the horizon, never the centre.
+bool HasLimbs(const precise::NauticalBody& body);
 
 // The whole reduction from the assumed position.
 std::optional<SightReduction> ReduceSight(const Sight& sight, const GeoPosition& assumed, std::string& why);

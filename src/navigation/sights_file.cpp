@@ -35,6 +35,17 @@ std::string Quoted(const std::string& field) {
   return QuotedText(field, 40);
 }
 
+constexpr int kFields = 8;
+
+bool HoldsASight(const std::string& line) { return !line.empty() && line != kSightsHeader; }
+
+std::vector<std::string> SightFields(const Sight& s) {
+  return {UtcMomentText(s.julianDayUt),        s.body,
+          LimbText(s.limb),                    SextantAltitudeText(s.sextantAltitude),
+          ShortestText(s.indexError),          ShortestText(s.heightOfEye),
+          ShortestText(s.pressure),            ShortestText(s.temperature)};
+}
+
 }  // namespace
 
 std::optional<double> ReadSextantAltitude(const std::string& text) {
@@ -75,7 +86,7 @@ std::string PositionText(const GeoPosition& p) {
 
 std::optional<Sight> ReadSightLine(const std::string& line, std::string& problem) {
   std::vector<std::string> f;
-  for (int n = 0; n < 8; ++n) f.push_back(ExtractField(line, ",", n));
+  for (int n = 0; n < kFields; ++n) f.push_back(ExtractField(line, ",", n));
   auto refuse = [&problem](const std::string& what) {
     problem = what;
     return std::nullopt;
@@ -108,16 +119,39 @@ std::optional<Sight> ReadSightLine(const std::string& line, std::string& problem
   return s;
 }
 
-std::string SightLine(const Sight& s) {
-  return UtcMomentText(s.julianDayUt) + "," + s.body + "," + LimbText(s.limb) + "," + SextantAltitudeText(s.sextantAltitude) +
-         "," + ShortestText(s.indexError) + "," + ShortestText(s.heightOfEye) + "," + ShortestText(s.pressure) + "," +
-         ShortestText(s.temperature);
+std::string SightLine(const Sight& s) { return SightsFileLine(SightFields(s)); }
+
+std::vector<std::vector<std::string>> SightsFileRows(const std::vector<std::string>& lines) {
+  std::vector<std::vector<std::string>> rows;
+  for (const std::string& line : lines) {
+    if (!HoldsASight(line)) continue;
+    std::vector<std::string> fields;
+    for (int n = 0; n < kFields; ++n) fields.push_back(ExtractField(line, ",", n));
+    rows.push_back(fields);
+  }
+  return rows;
+}
+
+std::string SightsFileLine(const std::vector<std::string>& fields) {
+  std::string line;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    std::string field = fields[i];
+    for (char& c : field) c = (c == ',' || c == '\n' || c == '\r') ? ' ' : c;
+    line += (i ? "," : "") + field;
+  }
+  return line;
+}
+
+std::vector<std::string> SightsFileLines(const std::vector<std::vector<std::string>>& rows) {
+  std::vector<std::string> lines{kSightsHeader};
+  for (const auto& fields : rows) lines.push_back(SightsFileLine(fields));
+  return lines;
 }
 
 SightsFile ReadSights(const std::vector<std::string>& lines) {
   SightsFile file;
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (lines[i].empty() || lines[i] == kSightsHeader) continue;
+    if (!HoldsASight(lines[i])) continue;
     std::string problem;
     if (const auto s = ReadSightLine(lines[i], problem)) {
       file.sights.push_back(*s);
@@ -129,9 +163,9 @@ SightsFile ReadSights(const std::vector<std::string>& lines) {
 }
 
 std::vector<std::string> SightsLines(const std::vector<Sight>& sights) {
-  std::vector<std::string> lines{kSightsHeader};
-  for (const Sight& s : sights) lines.push_back(SightLine(s));
-  return lines;
+  std::vector<std::vector<std::string>> rows;
+  for (const Sight& s : sights) rows.push_back(SightFields(s));
+  return SightsFileLines(rows);
 }
 
 }  // namespace orrelin::navigation

@@ -30,6 +30,15 @@ std::string PositionText(const GeoPosition& position);
 std::optional<Sight> ReadSightLine(const std::string& line, std::string& problem);
 std::string SightLine(const Sight& sight);
 
+// The file's lines that hold sights as their fields, whether they read or not (the
+// header and empty lines left out): the Sights window keeps a line that does not read.
+std::vector<std::vector<std::string>> SightsFileRows(const std::vector<std::string>& lines);
+// One line of fields; a field's commas and line breaks become blanks, so that it stays
+// one field of one line.
+std::string SightsFileLine(const std::vector<std::string>& fields);
+// The whole file: the header, then a line for each row.
+std::vector<std::string> SightsFileLines(const std::vector<std::vector<std::string>>& rows);
+
 struct SightsFile {
   std::vector<Sight> sights;         // every line that reads, in file order
   std::vector<std::string> problems; // "line 4: the sextant altitude ..." for the others

@@ -63,6 +63,13 @@ int32 LibraryBody(Body body) {
   return kCodes[static_cast<std::size_t>(body)];
 }
 
+// A star has no place of its own among the bodies: its name is needed (StarPlace).
+bool IsSolarSystemBody(Body body, std::string& why) {
+  if (body != Body::kStar) return true;
+  why = "a star's place is found by its name";
+  return false;
+}
+
 int32 FrameFlags(Frame frame) {
   const int32 flags = SEFLG_SWIEPH | SEFLG_EQUATORIAL | SEFLG_SPEED;
   return frame == Frame::kApparent ? flags : flags | SEFLG_J2000 | SEFLG_ICRS | SEFLG_ASTROMETRIC;
@@ -105,6 +112,7 @@ std::string LibraryStarName(const std::string& name) {
 
 std::optional<PrecisePlace> BodyPlace(Body body, const Moment& moment, Frame frame,
                                       const std::optional<GeoPlace>& topocentric, std::string& why) {
+  if (!IsSolarSystemBody(body, why)) return std::nullopt;
   const InUse inUse;
   Prepare(moment);
   int32 flags = FrameFlags(frame);
@@ -114,17 +122,18 @@ std::optional<PrecisePlace> BodyPlace(Body body, const Moment& moment, Frame fra
   }
   double x[6] = {};
   char error[AS_MAXCH] = {};
-  const int32 returned = swe_calc_ut(moment.julianDayUt, LibraryBody(body), flags, x, error);
+  const int32 returned = swe_calc_ut(JulianDayUt(moment), LibraryBody(body), flags, x, error);
   if (!FromTheFiles(returned, error, why)) return std::nullopt;
   return PlaceOf(x);
 }
 
 std::optional<Phenomena> BodyPhenomena(Body body, const Moment& moment, std::string& why) {
+  if (!IsSolarSystemBody(body, why)) return std::nullopt;
   const InUse inUse;
   Prepare(moment);
   double attr[20] = {};
   char error[AS_MAXCH] = {};
-  const int32 returned = swe_pheno_ut(moment.julianDayUt, LibraryBody(body), SEFLG_SWIEPH, attr, error);
+  const int32 returned = swe_pheno_ut(JulianDayUt(moment), LibraryBody(body), SEFLG_SWIEPH, attr, error);
   if (!FromTheFiles(returned, error, why)) return std::nullopt;
   Phenomena p;
   p.phaseAngle = attr[0];
@@ -143,7 +152,7 @@ std::optional<PrecisePlace> StarPlace(const std::string& name, const Moment& mom
   std::strncpy(star, LibraryStarName(name).c_str(), sizeof star - 1);
   double x[6] = {};
   char error[AS_MAXCH] = {};
-  const int32 returned = swe_fixstar2_ut(star, moment.julianDayUt, FrameFlags(frame), x, error);
+  const int32 returned = swe_fixstar2_ut(star, JulianDayUt(moment), FrameFlags(frame), x, error);
   if (!FromTheFiles(returned, error, why)) return std::nullopt;
   PrecisePlace p = PlaceOf(x);
   p.distance = 0.0;
@@ -154,7 +163,7 @@ double GreenwichApparentSiderealTime(const Moment& moment) {
   // IAU 2006/2000 (IERS Conventions 2010, eq. 5.15 and 5.32): the Earth rotation angle
   // of UT1, the accumulated precession in right ascension in TT, and the equation of the
   // equinoxes from the library's nutation and true obliquity of date.
-  const double du = moment.julianDayUt - 2451545.0;
+  const double du = JulianDayUt(moment) - 2451545.0;
   const double era = 360.0 * (0.7790572732640 + 0.00273781191135448 * du + std::fmod(du, 1.0));
   const double t = (du + moment.deltaT / 86400.0) / 36525.0;
   const double precession =
@@ -165,7 +174,7 @@ double GreenwichApparentSiderealTime(const Moment& moment) {
     const InUse inUse;
     Prepare(moment);
     char error[AS_MAXCH] = {};
-    swe_calc_ut(moment.julianDayUt, SE_ECL_NUT, SEFLG_SWIEPH, nutation, error);
+    swe_calc_ut(JulianDayUt(moment), SE_ECL_NUT, SEFLG_SWIEPH, nutation, error);
   }
   const double trueObliquity = nutation[0] * M_PI / 180.0;
   const double equinoxes = nutation[2] * std::cos(trueObliquity);

@@ -6,9 +6,14 @@
 #include <optional>
 #include <string>
 
+#include "core/body.h"
+#include "core/moment.h"
+
 namespace orrelin::precise {
 
-enum class Body { kSun, kMoon, kMercury, kVenus, kMars, kJupiter, kSaturn, kUranus, kNeptune };
+// The program's bodies and moments: a Body::kStar is asked for through StarPlace.
+using orrelin::Body;
+using orrelin::Moment;
 
 // The observer for topocentric places.
 struct GeoPlace {
@@ -20,11 +25,6 @@ struct GeoPlace {
 // What the place is referred to: the apparent place of date (as the almanacs give it),
 // or the astrometric place in the ICRF of J2000.0 (as JPL Horizons lists it).
 enum class Frame { kApparent, kAstrometricJ2000 };
-
-struct Moment {
-  double julianDayUt = 0.0;
-  double deltaT = 0.0;  // seconds, TT - UT
-};
 
 struct PrecisePlace {
   double rightAscension = 0.0;  // degrees 0..360
@@ -43,7 +43,8 @@ struct Phenomena {
 };
 
 // The place of a body; none, with the library's reason, when it cannot be computed
-// from the precise files (outside 1800..2399, or the files are missing).
+// from the precise files (outside 1800..2399, or the files are missing) or the body is
+// a star (whose place is StarPlace's).
 std::optional<PrecisePlace> BodyPlace(Body body, const Moment& moment, Frame frame,
                                       const std::optional<GeoPlace>& topocentric, std::string& why);
 std::optional<Phenomena> BodyPhenomena(Body body, const Moment& moment, std::string& why);

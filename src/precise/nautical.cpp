@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "core/constants.h"
-#include "core/delta_t.h"
 #include "core/fields.h"
 #include "core/geodesy.h"
 
@@ -22,16 +21,6 @@ constexpr std::array<const char*, 58> kNavigationalStars{
     "Arcturus",  "Kochab",    "Alphecca",    "Antares",    "Atria",      "Sabik",      "Shaula",    "Rasalhague",
     "Eltanin",   "Kaus Australis", "Vega",   "Nunki",      "Altair",     "Peacock",    "Deneb",     "Enif",
     "Al Na'ir",  "Fomalhaut", "Markab"};
-
-constexpr std::array<std::pair<const char*, Body>, 9> kBodies{{{"Sun", Body::kSun},
-                                                              {"Moon", Body::kMoon},
-                                                              {"Mercury", Body::kMercury},
-                                                              {"Venus", Body::kVenus},
-                                                              {"Mars", Body::kMars},
-                                                              {"Jupiter", Body::kJupiter},
-                                                              {"Saturn", Body::kSaturn},
-                                                              {"Uranus", Body::kUranus},
-                                                              {"Neptune", Body::kNeptune}}};
 
 double Reduced(double degrees) {
   const double r = std::fmod(degrees, 360.0);
@@ -89,18 +78,16 @@ double HorizontalParallaxOf(double distance) {
   return HorizontalParallax(kEarthEquatorialRadiusIersKm, distance * kAstronomicalUnitKm);
 }
 
-Moment MomentOfUt(double julianDayUt) { return {julianDayUt, DeltaT((julianDayUt - 2451545.0) / 36525.0)}; }
-
 std::vector<std::string> NavigationalStarNames() { return {kNavigationalStars.begin(), kNavigationalStars.end()}; }
 
 std::optional<NauticalBody> NauticalBodyNamed(const std::string& name) {
   const std::string key = LowerCaseText(name);
   if (key == "aries") return NauticalBody{NauticalBody::Kind::kAries, Body::kSun, "Aries"};
-  for (const auto& [bodyName, body] : kBodies) {
-    if (LowerCaseText(bodyName) == key) return NauticalBody{NauticalBody::Kind::kBody, body, bodyName};
+  if (const auto body = BodyNamed(name); body && *body != Body::kStar) {
+    return NauticalBody{NauticalBody::Kind::kBody, *body, std::string(BodyName(*body))};
   }
   for (const char* star : kNavigationalStars) {
-    if (LowerCaseText(star) == key) return NauticalBody{NauticalBody::Kind::kStar, Body::kSun, star};
+    if (LowerCaseText(star) == key) return NauticalBody{NauticalBody::Kind::kStar, Body::kStar, star};
   }
   return std::nullopt;
 }
@@ -123,7 +110,7 @@ std::optional<NauticalPlace> NauticalPlaceOf(const NauticalBody& body, const Mom
   if (body.kind == NauticalBody::Kind::kBody) {
     AddPhenomena(body, moment, now->place.distance, p, why);
     // v and d: the changes to the next hour.
-    const Moment next{moment.julianDayUt + 1.0 / 24.0, moment.deltaT};
+    const Moment next{JulianDayUt(moment) + 1.0 / 24.0, 0.0, moment.deltaT};
     if (const auto later = GeocentricOf(body, next, why)) {
       if (const auto adopted = AdoptedHourlyGha(body)) p.v = (Reduced(later->gha - now->gha) - *adopted) * 60.0;
       p.d = (later->place.declination - now->place.declination) * 60.0;

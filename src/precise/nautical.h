@@ -54,7 +54,4 @@ std::optional<NauticalPlace> NauticalPlaceOf(const NauticalBody& body, const Mom
 // Earth's radius of the IERS.
 double HorizontalParallaxOf(double distance);
 
-// The moment of a UT Julian day with the program's Delta T.
-Moment MomentOfUt(double julianDayUt);
-
 }  // namespace orrelin::precise

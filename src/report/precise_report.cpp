@@ -18,7 +18,7 @@ std::optional<precise::NauticalBody> PreciseBodyOf(const ReportStart& start) {
   return precise::NauticalBodyNamed(start.body == Body::kStar ? start.star->name : std::string(BodyName(start.body)));
 }
 
-std::optional<precise::PrecisePlace> PlaceAt(const precise::NauticalBody& body, const precise::Moment& moment,
+std::optional<precise::PrecisePlace> PlaceAt(const precise::NauticalBody& body, const Moment& moment,
                                              const std::optional<precise::GeoPlace>& topocentric, std::string& why) {
   if (body.kind == precise::NauticalBody::Kind::kStar) {
     return precise::StarPlace(body.name, moment, precise::Frame::kApparent, why);
@@ -32,7 +32,7 @@ std::optional<PlacesAtZero> PrecisePlacesAtZero(const precise::NauticalBody& bod
   PlacesAtZero places;
   places.jd0 = JulianDayAtZero(start.now);
   for (int d = -1; d <= 1; ++d) {
-    const precise::Moment zeroTd{start.now.julianDay + d - start.now.deltaT / 86400.0, start.now.deltaT};
+    const Moment zeroTd{start.now.julianDay + d - start.now.deltaT / 86400.0, 0.0, start.now.deltaT};
     const auto p = PlaceAt(body, zeroTd, std::nullopt, why);
     if (!p) return std::nullopt;
     places.at[static_cast<std::size_t>(d + 1)] = {p->rightAscension, p->declination};
@@ -46,11 +46,11 @@ void ExplainPlace(const char* which, const precise::PrecisePlace& p, Explanation
 }
 
 // The Moon's phase boxes: the illuminated part and the elongation east of the Sun (0..360).
-void WriteMoonPhase(const precise::Phenomena& ph, const precise::PrecisePlace& moon, const precise::Moment& moment,
+void WriteMoonPhase(const precise::Phenomena& ph, const precise::PrecisePlace& moon, const Moment& moment,
                     ReportWindowRecord& report, std::string& why) {
   report.phase = FixedText(std::nearbyint(ph.illuminated * 1000.0) / 10.0, 1) + "%";
   double elongation = ph.elongation;
-  if (const auto sun = precise::BodyPlace(precise::Body::kSun, moment, precise::Frame::kApparent, std::nullopt, why)) {
+  if (const auto sun = precise::BodyPlace(Body::kSun, moment, precise::Frame::kApparent, std::nullopt, why)) {
     if (NormalizeAngle(moon.rightAscension - sun->rightAscension) > 180.0) elongation = 360.0 - elongation;
   }
   report.elongation = FixedText(std::nearbyint(elongation), 0);
@@ -66,7 +66,7 @@ bool PreciseReport(const ReportStart& start, ReportWindowRecord& report, Message
     return false;
   }
   const Observer& o = start.observer;
-  const precise::Moment moment{start.now.julianDay + start.now.hours / 24.0, start.now.deltaT};
+  const Moment& moment = start.now;
   const bool isBody = body->kind == precise::NauticalBody::Kind::kBody;
   std::string why;
   const auto geocentric = PlaceAt(*body, moment, std::nullopt, why);
@@ -83,7 +83,7 @@ bool PreciseReport(const ReportStart& start, ReportWindowRecord& report, Message
   ExplanationLines* lines = &report.lines;
   ReportLine(lines, "Ephemeris:", precise::LibraryName());
   ReportLine(lines, "Delta T (TT - UT):", FixedText(moment.deltaT, 1) + " s");
-  ReportLine(lines, "Julian Day (UT):", FixedText(moment.julianDayUt, 6));
+  ReportLine(lines, "Julian Day (UT):", FixedText(JulianDayUt(moment), 6));
   ExplainPlace("Geocentric", *geocentric, lines);
   if (isBody) {
     ReportLine(lines, "Distance:", FixedText(geocentric->distance, 8) + " AU");

@@ -168,28 +168,27 @@ void TIdentifyForm::ConnectTypingChecks() {
 }
 
 void TIdentifyForm::ClearResults() {
-  ClearIdentifyResults(record_);
+  result_ = IdentifyResult{};
   Apply();
 }
 
 void TIdentifyForm::ReadBoxes() {
-  record_.hmDeg = S(hmDeg_->text());
-  record_.hmMin = S(hmMin_->text());
-  record_.azimuth = S(azimuth_->text());
-  record_.magnitudeLimit = S(magnitude_->currentText());
+  sight_.hmDeg = S(hmDeg_->text());
+  sight_.hmMin = S(hmMin_->text());
+  sight_.azimuth = S(azimuth_->text());
+  sight_.magnitudeLimit = S(magnitude_->currentText());
 }
 
 void TIdentifyForm::Ok() {
   ReadBoxes();
-  MainWindowRecord main = mainWindow_.read();
-  IdentifyOk(record_, main, starFile_, sink_);
-  mainWindow_.write(main);  // an empty minutes box of the place became "0.0"
+  result_ = IdentifyOk(sight_, mainWindow_.read(), starFile_, sink_);
+  mainWindow_.write(result_.main);  // an empty minutes box of the place became "0.0"
   Apply();
   BringFrameOntoScreen(*this);
 }
 
 void TIdentifyForm::Apply() {
-  const orrelin::TIdentifyForm& r = record_;
+  const IdentifyResult& r = result_;
   observedPanel_->setVisible(r.observedVisible);
   appHeight_->setText(Q(r.apparentAltitude));
   obsDeg_->setText(Q(r.observedDeg));

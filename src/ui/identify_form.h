@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "core/messages.h"
-#include "identify/identify_form.h"
+#include "identify/identification.h"
 #include "report/main_window_record.h"
 #include "ui/placed_window.h"
 
@@ -30,7 +30,8 @@ class TIdentifyForm : public PlacedWindow {
 
   // The OK button.
   void Ok();
-  const orrelin::TIdentifyForm& Record() const { return record_; }
+  // What the last OK showed.
+  const IdentifyResult& Record() const { return result_; }
 
  private:
   QWidget* BuildInputs();
@@ -44,7 +45,8 @@ class TIdentifyForm : public PlacedWindow {
   std::filesystem::path starFile_;
   MessageSink& sink_;
   MainWindowAccess mainWindow_;
-  orrelin::TIdentifyForm record_;
+  IdentifySight sight_;
+  IdentifyResult result_;
   QLineEdit *hmDeg_ = nullptr, *hmMin_ = nullptr, *azimuth_ = nullptr;
   QComboBox* magnitude_ = nullptr;
   QGroupBox* observedPanel_ = nullptr;

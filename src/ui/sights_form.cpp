@@ -19,6 +19,7 @@
 #include "core/geodesy.h"
 #include "core/numbers.h"
 #include "navigation/plotting_sheet.h"
+#include "navigation/sight_texts.h"
 #include "navigation/sights_file.h"
 #include "report/observer_reading.h"
 #include "ui/printing.h"
@@ -40,15 +41,6 @@ QPushButton* Button(const char* name, const char* caption) {
   auto* b = new QPushButton(caption);
   b->setObjectName(name);
   return b;
-}
-
-std::string LinesText(const ExplanationLines& lines) {
-  std::string text;
-  for (std::size_t i = 0; i < lines.labels.size(); ++i) {
-    text += lines.labels[i] + std::string(lines.labels[i].size() < 28 ? 28 - lines.labels[i].size() : 1, ' ') +
-            lines.values[i] + "\n";
-  }
-  return text;
 }
 
 }  // namespace
@@ -211,13 +203,8 @@ std::vector<navigation::Sight> TSightsForm::RowsAsSights(bool tell) {
   std::vector<navigation::Sight> sights;
   std::vector<std::string> problems;
   for (int r = 0; r < table_->rowCount(); ++r) {
-    std::string line;
-    for (int c = 0; c < kColumns; ++c) {
-      const QTableWidgetItem* item = table_->item(r, c);
-      line += (c ? "," : "") + (item ? S(item->text()) : std::string());
-    }
     std::string problem;
-    if (const auto s = navigation::ReadSightLine(line, problem)) {
+    if (const auto s = navigation::ReadSightLine(RowLine(r), problem)) {
       sights.push_back(*s);
     } else {
       problems.push_back("Sight " + WholeText(r + 1) + ": " + problem);
@@ -234,13 +221,8 @@ std::vector<navigation::Sight> TSightsForm::RowsAsSights(bool tell) {
 void TSightsForm::ShowReduction(int row) {
   reduction_->clear();
   if (row < 0 || row >= table_->rowCount()) return;
-  std::string line;
-  for (int c = 0; c < kColumns; ++c) {
-    const QTableWidgetItem* item = table_->item(row, c);
-    line += (c ? "," : "") + (item ? S(item->text()) : std::string());
-  }
   std::string why;
-  const auto sight = navigation::ReadSightLine(line, why);
+  const auto sight = navigation::ReadSightLine(RowLine(row), why);
   const auto in = FixInputOfBoxes(false);
   if (!sight || !in) {
     reduction_->setPlainText(Q(!sight ? "This sight does not read: " + why : kMessageDrCourseSpeed));
@@ -248,7 +230,7 @@ void TSightsForm::ShowReduction(int row) {
   }
   // From the DR at the sight's time, as the fix reduces it.
   const auto r = navigation::ReduceSightOfFix(*in, *sight, why);
-  reduction_->setPlainText(Q(r ? LinesText(r->lines) : why));
+  reduction_->setPlainText(Q(r ? navigation::SightText(*sight, *r) : why));
 }
 
 std::optional<navigation::FixInput> TSightsForm::FixInputOfBoxes(bool tell) {
@@ -278,32 +260,26 @@ bool TSightsForm::ComputeFix() {
     view_->SetSheet(std::nullopt);
     return false;
   }
-  std::string text = "Fix  " + navigation::PositionText(fix_->position) + "\n" + FixedText(fix_->distanceFromAssumed, 1) +
-                     " nm, " + FixedText(fix_->bearingFromAssumed, 0) + "\xC2\xB0 from the DR\n";
-  if (fix_->ellipse) {
-    text += "Error ellipse " + FixedText(fix_->ellipse->major, 2) + " x " + FixedText(fix_->ellipse->minor, 2) + " nm\n";
-  }
-  for (const auto& l : fix_->lines) {
-    text += l.body + ": Zn " + FixedText(l.azimuth, 1) + ", intercept " + FixedText(l.intercept, 1) + ", residual " +
-            FixedText(l.residual, 2) + "\n";
-  }
-  fixText_->setPlainText(Q(text));
+  fixText_->setPlainText(Q(navigation::FixText(*fix_, in->assumed)));
   view_->SetSheet(navigation::DrawPlottingSheet(*fix_, in->assumed));
   return true;
 }
 
-void TSightsForm::Save() {
-  std::vector<std::string> lines{navigation::kSightsHeader};
-  for (int r = 0; r < table_->rowCount(); ++r) {
-    std::string line;
-    for (int c = 0; c < kColumns; ++c) {
-      const QTableWidgetItem* item = table_->item(r, c);
-      std::string field = item ? S(item->text()) : std::string();
-      for (char& ch : field) ch = (ch == ',' || ch == '\n' || ch == '\r') ? ' ' : ch;  // one field, one line
-      line += (c ? "," : "") + field;
-    }
-    lines.push_back(line);
+std::vector<std::string> TSightsForm::RowFields(int row) const {
+  std::vector<std::string> fields;
+  for (int c = 0; c < kColumns; ++c) {
+    const QTableWidgetItem* item = table_->item(row, c);
+    fields.push_back(item ? S(item->text()) : std::string());
   }
+  return fields;
+}
+
+std::string TSightsForm::RowLine(int row) const { return navigation::SightsFileLine(RowFields(row)); }
+
+void TSightsForm::Save() {
+  std::vector<std::vector<std::string>> rows;
+  for (int r = 0; r < table_->rowCount(); ++r) rows.push_back(RowFields(r));
+  const std::vector<std::string> lines = navigation::SightsFileLines(rows);
   const FileWrite written = WriteFileAtomically(file_, JoinLines(lines));
   if (!written.ok) sink_.ShowMessage("The sights could not be saved to " + file_.string() + " (" + written.errorText + ")");
 }
@@ -316,10 +292,7 @@ void TSightsForm::Load() {
     return;
   }
   loading_ = true;
-  for (const std::string& line : text.lines) {
-    if (line.empty() || line == navigation::kSightsHeader) continue;
-    std::vector<std::string> fields;
-    for (int c = 0; c < kColumns; ++c) fields.push_back(ExtractField(line, ",", c));
+  for (const std::vector<std::string>& fields : navigation::SightsFileRows(text.lines)) {
     const int row = table_->rowCount();
     table_->insertRow(row);
     SetRow(row, fields);  // a line that does not read is kept as it is, to be mended

@@ -45,6 +45,9 @@ class TSightsForm : public PlacedWindow {
   // The DR, course and speed boxes with the rows that read (told when `tell`); none when
   // a box does not read.
   std::optional<navigation::FixInput> FixInputOfBoxes(bool tell);
+  // A row's cells, and the row as a line of the sights file.
+  std::vector<std::string> RowFields(int row) const;
+  std::string RowLine(int row) const;
   void Save();
   void Load();
   void SetRow(int row, const std::vector<std::string>& fields);

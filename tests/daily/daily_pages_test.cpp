@@ -98,7 +98,7 @@ TEST(DailyPages, HoldTheAlmanacsQuantitiesInTheirPlaces) {
   const auto pages = ComputeDailyPages({2026, 12, 8}, why);
   ASSERT_TRUE(pages.has_value()) << why;
   // The hourly values are the ephemeris' own.
-  const auto sun = precise::NauticalPlaceOf(*precise::NauticalBodyNamed("sun"), precise::MomentOfUt(2461383.5 + 5.0 / 24),  /* December 9, 05h */
+  const auto sun = precise::NauticalPlaceOf(*precise::NauticalBodyNamed("sun"), MomentOfJulianDayUt(2461383.5 + 5.0 / 24),  /* December 9, 05h */
                                             std::nullopt, why);
   EXPECT_NEAR(pages->sun[29].gha, sun->gha, 1e-9);
   EXPECT_EQ(pages->stars.size(), 58u);

@@ -11,7 +11,7 @@
 #include "core/angle_text.h"
 #include "core/numbers.h"
 #include "earth/observer.h"
-#include "identify/identify_form.h"
+#include "identify/identification.h"
 #include "report/body_report.h"
 #include "stars/star_file.h"
 #include "stars/star_window.h"
@@ -58,13 +58,14 @@ std::string FirstNameForSightOf(const std::string& starName, MainWindowRecord ma
   if (!s) return "<no report>";
   if (seen) *seen = *s;
   const DegMinFieldTexts typed = DegMinFields(SextantAltitude(s->altitude, main));
-  TIdentifyForm form;
-  form.hmDeg = typed.degrees;
-  form.hmMin = typed.minutes;
-  form.azimuth = FixedText(s->azimuth, 1);
-  form.magnitudeLimit = "6.0";
+  IdentifySight sight;
+  sight.hmDeg = typed.degrees;
+  sight.hmMin = typed.minutes;
+  sight.azimuth = FixedText(s->azimuth, 1);
+  sight.magnitudeLimit = "6.0";
   RecordingMessageSink sink;
-  if (!IdentifyOk(form, main, ORRELIN_SHIPPED_STAR_FILE, sink)) return "<stopped>";
+  const IdentifyResult form = IdentifyOk(sight, main, ORRELIN_SHIPPED_STAR_FILE, sink);
+  if (!form.identified) return "<stopped>";
   return form.panels[0].name;
 }
 
@@ -151,14 +152,14 @@ TEST(IdentifySights, TheBodySightedComesFirst) {
         const double hs = SextantAltitude(s->altitude, main);
         if (hs < 0) continue;
         const DegMinFieldTexts typed = DegMinFields(hs);
-        TIdentifyForm form;
-        form.hmDeg = typed.degrees;
-        form.hmMin = typed.minutes;
-        form.azimuth = FixedText(s->azimuth, 1);
-        form.magnitudeLimit = "6.0";
-        MainWindowRecord reading = main;
+        IdentifySight sight;
+        sight.hmDeg = typed.degrees;
+        sight.hmMin = typed.minutes;
+        sight.azimuth = FixedText(s->azimuth, 1);
+        sight.magnitudeLimit = "6.0";
         RecordingMessageSink sink;
-        ASSERT_TRUE(IdentifyOk(form, reading, ORRELIN_SHIPPED_STAR_FILE, sink)) << name;
+        const IdentifyResult form = IdentifyOk(sight, main, ORRELIN_SHIPPED_STAR_FILE, sink);
+        ASSERT_TRUE(form.identified) << name;
         ++sights;
         belowHorizon += s->altitude < 0 ? 1 : 0;
         nearMeridian += (std::fabs(s->azimuth - 180) < 3 || s->azimuth < 3 || s->azimuth > 357) ? 1 : 0;
@@ -192,12 +193,13 @@ TEST(IdentifySights, ThePanelsShowTheReportsNumbers) {
     const auto s = ReportOf(main, "JUPITER", nullptr);
     ASSERT_TRUE(s);
     const DegMinFieldTexts hs = DegMinFields(SextantAltitude(s->altitude, main));
-    TIdentifyForm form;
-    form.hmDeg = hs.degrees;
-    form.hmMin = hs.minutes;
-    form.azimuth = FixedText(s->azimuth, 1);
-    form.magnitudeLimit = "6.0";
-    ASSERT_TRUE(IdentifyOk(form, main, ORRELIN_SHIPPED_STAR_FILE, sink)) << delta;
+    IdentifySight sight;
+    sight.hmDeg = hs.degrees;
+    sight.hmMin = hs.minutes;
+    sight.azimuth = FixedText(s->azimuth, 1);
+    sight.magnitudeLimit = "6.0";
+    const IdentifyResult form = IdentifyOk(sight, main, ORRELIN_SHIPPED_STAR_FILE, sink);
+    ASSERT_TRUE(form.identified) << delta;
     ASSERT_EQ(form.panels[0].name, "JUPITER") << delta;
     EXPECT_EQ(form.panels[0].lha, report.localHourAngle) << delta;
     EXPECT_EQ(form.panels[0].altitude, report.altitude) << delta;

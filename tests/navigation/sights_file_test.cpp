@@ -49,6 +49,27 @@ TEST(SightsFile, EveryLineThatReadsIsKeptAndEveryOtherIsNamed) {
   EXPECT_EQ(SightLine(file.sights[0]), "2026-12-08 14:32:10,Sun,lower,23 41.6,-1.2,3,1010,10");
 }
 
+TEST(SightsFile, RowsThatDoNotReadAreKeptFieldForField) {
+  // A field typed with a comma or a line break stays one field of one line; the rows
+  // come back as they went, the header and empty lines left out.
+  const std::vector<std::vector<std::string>> rows = {
+      {"2026-12-08 14:32:10", "Sun", "lower", "23, 41.6", "-1.2", "3", "1010", "10"},
+      {"2026-12-08 14:40:00", "Ve\nga", "", "ninety", "", "12\r", "", ""},
+  };
+  const std::vector<std::string> lines = SightsFileLines(rows);
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0], kSightsHeader);
+  EXPECT_EQ(lines[1], "2026-12-08 14:32:10,Sun,lower,23  41.6,-1.2,3,1010,10");
+  EXPECT_EQ(lines[2], "2026-12-08 14:40:00,Ve ga,,ninety,,12 ,,");
+  std::vector<std::string> withBlank = lines;
+  withBlank.insert(withBlank.begin() + 2, "");
+  const auto back = SightsFileRows(withBlank);
+  ASSERT_EQ(back.size(), 2u);
+  EXPECT_EQ(back[0][3], "23  41.6");
+  EXPECT_EQ(back[1][1], "Ve ga");
+  EXPECT_EQ(back[1][7], "");
+}
+
 TEST(SightsFile, PositionsAndAltitudesAsTyped) {
   const auto p = ReadPosition("59 50 N, 24 50.5 E");
   ASSERT_TRUE(p.has_value());

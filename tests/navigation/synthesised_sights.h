@@ -18,7 +18,7 @@ inline Sight SightOf(const std::string& body, double jd, const GeoPosition& wher
   s.temperature = 18;
   std::string why;
   const auto place =
-      precise::NauticalPlaceOf(*precise::NauticalBodyNamed(body), precise::MomentOfUt(jd), std::nullopt, why);
+      precise::NauticalPlaceOf(*precise::NauticalBodyNamed(body), MomentOfJulianDayUt(jd), std::nullopt, why);
   const double ho = ComputedAltitude(where, place->gha, place->declination).altitude;
   s.sextantAltitude = *SextantAltitudeFor(s, ho, where.latitude, why);
   return s;

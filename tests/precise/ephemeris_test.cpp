@@ -24,7 +24,7 @@ using orrelin::testing::SeparationArcSeconds;
 const GeoPlace kSite{orrelin::testing::kSiteLatitude, -orrelin::testing::kSiteLongitudeWest,
                      orrelin::testing::kSiteHeight};
 
-Moment MomentOf(double jdUt) { return {jdUt, DeltaT((jdUt - 2451545.0) / 36525.0)}; }
+Moment MomentOf(double jdUt) { return MomentOfJulianDayUt(jdUt); }
 
 struct Sampled {
   const char* horizons;

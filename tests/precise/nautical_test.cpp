@@ -90,7 +90,7 @@ TEST(NauticalPlaces, AgreeWithAnIndependentProgramToATenthOfAMinute) {
     const auto body = NauticalBodyNamed(c.body);
     ASSERT_TRUE(body.has_value()) << c.body;
     std::string why;
-    const auto p = NauticalPlaceOf(*body, MomentOfUt(JulianDayAt0h(c.year, c.month, c.day)), std::nullopt, why);
+    const auto p = NauticalPlaceOf(*body, MomentOfJulianDayUt(JulianDayAt0h(c.year, c.month, c.day)), std::nullopt, why);
     ASSERT_TRUE(p.has_value()) << c.body << ": " << why;
     // An hour angle's difference as a distance on the sky (Polaris' SHA moves fast).
     const double angle = ArcMinutesApart(p->sha.value_or(p->gha), c.ghaOrSha) * std::cos(c.declination * M_PI / 180);
@@ -106,7 +106,7 @@ TEST(NauticalPlaces, TheMoonsAndPlanetsQuantitiesAreWhatTheyMustBe) {
   // A month of the Moon: HP 53.9'..61.5', SD = 0.2725 HP, v 0'..17', |d| under 17'.
   for (double jd = 2461382.5; jd < 2461412.5; jd += 0.37) {
     std::string why;
-    const auto moon = NauticalPlaceOf(*NauticalBodyNamed("moon"), MomentOfUt(jd), std::nullopt, why);
+    const auto moon = NauticalPlaceOf(*NauticalBodyNamed("moon"), MomentOfJulianDayUt(jd), std::nullopt, why);
     ASSERT_TRUE(moon.has_value()) << why;
     EXPECT_TRUE(*moon->horizontalParallax * 60 > 53.8 && *moon->horizontalParallax * 60 < 61.6) << jd;
     EXPECT_NEAR(*moon->semidiameter / *moon->horizontalParallax, 0.2725, 0.001) << jd;
@@ -115,7 +115,7 @@ TEST(NauticalPlaces, TheMoonsAndPlanetsQuantitiesAreWhatTheyMustBe) {
     EXPECT_TRUE(*moon->illuminated >= 0 && *moon->illuminated <= 1);
   }
   std::string why;
-  const Moment moment = MomentOfUt(2461382.5);
+  const Moment moment = MomentOfJulianDayUt(2461382.5);
   const auto venus = NauticalPlaceOf(*NauticalBodyNamed("VENUS"), moment, std::nullopt, why);
   EXPECT_TRUE(*venus->magnitude < -3.5 && *venus->magnitude > -5.0);
   const auto sirius = NauticalPlaceOf(*NauticalBodyNamed("sirius"), moment, std::nullopt, why);
@@ -138,8 +138,17 @@ TEST(NauticalPlaces, TheStarsAreTheCataloguesNavigationalStars) {
 
 TEST(NauticalPlaces, ADateOutsideTheEphemerisFilesIsRefusedWithItsReason) {
   std::string why;
-  EXPECT_FALSE(NauticalPlaceOf(*NauticalBodyNamed("sun"), MomentOfUt(2000000.5), std::nullopt, why).has_value());
+  EXPECT_FALSE(NauticalPlaceOf(*NauticalBodyNamed("sun"), MomentOfJulianDayUt(2000000.5), std::nullopt, why).has_value());
   EXPECT_FALSE(why.empty());
+}
+
+TEST(NauticalPlaces, AStarAskedForAsABodyIsRefusedWithItsReason) {
+  const Moment moment = MomentOfJulianDayUt(2461382.5);
+  std::string placeWhy, phenomenaWhy;
+  EXPECT_FALSE(BodyPlace(Body::kStar, moment, Frame::kApparent, std::nullopt, placeWhy).has_value());
+  EXPECT_FALSE(BodyPhenomena(Body::kStar, moment, phenomenaWhy).has_value());
+  EXPECT_FALSE(placeWhy.empty());
+  EXPECT_FALSE(phenomenaWhy.empty());
 }
 
 }  // namespace

@@ -8,7 +8,9 @@
 #include <QtTest>
 
 #include <fstream>
+#include <sstream>
 
+#include "cli/cli_program.h"
 #include "core/fields.h"
 #include "core/numbers.h"
 #include "navigation/sights_file.h"
@@ -59,7 +61,7 @@ class SightsFormTest : public QObject {
       QTest::mouseClick(Find<QPushButton>(sights, "btnFix"), Qt::LeftButton);
       QVERIFY2(sights.LastFix().has_value(), sink.messages.empty() ? "" : sink.messages.back().c_str());
       QCOMPARE(Find<QPlainTextEdit>(sights, "memFix")->toPlainText().section('\n', 0, 0),
-               QString("Fix  35 30.0 N, 40 15.0 W"));
+               QString("Fix                  35 30.0 N, 40 15.0 W"));
       for (const char* name : {"/plot.png", "/plot.pdf"}) {
         const QString path = starts_.Path() + name;
         QVERIFY(orrelin::ui::SavePlottingSheet(*sights.SheetView().Sheet(), path));
@@ -112,7 +114,48 @@ class SightsFormTest : public QObject {
     QVERIFY(sights.LastFix().has_value());
     QCOMPARE(orrelin::FixedText(sights.LastFix()->lines[0].intercept, 1), std::string("22.5"));
     QCOMPARE(Find<QPlainTextEdit>(sights, "memFix")->toPlainText().section('\n', 0, 0),
-             QString("Fix  35 29.9 N, 40 15.0 W"));
+             QString("Fix                  35 29.9 N, 40 15.0 W"));
+  }
+
+  // The window's reduction of a sight is the command line's "sight" of it, line for line,
+  // for limbs of the Sun and the Moon, a planet and a star.
+  void theWindowReducesASightAsTheCommandLineDoes() {
+    struct Case {
+      const char *utc, *body, *limb, *hs, *ie, *height, *pressure, *temperature;
+    };
+    const std::vector<Case> cases = {
+        {"2026-12-08 14:32:10", "Sun", "lower", "31 41.6", "-1.2", "3", "1010", "10"},
+        {"2026-12-08 09:15:00", "Moon", "upper", "40 12.3", "0.8", "12", "1025", "-5"},
+        {"2026-09-21 20:10:00", "Jupiter", "", "18 05.0", "0", "2.5", "990", "22"},
+        {"2026-09-21 20:00:00", "Vega", "", "74 43.9", "-1.2", "12", "1020", "18"},
+    };
+    const char* const dr = "35 20 N, 40 40 W";
+    RecordingMessageSink sink;
+    TOrrelinForm form(starts_.Next(), sink);
+    form.show();
+    QTest::mouseClick(Find<QPushButton>(form, "Sights"), Qt::LeftButton);
+    TSightsForm& sights = form.SightsForm();
+    auto* table = Find<QTableWidget>(sights, "grdSights");
+    Find<QLineEdit>(sights, "edDr")->setText(dr);
+    for (const Case& c : cases) {
+      QTest::mouseClick(Find<QPushButton>(sights, "btnAdd"), Qt::LeftButton);
+      const int row = table->rowCount() - 1;
+      Type(*table, row,
+           std::string(c.utc) + "," + c.body + "," + c.limb + "," + c.hs + "," + c.ie + "," + c.height + "," +
+               c.pressure + "," + c.temperature);
+      table->setCurrentCell(row, 0);
+      const std::string shown = Find<QPlainTextEdit>(sights, "memReduction")->toPlainText().toStdString();
+
+      std::ostringstream out, err;
+      const orrelin::cli::CliContext context{out, err, starts_.NextFolder().toStdString()};
+      const int status = orrelin::cli::RunCli({"sight", "--body", c.body, "--limb", c.limb, "--utc", c.utc, "--hs", c.hs,
+                                               "--ie", c.ie, "--dr", dr, "--height", c.height, "--pressure", c.pressure,
+                                               "--temp", c.temperature},
+                                              context);
+      QVERIFY2(status == 0, err.str().c_str());
+      QCOMPARE(shown, out.str());
+      QVERIFY2(shown.find("Intercept:") != std::string::npos, shown.c_str());
+    }
   }
 
   void aDamagedSightsFileKeepsEveryLineAndNamesTheWrongOne() {

@@ -1,4 +1,4 @@
-#include "identify/identify_form.h"
+#include "identify/identification.h"
 
 #include <algorithm>
 #include <cmath>
@@ -45,23 +45,23 @@ struct SextantReading {
   double magnitudeLimit = 0.0;
   Observer observer;
 };
-std::optional<SextantReading> CheckAndCorrect(TIdentifyForm& form, MainWindowRecord& main, MessageSink& sink) {
+std::optional<SextantReading> CheckAndCorrect(const IdentifySight& sight, IdentifyResult& form, MessageSink& sink) {
   form.observedVisible = true;
   bool valid = true;
   // Whole degrees 0..90 and minutes below 60: what a sextant can read.
-  const auto hs = ReadPlaceAngle(form.hmDeg, form.hmMin, 90);
-  if (form.hmDeg.empty() || !hs) valid = false;
+  const auto hs = ReadPlaceAngle(sight.hmDeg, sight.hmMin, 90);
+  if (sight.hmDeg.empty() || !hs) valid = false;
   if (!valid) sink.ShowMessage(kMessageHeightInDegreesAndMinutes);
-  const NumberRead limit = ReadDecimal(form.magnitudeLimit);
+  const NumberRead limit = ReadDecimal(sight.magnitudeLimit);
   if (!limit.ok) valid = false;
   if (limit.ok && (limit.value < -4.0 || limit.value > 8.0)) sink.ShowMessage(kMessageMagnitudeRange);
-  const NumberRead azimuth = ReadDecimal(form.azimuth);
-  if (form.azimuth.empty() || !azimuth.ok || azimuth.value < 0 || azimuth.value > 360) {
+  const NumberRead azimuth = ReadDecimal(sight.azimuth);
+  if (sight.azimuth.empty() || !azimuth.ok || azimuth.value < 0 || azimuth.value > 360) {
     valid = false;
     sink.ShowMessage(kMessageAzimuthRange);
   }
   if (!valid) return std::nullopt;
-  const auto observer = ReadObserverInWholeMetres(main);
+  const auto observer = ReadObserverInWholeMetres(form.main);
   if (!observer) {
     sink.ShowMessage(kMessageBadLocation);
     sink.BringMainWindowForward();
@@ -81,7 +81,7 @@ std::optional<SextantReading> CheckAndCorrect(TIdentifyForm& form, MainWindowRec
 }
 
 // The observed altitude as the two boxes show it, with its sign.
-std::optional<double> ObservedAltitudeOfBoxes(const TIdentifyForm& form) {
+std::optional<double> ObservedAltitudeOfBoxes(const IdentifyResult& form) {
   const NumberRead degrees = ReadWholeNumber(form.observedDeg);
   const NumberRead minutes = ReadDecimal(form.observedMin);
   if (!degrees.ok || !minutes.ok) return std::nullopt;
@@ -93,14 +93,11 @@ std::optional<double> ObservedAltitudeOfBoxes(const TIdentifyForm& form) {
 // follows from them alone (computed once, not for each of 65 bodies).
 struct SearchMoment {
   Observer observer;
-  TCalendarDate date;
-  double hours = 0.0;
-  bool beforeChrist = false;
+  Moment moment;  // with the report's Delta T for this moment
   double magnitudeLimit = 0.0;
   ObservedPlace observed;
   double observedAltitude = 0.0, observedAzimuth = 0.0;  // the sight, degrees
   double siderealHours = 0.0;  // apparent, at the moment
-  double deltaT = 0.0;  // seconds, the report's for this moment
   GeocentricPosition geocentric;
 };
 
@@ -137,11 +134,9 @@ struct SearchResult {
 };
 
 void SearchPlanets(const SearchMoment& m, SearchResult& slots) {
-  const JulianDayEpochs e = JulianDayTwoEpochs(m.date, m.hours, m.beforeChrist);
-  // The places at TT, as the report's.
-  const double t1900 = CenturiesFrom1900Tt(WithDeltaT(MomentOfDate(m.date, m.hours, m.beforeChrist), m.deltaT));
+  const double t1900 = CenturiesFrom1900Tt(m.moment);  // the places at TT, as the report's
   for (const auto& [code, planet] : kSearchedPlanets) {
-    const PlanetPlace p = PlanetApparentPlace(planet, t1900, e.jd, nullptr);
+    const PlanetPlace p = PlanetApparentPlace(planet, t1900, JulianDayAtZero(m.moment), nullptr);
     // Saturn's magnitude is not computed: "?", counted as 0.
     const std::string magnitude = planet == Planet::kSaturn ? "?" : p.magnitude;
     const double value = planet == Planet::kSaturn ? 0.0 : ReadDecimal(p.magnitude).value;
@@ -154,8 +149,7 @@ void SearchStars(const SearchMoment& m, const std::filesystem::path& starFile, S
                  MessageSink& sink) {
   const StarCatalogue catalogue = LoadStarCatalogue(starFile);
   if (!catalogue.message.empty()) sink.ShowMessage(catalogue.message);
-  // The places at TT, as the report's.
-  const double t = CenturiesFromJ2000Tt(WithDeltaT(MomentOfDate(m.date, m.hours, m.beforeChrist), m.deltaT));
+  const double t = CenturiesFromJ2000Tt(m.moment);  // the places at TT, as the report's
   const NutationResult nutation = Nutation(t, nullptr);
   for (std::size_t i = 0; i < catalogue.records.size(); ++i) {
     const auto& star = catalogue.values[i];
@@ -195,15 +189,6 @@ void KeepNearest(IdentifyCandidates& s, const Candidate& body) {
   }
 }
 
-void ClearIdentifyResults(TIdentifyForm& form) {
-  TIdentifyForm cleared;
-  cleared.hmDeg = form.hmDeg;
-  cleared.hmMin = form.hmMin;
-  cleared.azimuth = form.azimuth;
-  cleared.magnitudeLimit = form.magnitudeLimit;
-  form = cleared;
-}
-
 double SightSeparation(double observedAltitude, double observedAzimuth, double altitude, double azimuth) {
   // The haversine form, exact for the small angles that matter here.
   const double dAltitude = SinDeg((altitude - observedAltitude) / 2.0);
@@ -229,42 +214,41 @@ double IdentifyDistance(const ObservedPlace& observed, double declination, doubl
   return std::fabs(declination - observed.declination) + std::min(hourAngles, 360.0 - hourAngles);
 }
 
-bool IdentifyOk(TIdentifyForm& form, MainWindowRecord& main, const std::filesystem::path& starFile,
-                MessageSink& sink) {
-  // Nothing of an earlier sight stays beside this one, even when a check refuses it.
-  ClearIdentifyResults(form);
-  const auto reading = CheckAndCorrect(form, main, sink);
-  if (!reading) return false;
+IdentifyResult IdentifyOk(const IdentifySight& sight, const MainWindowRecord& main,
+                          const std::filesystem::path& starFile, MessageSink& sink) {
+  IdentifyResult form;
+  form.main = main;
+  const auto reading = CheckAndCorrect(sight, form, sink);
+  if (!reading) return form;
 
   // The calculation: the place and moment of the main window, read now.
   SearchMoment m;
   m.magnitudeLimit = reading->magnitudeLimit;
   m.observer = reading->observer;
   bool valid = true;
-  m.date = DateToRecord(main.date, valid);
-  ParseClockTime(main.time, valid);
+  const TCalendarDate date = DateToRecord(form.main.date, valid);
+  ParseClockTime(form.main.time, valid);
   if (!valid) {
     sink.ShowMessage(kMessageBadTime);
-    return false;
+    return form;
   }
-  m.hours = HmsToHours(main.time);
-  m.beforeChrist = main.beforeChrist;
+  const double hours = HmsToHours(form.main.time);
   // Every body is taken at the same instant: the date at 0h and the hours of the day.
-  m.siderealHours = SiderealTime(m.hours, JulianDay(m.date, m.hours, m.beforeChrist).jd).apparent;
-  m.deltaT = ReportDeltaT(main, m.date, m.hours);
+  m.moment = WithDeltaT(MomentOfDate(date, hours, form.main.beforeChrist), ReportDeltaT(form.main, date, hours));
+  m.siderealHours = SiderealTime(m.moment.hours, JulianDayAtZero(m.moment)).apparent;
   m.geocentric = ObserverGeocentric(m.observer.latitude, m.observer.height);
-  const NumberRead azimuth = ReadDecimal(form.azimuth);
+  const NumberRead azimuth = ReadDecimal(sight.azimuth);
   const auto observed = ObservedAltitudeOfBoxes(form);
-  if (form.azimuth.empty() || !azimuth.ok || !observed) {
+  if (sight.azimuth.empty() || !azimuth.ok || !observed) {
     sink.ShowMessage(kMessageHeightInDegreesAndMinutes);
-    return false;
+    return form;
   }
   m.observed = PlaceOfSight(m.observer.latitude, *observed, azimuth.value);
   m.observedAltitude = *observed;
   m.observedAzimuth = azimuth.value;
   form.declination = DeclinationPanelText(m.observed.declination);
   form.lha = DegMinText(m.observed.lha);
-  form.observedAzimuth = form.azimuth + kDegreeSign;
+  form.observedAzimuth = sight.azimuth + kDegreeSign;
   form.observedAltitude = AltitudeText(*observed);
 
   SearchResult found;
@@ -275,7 +259,8 @@ bool IdentifyOk(TIdentifyForm& form, MainWindowRecord& main, const std::filesyst
   ShowPanel(slots[0], form.panels[0]);
   if (slots[1].name != slots[0].name) ShowPanel(slots[1], form.panels[1]);
   if (slots[2].name != slots[0].name && slots[2].name != slots[1].name) ShowPanel(slots[2], form.panels[2]);
-  return true;
+  form.identified = true;
+  return form;
 }
 
 }  // namespace orrelin

@@ -1,4 +1,4 @@
-#include "identify/identify_form.h"
+#include "identify/identification.h"
 
 #include <gtest/gtest.h>
 
@@ -37,9 +37,9 @@ MainWindowRecord Place(const std::string& latDeg, const std::string& latMin, boo
 
 MainWindowRecord Helsinki() { return Place("60", "9.7", true, "24", "57.3", false, {2026, 1, 15}, "18:00:00"); }
 
-TIdentifyForm Sight(const std::string& deg, const std::string& min, const std::string& azimuth,
+IdentifySight Sight(const std::string& deg, const std::string& min, const std::string& azimuth,
                     const std::string& limit = "2.0") {
-  TIdentifyForm f;
+  IdentifySight f;
   f.hmDeg = deg;
   f.hmMin = min;
   f.azimuth = azimuth;
@@ -49,7 +49,7 @@ TIdentifyForm Sight(const std::string& deg, const std::string& min, const std::s
 
 TEST(Identify, TheOkButtonsChecks) {
   struct Case {
-    TIdentifyForm form;
+    IdentifySight form;
     bool runs;
     std::vector<std::string> messages;
   };
@@ -71,9 +71,10 @@ TEST(Identify, TheOkButtonsChecks) {
   for (auto c : cases) {
     MainWindowRecord main = Helsinki();
     RecordingMessageSink sink;
-    EXPECT_EQ(IdentifyOk(c.form, main, kCatalogue, sink), c.runs) << c.form.hmDeg << " " << c.form.azimuth;
+    const IdentifyResult result = IdentifyOk(c.form, main, kCatalogue, sink);
+    EXPECT_EQ(result.identified, c.runs) << c.form.hmDeg << " " << c.form.azimuth;
     EXPECT_EQ(sink.messages, c.messages) << c.form.hmDeg << " " << c.form.azimuth;
-    EXPECT_TRUE(c.form.observedVisible);
+    EXPECT_TRUE(result.observedVisible);
   }
   // The main window's place and time are read at every OK.
   for (const auto& [spoil, message] : std::vector<std::pair<void (*)(MainWindowRecord&), std::string>>{
@@ -83,9 +84,8 @@ TEST(Identify, TheOkButtonsChecks) {
            {[](MainWindowRecord& m) { m.time = "25:00:00"; }, kMessageBadTime}}) {
     MainWindowRecord main = Helsinki();
     spoil(main);
-    TIdentifyForm form = Sight("30", "0", "100");
     RecordingMessageSink sink;
-    EXPECT_FALSE(IdentifyOk(form, main, kCatalogue, sink));
+    EXPECT_FALSE(IdentifyOk(Sight("30", "0", "100"), main, kCatalogue, sink).identified);
     EXPECT_EQ(sink.messages, std::vector<std::string>{message});
   }
 }
@@ -146,7 +146,7 @@ TEST(Identify, TheThreeNearestBestFirst) {
 TEST(Identify, MagnitudeLimitsAndPanelsThatShow) {
   // 2026 January 15, 18h UT at Helsinki: Jupiter (-2.7) is up; Venus is near the Sun.
   MainWindowRecord main = Helsinki();
-  auto names = [](const TIdentifyForm& f) {
+  auto names = [](const IdentifyResult& f) {
     std::vector<std::string> n;
     for (const auto& p : f.panels) {
       if (p.visible) n.push_back(p.name);
@@ -154,17 +154,17 @@ TEST(Identify, MagnitudeLimitsAndPanelsThatShow) {
     return n;
   };
   // A limit of -2.0 keeps neither Sirius (-1.46) nor Saturn (counted as 0).
-  TIdentifyForm bright = Sight("20", "0", "150", "-2.0");
   RecordingMessageSink sink;
-  ASSERT_TRUE(IdentifyOk(bright, main, kCatalogue, sink));
+  const IdentifyResult bright = IdentifyOk(Sight("20", "0", "150", "-2.0"), main, kCatalogue, sink);
+  ASSERT_TRUE(bright.identified);
   for (const auto& name : names(bright)) {
     EXPECT_NE(name, "Sirius");
     EXPECT_NE(name, "SATURN");
   }
   // Only Venus and Jupiter are brighter than -2.5: the third panel stays hidden when
   // only one passes; with none, the first panel shows empty, its declination "  S".
-  TIdentifyForm none = Sight("20", "0", "150", "-8.0");
-  ASSERT_TRUE(IdentifyOk(none, main, kCatalogue, sink));
+  const IdentifyResult none = IdentifyOk(Sight("20", "0", "150", "-8.0"), main, kCatalogue, sink);
+  ASSERT_TRUE(none.identified);
   EXPECT_EQ(sink.messages.back(), kMessageMagnitudeRange);
   EXPECT_TRUE(none.panels[0].visible);
   EXPECT_EQ(none.panels[0].name, "");
@@ -194,39 +194,41 @@ TEST(Identify, HowFarEachCandidateStandsFromTheSight) {
   main.time = "21:44:00";
   main.height = "3";
   RecordingMessageSink sink;
-  TIdentifyForm near = Sight("13", "3.6", "184.6");
-  ASSERT_TRUE(IdentifyOk(near, main, kCatalogue, sink));
+  IdentifySight nearSight = Sight("13", "3.6", "184.6");
+  const IdentifyResult near = IdentifyOk(nearSight, main, kCatalogue, sink);
+  ASSERT_TRUE(near.identified);
   EXPECT_EQ(near.panels[0].name, "Sirius");
   EXPECT_EQ(near.panels[0].separation, "0.1\xC2\xB0");
   EXPECT_EQ(near.notice, "");
-  TIdentifyForm far = Sight("13", "3.6", "190.6");
-  ASSERT_TRUE(IdentifyOk(far, main, kCatalogue, sink));
+  const IdentifyResult far = IdentifyOk(Sight("13", "3.6", "190.6"), main, kCatalogue, sink);
+  ASSERT_TRUE(far.identified);
   EXPECT_EQ(far.panels[0].name, "Sirius");
   EXPECT_EQ(far.panels[0].separation, "5.8\xC2\xB0");  // 6 x cos 13 = 5.85 degrees
   EXPECT_EQ(far.notice, kMessageNothingNear);
   // An empty slot is no body: no separation.
-  TIdentifyForm none = Sight("20", "0", "150", "-8.0");
-  ASSERT_TRUE(IdentifyOk(none, main, kCatalogue, sink));
+  const IdentifyResult none = IdentifyOk(Sight("20", "0", "150", "-8.0"), main, kCatalogue, sink);
+  ASSERT_TRUE(none.identified);
   EXPECT_EQ(none.panels[0].separation, "");
   EXPECT_EQ(none.notice, kMessageNothingNear);
   // A sight the checks refuse leaves nothing of the earlier one.
-  near.azimuth = "400";
-  EXPECT_FALSE(IdentifyOk(near, main, kCatalogue, sink));
-  for (const auto& panel : near.panels) {
+  nearSight.azimuth = "400";
+  const IdentifyResult refused = IdentifyOk(nearSight, main, kCatalogue, sink);
+  EXPECT_FALSE(refused.identified);
+  for (const auto& panel : refused.panels) {
     EXPECT_FALSE(panel.visible);
     EXPECT_EQ(panel.name, "");
   }
-  EXPECT_EQ(near.declination, "");
-  EXPECT_EQ(near.azimuth, "400");  // what was typed stays
+  EXPECT_EQ(refused.declination, "");
+  EXPECT_EQ(nearSight.azimuth, "400");  // what was typed stays
 }
 
 TEST(Identify, ANegativeObservedAltitudeKeepsItsSign) {
   // 0° 05' from 10 m: dip -5.6', refraction about 29': Ho is about -0.6°.
   MainWindowRecord main = Helsinki();
   main.height = "10";
-  TIdentifyForm f = Sight("0", "5", "200");
   RecordingMessageSink sink;
-  ASSERT_TRUE(IdentifyOk(f, main, kCatalogue, sink));
+  const IdentifyResult f = IdentifyOk(Sight("0", "5", "200"), main, kCatalogue, sink);
+  ASSERT_TRUE(f.identified);
   EXPECT_EQ(f.observedDeg, "-0");
   const double minutes = ReadDecimal(f.observedMin).value;
   EXPECT_NEAR(minutes, 36, 4);
