@@ -10,9 +10,8 @@
 
 namespace orrelin::cli {
 
-// The texts are the Sights window's too.
-using navigation::FixText;
-using navigation::SightText;
+// The texts (navigation/sight_texts.h) are the Sights window's too; the JSON is the
+// command line's own.
 
 // What looks wrong in a reduction that still reduces: Hc below the horizon, an intercept
 // over 60'. The text says them on the error output, the JSON in "warnings".

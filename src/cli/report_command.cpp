@@ -185,12 +185,6 @@ std::string PlaceListJson(const std::vector<std::string>& lines) {
   return list.dump(2) + "\n";
 }
 
-std::optional<std::string> BodyCodeOf(const std::string& name) {
-  const auto body = BodyNamed(name);
-  if (!body) return std::nullopt;
-  return std::string(BodyCode(*body));
-}
-
 ReportOutcome RunReport(const MainWindowRecord& main, Body body, const StarWindowRecord* star) {
   ReportOutcome outcome;
   RecordingMessageSink sink;
@@ -200,13 +194,6 @@ ReportOutcome RunReport(const MainWindowRecord& main, Body body, const StarWindo
   outcome.messages = sink.messages;
   // A run that stopped leaves the result boxes empty.
   outcome.ok = !outcome.report.julianDays.empty();
-  return outcome;
-}
-
-ReportOutcome RunReport(const MainWindowRecord& main, const std::string& bodyCode, const StarWindowRecord* star) {
-  if (const auto body = BodyOfCode(bodyCode)) return RunReport(main, *body, star);
-  ReportOutcome outcome;
-  outcome.messages = {"The report of " + bodyCode + " is not available in this version"};
   return outcome;
 }
 

@@ -46,9 +46,6 @@ bool ApplyPlaceOptions(const PlaceOptions& options, MainWindowRecord& main, Mess
 std::string PlaceListText(const std::vector<std::string>& lines);
 std::string PlaceListJson(const std::vector<std::string>& lines);
 
-// Maps a command-line body name ("sun", "Mars") to its body code ("SUN", "MARS").
-std::optional<std::string> BodyCodeOf(const std::string& name);
-
 struct ReportOutcome {
   bool ok = false;  // false: the report stopped on bad input
   ReportWindowRecord report;
@@ -58,9 +55,6 @@ struct ReportOutcome {
 // For a star the star window's boxes hold the star (see StarWindowOf). The boxes are
 // read as they are: what the report would have the window show is not applied.
 ReportOutcome RunReport(const MainWindowRecord& main, Body body, const StarWindowRecord* star = nullptr);
-// As above for a body code ("SUN" .. "STAR"); any other code is a report not available.
-ReportOutcome RunReport(const MainWindowRecord& main, const std::string& bodyCode,
-                        const StarWindowRecord* star = nullptr);
 
 // The star window with the catalogue's star of that name (any letter case) chosen;
 // none when the catalogue has no such star.

@@ -66,9 +66,9 @@ TEST(CliOptions, TheSavedDeltaAndTheDeltaOptionAreTypedValues) {
   ASSERT_TRUE(ApplyPlaceOptions(o, none, sink));
   o.delta = "80";
   ASSERT_TRUE(ApplyPlaceOptions(o, option, sink));
-  EXPECT_EQ(RunReport(saved, "SUN").report.deltaTime, "75.5 sec");
-  EXPECT_EQ(RunReport(none, "SUN").report.deltaTime, "1496.6 sec");
-  EXPECT_EQ(RunReport(option, "SUN").report.deltaTime, "80.0 sec");
+  EXPECT_EQ(RunReport(saved, Body::kSun).report.deltaTime, "75.5 sec");
+  EXPECT_EQ(RunReport(none, Body::kSun).report.deltaTime, "1496.6 sec");
+  EXPECT_EQ(RunReport(option, Body::kSun).report.deltaTime, "80.0 sec");
 }
 
 TEST(CliOptions, GoodOptionsFillTheBoxes) {
@@ -149,14 +149,15 @@ TEST(CliOptions, BadOptionsSayWhy) {
 }
 
 TEST(CliReport, BodyNames) {
-  EXPECT_EQ(BodyCodeOf("sun"), "SUN");
-  EXPECT_EQ(BodyCodeOf("Neptune"), "NEPTUNE");
-  EXPECT_FALSE(BodyCodeOf("pluto").has_value());
+  // The command's names are the bodies' names in any letter case.
+  EXPECT_EQ(BodyNamed("sun"), Body::kSun);
+  EXPECT_EQ(BodyNamed("Neptune"), Body::kNeptune);
+  EXPECT_FALSE(BodyNamed("pluto").has_value());
 }
 
 TEST(CliReport, TextAndJsonCarryTheWindowsTexts) {
   MainWindowRecord m = Defaults();
-  const ReportOutcome outcome = RunReport(m, "SUN");
+  const ReportOutcome outcome = RunReport(m, Body::kSun);
   ASSERT_TRUE(outcome.ok);
   const std::string text = ReportText(outcome.report);
   EXPECT_EQ(text.rfind("SUN\n\nJulian Days", 0), 0u);
@@ -181,7 +182,7 @@ TEST(CliReport, DatesBeforeChristAreMarked) {
     MainWindowRecord m = Defaults();
     m.date = {44, 3, 15};
     m.beforeChrist = beforeChrist;
-    const ReportOutcome outcome = RunReport(m, "SUN");
+    const ReportOutcome outcome = RunReport(m, Body::kSun);
     ASSERT_TRUE(outcome.ok);
     EXPECT_NE(ReportText(outcome.report).find(line), std::string::npos) << line;
   }
@@ -190,7 +191,7 @@ TEST(CliReport, DatesBeforeChristAreMarked) {
 TEST(CliReport, StoppedRunIsNotOk) {
   MainWindowRecord m = Defaults();
   m.time = "25:00:00";
-  const ReportOutcome outcome = RunReport(m, "SUN");
+  const ReportOutcome outcome = RunReport(m, Body::kSun);
   EXPECT_FALSE(outcome.ok);
   EXPECT_EQ(outcome.messages, std::vector<std::string>{"Give the time as hh:mm:ss"});
 }

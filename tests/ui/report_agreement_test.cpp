@@ -90,7 +90,7 @@ class ReportAgreementTest : public QObject {
       RecordingMessageSink cliSink;
       orrelin::MainWindowRecord main = orrelin::cli::StartingRecord(none, env.now, 0, cliSink);
       QVERIFY2(orrelin::cli::ApplyPlaceOptions(options, main, cliSink), qPrintable(label));
-      const orrelin::cli::ReportOutcome cli = orrelin::cli::RunReport(main, *orrelin::cli::BodyCodeOf(m.code));
+      const orrelin::cli::ReportOutcome cli = orrelin::cli::RunReport(main, *orrelin::BodyNamed(m.code));
       QVERIFY2(cli.ok, qPrintable(label));
 
       QCOMPARE(Shown(form.PlanetForm().Record()), Shown(cli.report));

@@ -147,7 +147,7 @@ class SightsFormTest : public QObject {
       const std::string shown = Find<QPlainTextEdit>(sights, "memReduction")->toPlainText().toStdString();
 
       std::ostringstream out, err;
-      const orrelin::cli::CliContext context{out, err, starts_.NextFolder().toStdString()};
+      const orrelin::cli::CliContext context{out, err, starts_.NextFolder().toStdString(), {}};
       const int status = orrelin::cli::RunCli({"sight", "--body", c.body, "--limb", c.limb, "--utc", c.utc, "--hs", c.hs,
                                                "--ie", c.ie, "--dr", dr, "--height", c.height, "--pressure", c.pressure,
                                                "--temp", c.temperature},

@@ -101,7 +101,7 @@ int Fix::Run(const CliContext& c) const {
     c.out << FixJson(*fix, in.assumed, messages);
   } else {
     Say(c, messages);
-    c.out << FixText(*fix, in.assumed);
+    c.out << navigation::FixText(*fix, in.assumed);
   }
   return 0;
 }

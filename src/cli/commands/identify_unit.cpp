@@ -5,7 +5,7 @@
 #include "cli/commands/command_unit.h"
 #include "cli/identify_command.h"
 #include "core/numbers.h"
-#include "identify/identify_form.h"
+#include "identify/identification.h"
 
 namespace orrelin::cli {
 
@@ -43,18 +43,19 @@ int Identify::Run(const CliContext& c) const {
   if (!ReadDecimal(limit).ok) return Fail(c, std::string("--mag: ") + kMessageMagnitudeRange);
   auto main = PlaceAndMoment(c, options);
   if (!main) return kExitBadInput;
-  TIdentifyForm form = SightOf(hs, zn, limit);
+  const IdentifySight sight = SightOf(hs, zn, limit);
   RecordingMessageSink sink;
   // The user's catalogue (or the shipped one), read once for the search.
-  if (!IdentifyOk(form, *main, CataloguePath(c), sink)) {
+  const IdentifyResult result = IdentifyOk(sight, *main, CataloguePath(c), sink);
+  if (!result.identified) {
     Say(c, sink.messages);
     return kExitBadInput;
   }
   if (json) {
-    c.out << IdentifyJson(form, sink.messages);
+    c.out << IdentifyJson(result, sink.messages);
   } else {
     Say(c, sink.messages);
-    c.out << IdentifyText(form);
+    c.out << IdentifyText(result);
   }
   return 0;
 }

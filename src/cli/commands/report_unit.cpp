@@ -4,6 +4,7 @@
 #include "cli/commands/command_support.h"
 #include "cli/commands/command_unit.h"
 #include "cli/report_command.h"
+#include "core/body.h"
 #include "core/encoding.h"
 #include "stars/star_file.h"
 
@@ -47,10 +48,10 @@ int Report::Run(const CliContext& c) const {
   const PlaceOptions& options = options_;
   const bool json = json_;
   const std::string& bodyName = what.front();
-  const auto code = BodyCodeOf(bodyName);
-  if (!code) return Fail(c, "Unknown body: " + bodyName);
+  const auto body = BodyNamed(bodyName);
+  if (!body) return Fail(c, "Unknown body: " + bodyName);
   std::optional<StarWindowRecord> star;
-  if (*code == "STAR") {
+  if (*body == Body::kStar) {
     if (what.size() != 2) return Fail(c, "Name the star: report star NAME");
     const StarCatalogue catalogue = LoadStarCatalogue(CataloguePath(c));
     if (!catalogue.read) return Fail(c, catalogue.message);
@@ -63,7 +64,7 @@ int Report::Run(const CliContext& c) const {
   }
   auto main = PlaceAndMoment(c, options);
   if (!main) return kExitBadInput;
-  const ReportOutcome outcome = RunReport(*main, *code, star ? &*star : nullptr);
+  const ReportOutcome outcome = RunReport(*main, *body, star ? &*star : nullptr);
   if (!outcome.ok) {
     Say(c, outcome.messages);
     return kExitBadInput;

@@ -63,9 +63,8 @@ int Sight::Run(const CliContext& c) const {
   if (!utc) return Fail(c, "--utc: " + why);
   const auto limb = navigation::ReadLimb(o.limb);
   if (!limb) return Fail(c, "--limb: lower or upper");
-  const auto body = precise::NauticalBodyNamed(o.body);
-  const bool hasLimbs = body && body->kind == precise::NauticalBody::Kind::kBody &&
-                        (body->body == precise::Body::kSun || body->body == precise::Body::kMoon);
+  const auto body = navigation::SightBodyNamed(o.body);
+  const bool hasLimbs = body && navigation::HasLimbs(*body);
   // A sextant brings a limb of the Sun or the Moon to the horizon, never the centre;
   // a star or a planet is a point.
   if (hasLimbs && *limb == navigation::Limb::kCentre) return Fail(c, "--limb: lower or upper, for the " + body->name);
@@ -91,7 +90,7 @@ int Sight::Run(const CliContext& c) const {
     c.out << SightJson(s, *reduction, warnings);
   } else {
     Say(c, warnings);
-    c.out << SightText(s, *reduction);
+    c.out << navigation::SightText(s, *reduction);
   }
   return 0;
 }
