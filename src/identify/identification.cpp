@@ -45,7 +45,8 @@ struct SextantReading {
   double magnitudeLimit = 0.0;
   Observer observer;
 };
-std::optional<SextantReading> CheckAndCorrect(const IdentifySight& sight, IdentifyResult& form, MessageSink& sink) {
+std::optional<SextantReading> CheckAndCorrect(const IdentifySight& sight, const MainWindowRecord& main,
+                                             IdentifyResult& form, MessageSink& sink) {
   form.observedVisible = true;
   bool valid = true;
   // Whole degrees 0..90 and minutes below 60: what a sextant can read.
@@ -61,7 +62,9 @@ std::optional<SextantReading> CheckAndCorrect(const IdentifySight& sight, Identi
     sink.ShowMessage(kMessageAzimuthRange);
   }
   if (!valid) return std::nullopt;
-  const auto observer = ReadObserverInWholeMetres(form.main);
+  // Reading the place has the window show "0.0" in an empty minutes box.
+  form.mainWindow = PlaceBoxCorrections(main);
+  const auto observer = ReadObserverInWholeMetres(main);
   if (!observer) {
     sink.ShowMessage(kMessageBadLocation);
     sink.BringMainWindowForward();
@@ -217,8 +220,7 @@ double IdentifyDistance(const ObservedPlace& observed, double declination, doubl
 IdentifyResult IdentifyOk(const IdentifySight& sight, const MainWindowRecord& main,
                           const std::filesystem::path& starFile, MessageSink& sink) {
   IdentifyResult form;
-  form.main = main;
-  const auto reading = CheckAndCorrect(sight, form, sink);
+  const auto reading = CheckAndCorrect(sight, main, form, sink);
   if (!reading) return form;
 
   // The calculation: the place and moment of the main window, read now.
@@ -226,15 +228,15 @@ IdentifyResult IdentifyOk(const IdentifySight& sight, const MainWindowRecord& ma
   m.magnitudeLimit = reading->magnitudeLimit;
   m.observer = reading->observer;
   bool valid = true;
-  const TCalendarDate date = DateToRecord(form.main.date, valid);
-  ParseClockTime(form.main.time, valid);
+  const TCalendarDate date = DateToRecord(main.date, valid);
+  ParseClockTime(main.time, valid);
   if (!valid) {
     sink.ShowMessage(kMessageBadTime);
     return form;
   }
-  const double hours = HmsToHours(form.main.time);
+  const double hours = HmsToHours(main.time);
   // Every body is taken at the same instant: the date at 0h and the hours of the day.
-  m.moment = WithDeltaT(MomentOfDate(date, hours, form.main.beforeChrist), ReportDeltaT(form.main, date, hours));
+  m.moment = WithDeltaT(MomentOfDate(date, hours, main.beforeChrist), ReportDeltaT(main, date, hours));
   m.siderealHours = SiderealTime(m.moment.hours, JulianDayAtZero(m.moment)).apparent;
   m.geocentric = ObserverGeocentric(m.observer.latitude, m.observer.height);
   const NumberRead azimuth = ReadDecimal(sight.azimuth);

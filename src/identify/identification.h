@@ -46,7 +46,7 @@ struct IdentifySight {
 };
 
 // What an identification shows: the observed panel, the candidates' panels, the notice,
-// and the main window's boxes as they were read.
+// and what the main window's boxes show after it.
 struct IdentifyResult {
   bool identified = false;  // false when a message stopped it (what was found so far shows)
   // pnlObsHeight.
@@ -60,8 +60,9 @@ struct IdentifyResult {
   std::string observedAzimuth;   // edAzi2
   std::array<CandidatePanel, 3> panels;
   std::string notice;  // lblNotice: kMessageNothingNear, or empty
-  // The main window's boxes as read: the place's empty minutes read as "0.0".
-  MainWindowRecord main;
+  // What the main window's boxes show once the place was read ("0.0" in an empty
+  // minutes box); nothing when the sight was refused before the place was read.
+  MainWindowCorrections mainWindow;
 };
 
 // One body of the search, as the slots keep it.

@@ -182,7 +182,7 @@ void TIdentifyForm::ReadBoxes() {
 void TIdentifyForm::Ok() {
   ReadBoxes();
   result_ = IdentifyOk(sight_, mainWindow_.read(), starFile_, sink_);
-  mainWindow_.write(result_.main);  // an empty minutes box of the place became "0.0"
+  mainWindow_.write(result_.mainWindow);  // an empty minutes box of the place became "0.0"
   Apply();
   BringFrameOntoScreen(*this);
 }

@@ -23,7 +23,7 @@ class TIdentifyForm : public PlacedWindow {
   // The main window's boxes are read (and may be written: empty minutes) at every OK.
   struct MainWindowAccess {
     std::function<MainWindowRecord()> read;
-    std::function<void(const MainWindowRecord&)> write;
+    std::function<void(const MainWindowCorrections&)> write;
   };
   TIdentifyForm(const SettingsFile& settings, std::filesystem::path starFile, MessageSink& sink,
                 MainWindowAccess mainWindow, QWidget* anchor = nullptr, QWidget* parent = nullptr);

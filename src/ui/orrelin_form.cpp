@@ -93,9 +93,7 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
   identifyForm_ = std::make_unique<TIdentifyForm>(
       settings_, env.settingsFolder / kStarFileName, reportSink_,
       TIdentifyForm::MainWindowAccess{[this] { return ToRecord(); },
-                                      [this](const MainWindowRecord& r) {
-                                        // Reading the place shows "0.0" in an empty minutes box.
-                                        const MainWindowCorrections c = PlaceBoxCorrections(r);
+                                      [this](const MainWindowCorrections& c) {
                                         if (c.latMin) latMin_->setText(Q(*c.latMin));
                                         if (c.lonMin) lonMin_->setText(Q(*c.lonMin));
                                       }},

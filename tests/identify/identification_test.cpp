@@ -88,6 +88,13 @@ TEST(Identify, TheOkButtonsChecks) {
     EXPECT_FALSE(IdentifyOk(Sight("30", "0", "100"), main, kCatalogue, sink).identified);
     EXPECT_EQ(sink.messages, std::vector<std::string>{message});
   }
+  // An empty minutes box shows "0.0" once the place is read, not when the sight was
+  // refused before it.
+  MainWindowRecord empty = Helsinki();
+  empty.latMin.clear();
+  RecordingMessageSink sink;
+  EXPECT_EQ(IdentifyOk(Sight("30", "0", "100"), empty, kCatalogue, sink).mainWindow.latMin, "0.0");
+  EXPECT_FALSE(IdentifyOk(Sight("30", "0", "400"), empty, kCatalogue, sink).mainWindow.latMin.has_value());
 }
 
 TEST(Identify, DeclinationAndHourAngleOfASight) {
