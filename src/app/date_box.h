@@ -6,13 +6,12 @@
 #include <string>
 
 #include "core/calendar.h"
+#include "core/message_texts.h"
 
 namespace orrelin {
 
 inline constexpr int kFirstDateBoxYear = 1;
 inline constexpr int kLastDateBoxYear = 9999;
-
-inline constexpr const char* kMessageDateForm = "Give the date as yyyy-mm-dd, the year from 1 to 9999";
 
 // "yyyy-mm-dd" with a four-digit year: 0500-03-01.
 std::string DateBoxText(const CivilDate& date);

@@ -9,14 +9,11 @@
 
 #include "core/messages.h"
 #include "report/main_window_record.h"
+#include "core/message_texts.h"
 
 namespace orrelin {
 
 inline constexpr const char* kPlaceFileName = "Position.txt";
-inline constexpr const char* kMessageCoordinatesMissing = "Coordinates missing";
-inline constexpr const char* kMessagePositionSaved = "Position saved in ";
-inline constexpr const char* kMessagePlaceNotSaved =
-    "The place was not saved: its name may not hold \"=\", nor its boxes \"=\", \",\" or \"_\"";
 
 // The names of the drop-down, in file order. A missing file: its message, no names.
 std::vector<std::string> LoadPlaceList(const std::filesystem::path& file, MessageSink& sink);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <vector>
+#include "core/message_texts.h"
 
 namespace orrelin {
 
@@ -15,7 +16,6 @@ std::filesystem::path SettingsFolderFrom(const std::string& xdgConfigHome, const
 bool CreateSettingsFolder(const std::filesystem::path& folder);
 
 inline constexpr const char* kStarFileName = "Mstars.dat";
-inline constexpr const char* kMessageStarFileNotInUse = "Star file not in use";
 
 // Copies "Mstars.dat" from the first of `sources` that holds it into the folder,
 // never overwriting, through a temporary file so that the copy is whole or absent.

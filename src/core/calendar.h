@@ -2,6 +2,8 @@
 // The calendar date of a moment, its Julian day and Julian centuries.
 #include <string>
 
+#include "core/message_texts.h"
+
 namespace orrelin {
 
 // A date as the date picker holds it: a positive year number (the B.C. flag is apart).
@@ -23,8 +25,6 @@ TCalendarDate DateToRecord(const CivilDate& date, bool& valid);
 
 // The astronomical year number: year Y B.C. is 1 - Y.
 int AstronomicalYear(int year, bool beforeChrist);
-// Said wherever a year 0 is given with B.C. ticked (or typed as a date).
-inline constexpr const char* kMessageYearZero = "Year 0 does not exist: 1 B.C. is year 1 with B.C. ticked";
 
 // Days of a month of an astronomical year: Julian leap years up to 1582, Gregorian after.
 int DaysInMonth(int astronomicalYear, int month);

@@ -12,18 +12,15 @@
 
 #include "core/messages.h"
 #include "report/main_window_record.h"
+#include "core/message_texts.h"
 
 namespace orrelin {
 
-inline constexpr const char* kMessageHeightInDegreesAndMinutes = "Height in degrees and minutes";
-inline constexpr const char* kMessageMagnitudeRange = "Give the magnitude between -4.0 ja 8.0";
-inline constexpr const char* kMessageAzimuthRange = "Azimuth between 0 - 360";
 inline constexpr std::array<const char*, 9> kMagnitudeChoices{"6.0", "5.0", "4.0", "3.0", "2.0",
                                                                "1.0", "-0.0", "-1.0", "-2.0"};
 inline constexpr const char* kInitialMagnitudeLimit = "2.0";
 // Farther than this from the sight, no body is taken for the one sighted.
 inline constexpr double kNearestWorthNaming = 5.0;  // degrees
-inline constexpr const char* kMessageNothingNear = "No star or planet within 5\xC2\xB0 of the sight";
 
 // One of the three result panels: pnlSearch1..3.
 struct CandidatePanel {

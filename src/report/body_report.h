@@ -7,6 +7,7 @@
 #include "report/main_window_record.h"
 #include "report/report_record.h"
 #include "stars/star_window.h"
+#include "core/message_texts.h"
 
 namespace orrelin {
 
@@ -25,10 +26,5 @@ struct BodyReportResult {
 // star the star comes from the star window's boxes, read once per run.
 BodyReportResult BodyReport(const MainWindowRecord& main, const ReportWindowRecord& shown, MessageSink& sink,
                             const StarWindowRecord* starWindow = nullptr);
-
-inline constexpr const char* kMessageBadLocation =
-    "Give the location in degrees and minutes; height, pressure and temperature in integers";
-inline constexpr const char* kMessageBadTime = "Give the time as hh:mm:ss";
-inline constexpr const char* kMessageUsePoint = "Use point";
 
 }  // namespace orrelin

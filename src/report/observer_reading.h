@@ -9,6 +9,7 @@
 
 #include "earth/observer.h"
 #include "report/main_window_record.h"
+#include "core/message_texts.h"
 
 namespace orrelin {
 
@@ -18,8 +19,6 @@ inline constexpr double kMaxTemperature = 60.0;
 inline constexpr double kMaxPressure = 1100.0;     // millibars
 inline constexpr double kMaxOffsetHours = 14.0;    // UTC minus local, either way
 inline constexpr double kMaxDeltaT = 1000000.0;    // seconds, either way
-
-inline constexpr const char* kMessageBadDeltaT = "Give Delta T in seconds, from -1000000 to 1000000";
 
 // Whole degrees 0..limit and decimal minutes 0 <= m < 60 (none on top of the limit),
 // without the hemisphere. None when either does not read or lies outside.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "stars/star_place.h"
+#include "core/message_texts.h"
 
 namespace orrelin {
 
@@ -42,8 +43,6 @@ StarFileContents LoadStarFile(const std::filesystem::path& path);
 
 // A catalogue is a few kilobytes; a file beyond this is not one.
 inline constexpr std::size_t kLargestStarFile = 4 * 1024 * 1024;
-
-inline constexpr const char* kMessageStarFileMissing = " File missing or cannot be opened ";
 
 // The catalogue as its readers use it: the records that name a star and whose
 // numbers do not read are left out, and one message names them.

@@ -11,12 +11,12 @@
 #include "core/printed_page.h"
 #include "stars/star_file.h"
 #include "stars/star_place.h"
+#include "core/message_texts.h"
 
 namespace orrelin {
 
 inline constexpr std::array<const char*, kStarFieldCount> kStarColumnCaptions{
     "Name", "RAscension", "Declination", "PrpA", "PrpD", "SAO", "Vmagn"};
-inline constexpr const char* kMessageChooseStar = "A star must be chosen";
 inline constexpr const char* kStarCountPrefix = "The number of stars in the file: ";
 
 struct StarWindowRecord {
