@@ -37,7 +37,7 @@ inline constexpr const char* kMessageYearZero = "Year 0 does not exist: 1 B.C. i
 // The star window.
 inline constexpr const char* kMessageChooseStar = "A star must be chosen";
 
-// The star file.
-inline constexpr const char* kMessageStarFileMissing = " File missing or cannot be opened ";
+// A file of the program (the star catalogue, the place list).
+inline constexpr const char* kMessageFileMissing = " File missing or cannot be opened ";
 
 }  // namespace orrelin

@@ -64,7 +64,7 @@ StarFileContents LoadStarFile(const std::filesystem::path& path) {
   const FileContents file = ReadWholeFile(path, kLargestStarFile);
   switch (file.status) {
     case FileStatus::kMissing:
-      contents.message = std::string(kMessageStarFileMissing) + path.string();
+      contents.message = std::string(kMessageFileMissing) + path.string();
       return contents;
     case FileStatus::kTooLarge:
       contents.message = "The star catalogue " + path.string() + " is too large to be a catalogue";

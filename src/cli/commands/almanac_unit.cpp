@@ -33,26 +33,23 @@ CLI::App* Almanac::Add(CLI::App& program) {
 }
 
 int Almanac::Run(const CliContext& c) const {
-  const PlaceOptions& options = options_;
-  const std::string &year = year_, &icsPath = icsPath_, &csvPath = csvPath_;
-  const bool total = total_, json = json_;
-  if (!c.exportsAllowed && !(icsPath.empty() && csvPath.empty())) return Fail(c, "Exports are not allowed here");
-  auto main = PlaceAndMoment(c, options);
+  if (!c.exportsAllowed && !(icsPath_.empty() && csvPath_.empty())) return Fail(c, "Exports are not allowed here");
+  auto main = PlaceAndMoment(c, options_);
   if (!main) return kExitBadInput;
   std::vector<std::string> messages;
-  const auto listing = AlmanacOf(year, total, *main, messages);
+  const auto listing = AlmanacOf(year_, total_, *main, messages);
   if (!listing) {
     Say(c, messages);
     return kExitBadInput;
   }
-  if (!icsPath.empty()) {
+  if (!icsPath_.empty()) {
     std::string why;
     const auto ics = AlmanacICalendar(*listing, why);
     if (!ics) return Fail(c, why);
-    if (!WriteExport(c, icsPath, *ics)) return kExitBadInput;
+    if (!WriteExport(c, icsPath_, *ics)) return kExitBadInput;
   }
-  if (!csvPath.empty() && !WriteExport(c, csvPath, AlmanacCsv(*listing))) return kExitBadInput;
-  if (json) {
+  if (!csvPath_.empty() && !WriteExport(c, csvPath_, AlmanacCsv(*listing))) return kExitBadInput;
+  if (json_) {
     c.out << AlmanacJson(*listing, messages);
   } else {
     Say(c, messages);

@@ -29,19 +29,18 @@ CLI::App* DailyPage::Add(CLI::App& program) {
 }
 
 int DailyPage::Run(const CliContext& c) const {
-  const std::string &date = date_, &pdfPath = pdfPath_;
-  if (!c.exportsAllowed && !pdfPath.empty()) return Fail(c, "Exports are not allowed here");
-  const DateRead first = ReadDateText(date, false);
+  if (!c.exportsAllowed && !pdfPath_.empty()) return Fail(c, "Exports are not allowed here");
+  const DateRead first = ReadDateText(date_, false);
   if (!first.date) return Fail(c, first.message);
   std::string why;
   const auto pages = daily::ComputeDailyPages(*first.date, why);
-  if (!pages) return Fail(c, "No daily pages for " + date + ": " + why);
-  if (pdfPath.empty()) {
+  if (!pages) return Fail(c, "No daily pages for " + date_ + ": " + why);
+  if (pdfPath_.empty()) {
     c.out << daily::DailyPagesText(*pages);
     return 0;
   }
   const std::string pdf = PdfOfPages(daily::DailyPagesPrinted(*pages, kPdfAreaWidth, kPdfAreaHeight));
-  return WriteExport(c, pdfPath, pdf) ? 0 : kExitBadInput;
+  return WriteExport(c, pdfPath_, pdf) ? 0 : kExitBadInput;
 }
 
 }  // namespace

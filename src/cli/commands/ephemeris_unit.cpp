@@ -40,22 +40,18 @@ CLI::App* Ephemeris::Add(CLI::App& program) {
 }
 
 int Ephemeris::Run(const CliContext& c) const {
-  const PlaceOptions& options = options_;
-  const std::vector<std::string>& bodies = bodies_;
-  const std::string &from = from_, &to = to_, &step = step_, &csvPath = csvPath_;
-  const bool json = json_;
-  if (!c.exportsAllowed && !csvPath.empty()) return Fail(c, "Exports are not allowed here");
+  if (!c.exportsAllowed && !csvPath_.empty()) return Fail(c, "Exports are not allowed here");
   std::string message;
-  auto request = ReadEphemerisRequest(bodies, from, to, step, message, c.mostEphemerisRows);
+  auto request = ReadEphemerisRequest(bodies_, from_, to_, step_, message, c.mostEphemerisRows);
   if (!request) return Fail(c, message);
-  auto main = PlaceAndMoment(c, options);
+  auto main = PlaceAndMoment(c, options_);
   if (!main) return kExitBadInput;
   request->observer = ReadObserver(*main);
   if (!request->observer) return Fail(c, kMessageBadLocation);
   const auto rows = EphemerisRows(*request, message);
   if (!rows) return Fail(c, message);
-  if (!csvPath.empty() && !WriteExport(c, csvPath, EphemerisCsv(*rows))) return kExitBadInput;
-  c.out << (json ? EphemerisJson(*rows) : EphemerisText(*rows));
+  if (!csvPath_.empty() && !WriteExport(c, csvPath_, EphemerisCsv(*rows))) return kExitBadInput;
+  c.out << (json_ ? EphemerisJson(*rows) : EphemerisText(*rows));
   return 0;
 }
 

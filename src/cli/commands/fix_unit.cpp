@@ -48,41 +48,38 @@ CLI::App* Fix::Add(CLI::App& program) {
 }
 
 int Fix::Run(const CliContext& c) const {
-  const PlaceOptions& options = options_;
-  const FixOptions& o = o_;
-  const bool json = json_;
-  auto main = PlaceAndMoment(c, options);
+  auto main = PlaceAndMoment(c, options_);
   if (!main) return kExitBadInput;
   const auto place = ReadObserver(*main);
   if (!place) return Fail(c, kMessageBadLocation);
   navigation::FixInput in;
-  const auto assumed = AssumedPosition(o.dr, *place);
+  const auto assumed = AssumedPosition(o_.dr, *place);
   if (!assumed) return Fail(c, "--dr: give the position as \"59 50 N, 24 50 E\"");
   in.assumed = *assumed;
-  if (o.course.has_value() != o.speed.has_value()) {
-    return Fail(c, o.course ? "--course: give --speed with it (a running fix needs both)"
+  if (o_.course.has_value() != o_.speed.has_value()) {
+    return Fail(c, o_.course ? "--course: give --speed with it (a running fix needs both)"
                             : "--speed: give --course with it (a running fix needs both)");
   }
-  const auto course = ReadBoundedDecimal(o.course.value_or("0"), 0.0, 360.0);
-  const auto speed = ReadBoundedDecimal(o.speed.value_or("0"), 0.0, 100.0);
+  const auto course = ReadBoundedDecimal(o_.course.value_or("0"), 0.0, 360.0);
+  const auto speed = ReadBoundedDecimal(o_.speed.value_or("0"), 0.0, 100.0);
   if (!course) return Fail(c, "--course: degrees true, 0 to 360");
   if (!speed) return Fail(c, "--speed: knots, 0 to 100");
   in.course = *course;
   in.speed = *speed;
-  const auto sheet = PlotFormatOf(o.plot);
+  const auto sheet = PlotFormatOf(o_.plot);
   if (!sheet) return Fail(c, "--plot: the file's name ends in .png or .pdf");
   std::vector<std::string> messages;
-  if (!o.dr) {
+  if (!o_.dr) {
     messages.push_back("No --dr: the assumed position is the place, " + navigation::PositionText(in.assumed));
   }
-  const TextLines file = ReadTextLines(o.file, 16 * 1024 * 1024);
-  if (!file.exists) return Fail(c, "No sights file " + QuotedText(o.file, kLongestQuotedPath));
+  const TextLines file = ReadTextLines(o_.file, 16 * 1024 * 1024);
+  if (!file.exists) return Fail(c, "No sights file " + QuotedText(o_.file, kLongestQuotedPath));
   if (!file.readable) {
-    return Fail(c, "The sights file " + QuotedText(o.file, kLongestQuotedPath) + " could not be read (" +
+    return Fail(c, "The sights file " + QuotedText(o_.file, kLongestQuotedPath) + " could not be read (" +
                        file.problem + ")");
   }
   const navigation::SightsFile sights = navigation::ReadSights(file.lines);
-  for (const std::string& problem : sights.problems) messages.push_back(o.file + ", " + problem);
+  for (const std::string& problem : sights.problems) messages.push_back(o_.file + ", " + problem);
   in.sights = sights.sights;
   std::string message;
   const auto fix = navigation::FixPosition(in, message);
@@ -93,11 +90,11 @@ int Fix::Run(const CliContext& c) const {
   if (*sheet != PlotFormat::kNone) {
     if (!c.exportsAllowed) return Fail(c, "Exports are not allowed here");
     const navigation::PlottingSheet drawn = navigation::DrawPlottingSheet(*fix, in.assumed);
-    if (!WriteExport(c, o.plot, *sheet == PlotFormat::kPdf ? PlottingSheetPdf(drawn) : PlottingSheetPng(drawn))) {
+    if (!WriteExport(c, o_.plot, *sheet == PlotFormat::kPdf ? PlottingSheetPdf(drawn) : PlottingSheetPng(drawn))) {
       return kExitBadInput;
     }
   }
-  if (json) {
+  if (json_) {
     c.out << FixJson(*fix, in.assumed, messages);
   } else {
     Say(c, messages);

@@ -36,14 +36,11 @@ CLI::App* Identify::Add(CLI::App& program) {
 }
 
 int Identify::Run(const CliContext& c) const {
-  const PlaceOptions& options = options_;
-  const std::string &hs = hs_, &zn = zn_, &limit = limit_;
-  const bool json = json_;
   // The window stops on a limit that is no number without a word; here it is said.
-  if (!ReadDecimal(limit).ok) return Fail(c, std::string("--mag: ") + kMessageMagnitudeRange);
-  auto main = PlaceAndMoment(c, options);
+  if (!ReadDecimal(limit_).ok) return Fail(c, std::string("--mag: ") + kMessageMagnitudeRange);
+  auto main = PlaceAndMoment(c, options_);
   if (!main) return kExitBadInput;
-  const IdentifySight sight = SightOf(hs, zn, limit);
+  const IdentifySight sight = SightOf(hs_, zn_, limit_);
   RecordingMessageSink sink;
   // The user's catalogue (or the shipped one), read once for the search.
   const IdentifyResult result = IdentifyOk(sight, *main, CataloguePath(c), sink);
@@ -51,7 +48,7 @@ int Identify::Run(const CliContext& c) const {
     Say(c, sink.messages);
     return kExitBadInput;
   }
-  if (json) {
+  if (json_) {
     c.out << IdentifyJson(result, sink.messages);
   } else {
     Say(c, sink.messages);

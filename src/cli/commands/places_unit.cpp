@@ -5,6 +5,7 @@
 #include "cli/commands/command_support.h"
 #include "cli/commands/command_unit.h"
 #include "core/file_io.h"
+#include "core/message_texts.h"
 
 namespace orrelin::cli {
 
@@ -24,11 +25,10 @@ class Places final : public CommandUnit {
 };
 
 int Places::Run(const CliContext& c) const {
-  const bool json = json_;
   const std::filesystem::path path = UserOrShipped(c, kPlaceFileName);
   const TextLines list = ReadTextLines(path, 16 * 1024 * 1024);
-  if (!list.exists || !list.readable) return Fail(c, std::string(" File missing or cannot be opened ") + path.string());
-  c.out << (json ? PlaceListJson(list.lines) : PlaceListText(list.lines));
+  if (!list.exists || !list.readable) return Fail(c, kMessageFileMissing + path.string());
+  c.out << (json_ ? PlaceListJson(list.lines) : PlaceListText(list.lines));
   return 0;
 }
 

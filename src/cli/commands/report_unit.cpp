@@ -44,32 +44,29 @@ CLI::App* Report::Add(CLI::App& program) {
 }
 
 int Report::Run(const CliContext& c) const {
-  const std::vector<std::string>& what = what_;
-  const PlaceOptions& options = options_;
-  const bool json = json_;
-  const std::string& bodyName = what.front();
+  const std::string& bodyName = what_.front();
   const auto body = BodyNamed(bodyName);
   if (!body) return Fail(c, "Unknown body: " + bodyName);
   std::optional<StarWindowRecord> star;
   if (*body == Body::kStar) {
-    if (what.size() != 2) return Fail(c, "Name the star: report star NAME");
+    if (what_.size() != 2) return Fail(c, "Name the star: report star NAME");
     const StarCatalogue catalogue = LoadStarCatalogue(CataloguePath(c));
     if (!catalogue.read) return Fail(c, catalogue.message);
     if (!catalogue.message.empty()) c.err << catalogue.message << '\n';
-    const std::string name = WithoutOuterBlanks(what[1]);
+    const std::string name = WithoutOuterBlanks(what_[1]);
     star = StarWindowOf(catalogue.records, name);
     if (!star) return Fail(c, "No star named " + QuotedText(name, kLongestQuotedName) + " in the catalogue");
-  } else if (what.size() != 1) {
+  } else if (what_.size() != 1) {
     return Fail(c, "Only a star takes a name");
   }
-  auto main = PlaceAndMoment(c, options);
+  auto main = PlaceAndMoment(c, options_);
   if (!main) return kExitBadInput;
   const ReportOutcome outcome = RunReport(*main, *body, star ? &*star : nullptr);
   if (!outcome.ok) {
     Say(c, outcome.messages);
     return kExitBadInput;
   }
-  if (json) {
+  if (json_) {
     c.out << ReportJson(outcome.report, outcome.messages);
   } else {
     Say(c, outcome.messages);

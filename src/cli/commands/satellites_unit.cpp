@@ -32,15 +32,13 @@ CLI::App* Satellites::Add(CLI::App& program) {
 }
 
 int Satellites::Run(const CliContext& c) const {
-  const PlaceOptions& options = options_;
-  const bool inverted = inverted_, json = json_;
-  auto main = PlaceAndMoment(c, options);
+  auto main = PlaceAndMoment(c, options_);
   if (!main) return kExitBadInput;
   const auto moment = SatellitesMomentOf(*main);
   if (!moment) return Fail(c, kMessageBadTime);
   const SatellitePositions positions = JupiterSatellites(moment->jd0, moment->hours);
-  const JupiterPicture picture = DrawJupiterSatellites(positions, inverted, 345);
-  c.out << (json ? SatellitesJson(picture) : SatellitesText(positions, picture, inverted));
+  const JupiterPicture picture = DrawJupiterSatellites(positions, inverted_, 345);
+  c.out << (json_ ? SatellitesJson(picture) : SatellitesText(positions, picture, inverted_));
   return 0;
 }
 

@@ -48,22 +48,19 @@ CLI::App* Sight::Add(CLI::App& program) {
 }
 
 int Sight::Run(const CliContext& c) const {
-  const PlaceOptions& options = options_;
-  const SightOptions& o = o_;
-  const bool json = json_;
-  auto main = PlaceAndMoment(c, options);
+  auto main = PlaceAndMoment(c, options_);
   if (!main) return kExitBadInput;
   const auto place = ReadObserver(*main);
   if (!place) return Fail(c, kMessageBadLocation);
-  const auto assumed = AssumedPosition(o.dr, *place);
+  const auto assumed = AssumedPosition(o_.dr, *place);
   if (!assumed) return Fail(c, "--dr: give the position as \"59 50 N, 24 50 E\"");
   navigation::Sight s;
   std::string why;
-  const auto utc = ReadUtcMoment(o.utc, why);
+  const auto utc = ReadUtcMoment(o_.utc, why);
   if (!utc) return Fail(c, "--utc: " + why);
-  const auto limb = navigation::ReadLimb(o.limb);
+  const auto limb = navigation::ReadLimb(o_.limb);
   if (!limb) return Fail(c, "--limb: lower or upper");
-  const auto body = navigation::SightBodyNamed(o.body);
+  const auto body = navigation::SightBodyNamed(o_.body);
   const bool hasLimbs = body && navigation::HasLimbs(*body);
   // A sextant brings a limb of the Sun or the Moon to the horizon, never the centre;
   // a star or a planet is a point.
@@ -71,11 +68,11 @@ int Sight::Run(const CliContext& c) const {
   if (body && !hasLimbs && *limb != navigation::Limb::kCentre) {
     return Fail(c, "--limb: only the Sun and the Moon have limbs, not " + body->name);
   }
-  const auto hs = navigation::ReadSextantAltitude(o.hs);
+  const auto hs = navigation::ReadSextantAltitude(o_.hs);
   if (!hs) return Fail(c, "--hs: degrees and minutes, \"23 41.6\"");
-  const auto ie = ReadBoundedDecimal(o.ie, -60.0, 60.0);
+  const auto ie = ReadBoundedDecimal(o_.ie, -60.0, 60.0);
   if (!ie) return Fail(c, "--ie: minutes of arc, -60 to 60 (positive on the arc)");
-  s.body = o.body;
+  s.body = o_.body;
   s.limb = *limb;
   s.julianDayUt = *utc;
   s.sextantAltitude = *hs;
@@ -86,7 +83,7 @@ int Sight::Run(const CliContext& c) const {
   const auto reduction = navigation::ReduceSight(s, *assumed, why);
   if (!reduction) return Fail(c, why);
   const std::vector<std::string> warnings = SightWarnings(*reduction);
-  if (json) {
+  if (json_) {
     c.out << SightJson(s, *reduction, warnings);
   } else {
     Say(c, warnings);

@@ -24,11 +24,10 @@ class Stars final : public CommandUnit {
 };
 
 int Stars::Run(const CliContext& c) const {
-  const bool json = json_;
   const StarCatalogue catalogue = LoadStarCatalogue(CataloguePath(c));
   if (!catalogue.read) return Fail(c, catalogue.message);
   if (!catalogue.message.empty()) c.err << catalogue.message << '\n';
-  c.out << (json ? StarListJson(catalogue.records) : StarListText(catalogue.records));
+  c.out << (json_ ? StarListJson(catalogue.records) : StarListText(catalogue.records));
   return 0;
 }
 
