@@ -14,9 +14,8 @@ namespace orrelin {
 namespace {
 
 // The planets in the search's order: Jupiter, Mars, Mercury, Saturn, Neptune, Uranus, Venus.
-constexpr std::array<Planet, 7> kOrder{Planet::kJupiter, Planet::kMars,   Planet::kMercury, Planet::kSaturn,
-                                       Planet::kNeptune, Planet::kUranus, Planet::kVenus};
-constexpr std::array<const char*, 7> kNames{"Jupiter", "Mars", "Mercury", "Saturn", "Neptune", "Uranus", "Venus"};
+constexpr std::array<Body, 7> kOrder{Body::kJupiter, Body::kMars,   Body::kMercury, Body::kSaturn,
+                                     Body::kNeptune, Body::kUranus, Body::kVenus};
 
 struct Sky {
   double altitude = 0.0, azimuth = 0.0;
@@ -39,7 +38,7 @@ std::array<Sky, 7> PlanetsAt(double moment, const Observer& o, const GeocentricP
   const PlanetMoment shared = PlanetMomentAt((moment - 2415020.0) / 36525.0, moment);
   std::array<Sky, 7> sky{};
   for (std::size_t i = 0; i < kOrder.size(); ++i) {
-    const ApparentPlace p = PlanetApparentPlace(kOrder[i], shared);
+    const ApparentPlace p = PlanetApparentPlace(*PlanetOf(kOrder[i]), shared);
     const EquatorialPlace topocentric =
         TopocentricCorrection({p.rightAscension, p.declination}, p.parallax, o.longitude, geocentric, theta);
     const HorizontalResult h = HorizontalPlace(o.latitude, o.longitude, topocentric.declination,
@@ -84,13 +83,15 @@ Bests SearchDays(const ProximityInput& in, int from, int to, std::atomic<int>& d
 
 PairNames ProximityPairNames(int pair) {
   int p = 0;
-  for (std::size_t i = 0; i < kNames.size(); ++i) {
-    for (std::size_t j = i + 1; j < kNames.size(); ++j, ++p) {
+  for (std::size_t i = 0; i < kOrder.size(); ++i) {
+    for (std::size_t j = i + 1; j < kOrder.size(); ++j, ++p) {
       if (p != pair) continue;
       // Two pairs name their second planet first: Saturn before Mercury, Venus before Uranus.
-      const bool swapped = (kOrder[i] == Planet::kMercury && kOrder[j] == Planet::kSaturn) ||
-                           (kOrder[i] == Planet::kUranus && kOrder[j] == Planet::kVenus);
-      return swapped ? PairNames{kNames[j], kNames[i]} : PairNames{kNames[i], kNames[j]};
+      const bool swapped = (kOrder[i] == Body::kMercury && kOrder[j] == Body::kSaturn) ||
+                           (kOrder[i] == Body::kUranus && kOrder[j] == Body::kVenus);
+      const char* first = BodyName(kOrder[i]).data();
+      const char* second = BodyName(kOrder[j]).data();
+      return swapped ? PairNames{second, first} : PairNames{first, second};
     }
   }
   return {"", ""};

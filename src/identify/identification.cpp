@@ -26,13 +26,8 @@ namespace orrelin {
 namespace {
 
 // The planets in the order of the search.
-constexpr std::array<std::pair<const char*, Planet>, 7> kSearchedPlanets{{{"JUPITER", Planet::kJupiter},
-                                                                         {"MARS", Planet::kMars},
-                                                                         {"MERCURY", Planet::kMercury},
-                                                                         {"SATURN", Planet::kSaturn},
-                                                                         {"VENUS", Planet::kVenus},
-                                                                         {"NEPTUNE", Planet::kNeptune},
-                                                                         {"URANUS", Planet::kUranus}}};
+constexpr std::array<Body, 7> kSearchedPlanets{Body::kJupiter, Body::kMars,    Body::kMercury, Body::kSaturn,
+                                              Body::kVenus,   Body::kNeptune, Body::kUranus};
 
 std::string DeclinationPanelText(double declination) {
   return DegMinText(declination) + (declination > 0 ? "  N" : "  S");
@@ -138,13 +133,13 @@ struct SearchResult {
 
 void SearchPlanets(const SearchMoment& m, SearchResult& slots) {
   const double t1900 = CenturiesFrom1900Tt(m.moment);  // the places at TT, as the report's
-  for (const auto& [code, planet] : kSearchedPlanets) {
-    const PlanetPlace p = PlanetApparentPlace(planet, t1900, JulianDayAtZero(m.moment), nullptr);
+  for (const Body planet : kSearchedPlanets) {
+    const PlanetPlace p = PlanetApparentPlace(*PlanetOf(planet), t1900, JulianDayAtZero(m.moment), nullptr);
     // Saturn's magnitude is not computed: "?", counted as 0.
-    const std::string magnitude = planet == Planet::kSaturn ? "?" : p.magnitude;
-    const double value = planet == Planet::kSaturn ? 0.0 : ReadDecimal(p.magnitude).value;
+    const std::string magnitude = planet == Body::kSaturn ? "?" : p.magnitude;
+    const double value = planet == Body::kSaturn ? 0.0 : ReadDecimal(p.magnitude).value;
     if (value > m.magnitudeLimit) continue;
-    slots.Keep(Evaluate(m, code, magnitude, p.place));
+    slots.Keep(Evaluate(m, std::string(BodyCode(planet)), magnitude, p.place));
   }
 }
 

@@ -183,4 +183,10 @@ HeliocentricPlace PlanetHeliocentric(Planet planet, double t, double tj, const P
   return OuterPlanet(planet, t, tj, OuterElementPerturbation(planet, terms.atTj), position);
 }
 
+std::optional<Planet> PlanetOf(Body body) {
+  if (!IsPlanet(body)) return std::nullopt;
+  // Body lists the planets in the theory's order, Mercury first.
+  return static_cast<Planet>(static_cast<int>(body) - static_cast<int>(Body::kMercury));
+}
+
 }  // namespace orrelin

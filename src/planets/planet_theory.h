@@ -3,9 +3,16 @@
 // perturbations, on the mean ecliptic and equinox of date. Time arguments are
 // Julian centuries from JD 2415020.0 (1900 January 0.5).
 
+#include <optional>
+
+#include "core/body.h"
+
 namespace orrelin {
 
+// The theory's own index of its tables; the rest of the program names a planet by Body.
 enum class Planet { kMercury, kVenus, kMars, kJupiter, kSaturn, kUranus, kNeptune };
+// Mercury to Neptune; none for the Sun, the Moon and a star.
+std::optional<Planet> PlanetOf(Body body);
 
 struct PlanetOrbit {
   double meanLongitude = 0.0;  // L, degrees

@@ -8,25 +8,6 @@
 
 namespace orrelin {
 
-namespace {
-
-// Mercury to Neptune only.
-Planet PlanetOf(Body body) {
-  static constexpr std::array<std::pair<Body, Planet>, 7> kPlanets{{{Body::kMercury, Planet::kMercury},
-                                                                   {Body::kVenus, Planet::kVenus},
-                                                                   {Body::kMars, Planet::kMars},
-                                                                   {Body::kJupiter, Planet::kJupiter},
-                                                                   {Body::kSaturn, Planet::kSaturn},
-                                                                   {Body::kUranus, Planet::kUranus},
-                                                                   {Body::kNeptune, Planet::kNeptune}}};
-  for (const auto& [b, planet] : kPlanets) {
-    if (b == body) return planet;
-  }
-  return Planet::kMercury;
-}
-
-}  // namespace
-
 double BodyCenturiesUt(Body body, const Moment& moment) {
   return IsPlanet(body) ? CenturiesFrom1900Ut(moment) : CenturiesFromJ2000Ut(moment);
 }
@@ -51,7 +32,7 @@ BodyPlaceResult BodyPlace(Body body, double t, double jd, ExplanationLines* line
     r.moonPhase = moon.phaseText;
     r.moonElongation = moon.elongationText;
   } else if (IsPlanet(body)) {
-    const PlanetPlace p = PlanetApparentPlace(PlanetOf(body), t, jd, lines);
+    const PlanetPlace p = PlanetApparentPlace(*PlanetOf(body), t, jd, lines);
     r.place = p.place;
     r.magnitude = p.magnitude;
   }
