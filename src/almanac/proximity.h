@@ -41,6 +41,9 @@ struct ProximityInput {
 
 // For each pair, the earliest sample of its smallest separation below 3 degrees.
 std::array<std::optional<PairClosest>, kProximityPairs> ProximitySearch(const ProximityInput& input);
+// The same, computing every hour of every day: the reference the quicker search must
+// equal, kept for the tests.
+std::array<std::optional<PairClosest>, kProximityPairs> ProximitySearchEveryHour(const ProximityInput& input);
 
 // The separation of two places in the sky as the search measures it.
 double ProximitySeparation(double altitude1, double azimuth1, double altitude2, double azimuth2);
