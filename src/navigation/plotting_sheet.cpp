@@ -15,30 +15,6 @@
 
 namespace orrelin::navigation {
 
-SheetBox TextBox(const SheetItem& t) {
-  return {t.from.x, t.from.y - 0.8 * t.textSize, t.from.x + t.textWidth, t.from.y + 0.25 * t.textSize};
-}
-
-SheetColour ToneColour(SheetItem::Tone tone) {
-  switch (tone) {
-    case SheetItem::Tone::kInk: return {0, 0, 0};
-    case SheetItem::Tone::kLine: return {0, 64, 166};
-    case SheetItem::Tone::kFix: return {204, 0, 0};
-    case SheetItem::Tone::kFaint: return {115, 115, 115};
-  }
-  return {0, 0, 0};
-}
-
-std::array<std::pair<SheetPoint, SheetPoint>, 2> ArrowHead(const SheetItem& arrow) {
-  const double angle = std::atan2(arrow.to.y - arrow.from.y, arrow.to.x - arrow.from.x);
-  std::array<std::pair<SheetPoint, SheetPoint>, 2> head;
-  int i = 0;
-  for (double side : {-0.45, 0.45}) {
-    head[i++] = {arrow.to, {arrow.to.x - 2.5 * std::cos(angle + side), arrow.to.y - 2.5 * std::sin(angle + side)}};
-  }
-  return head;
-}
-
 PlottingSheet DrawPlottingSheet(const Fix& fix, const GeoPosition& assumed) {
   using namespace sheet;
   using Tone = SheetItem::Tone;

@@ -6,68 +6,10 @@
 // north arrow; no label on a line or on another label. The
 // window draws them with its painter, the command line into a PNG file; both draw the
 // same sheet.
-#include <array>
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "navigation/fix.h"
+#include "navigation/sheet_items.h"
 
 namespace orrelin::navigation {
-
-inline constexpr double kSheetSize = 180.0;  // millimetres, square
-
-struct SheetPoint {
-  double x = 0.0, y = 0.0;  // millimetres from the sheet's top-left, y down
-};
-
-struct SheetBox {
-  double left = 0.0, top = 0.0, right = 0.0, bottom = 0.0;  // millimetres
-};
-
-// The plotting area inside the frame; the margins hold the grid's labels, the scale
-// and the north arrow.
-inline constexpr SheetBox kSheetFrame{20.0, 10.0, 172.0, 160.0};
-
-struct SheetItem {
-  enum class Kind { kLine, kArrow, kDot, kCircle, kEllipse, kText } kind = Kind::kLine;
-  SheetPoint from, to;          // lines and arrows (the arrow's head at `to`); dots, circles, ellipses, texts: `from`
-  double radius = 0.0;          // dots and circles; ellipses: the semi-major axis
-  double minorRadius = 0.0;     // ellipses
-  double angle = 0.0;           // ellipses: the major axis, degrees clockwise from north
-  double width = 0.3;           // millimetres
-  bool dashed = false;
-  std::string text;             // texts, drawn with their left end and baseline at `from`
-  double textSize = 3.0;        // millimetres: the font's size
-  double textWidth = 0.0;       // millimetres the text may take: a wider font is drawn smaller
-  enum class Tone { kInk, kLine, kFix, kFaint } tone = Tone::kInk;
-  enum class Role { kOther, kLineOfPosition, kGrid } role = Role::kOther;
-};
-
-// The box a text takes on the sheet, painted white under it (the grid does not show
-// through a label).
-SheetBox TextBox(const SheetItem& text);
-
-// How every painter draws the items (the window's, the printer's, the command line's
-// files): the tones' colours, the paper, the font, the dashes and the arrows' heads.
-struct SheetColour {
-  int red = 0, green = 0, blue = 0;  // 0..255
-};
-// Ink black, the lines of position blue, the fix red, the grid and the intercepts grey.
-SheetColour ToneColour(SheetItem::Tone tone);
-inline constexpr SheetColour kSheetPaper{255, 255, 255};  // the sheet, and under each text
-inline constexpr const char* kSheetFont = "DejaVu Sans";
-// A dashed line's dashes and the gaps between them, in widths of the line. Lines and
-// dashes end round.
-inline constexpr double kSheetDash = 4.0, kSheetDashGap = 2.0;
-// An arrow's head: two solid strokes from its point, 2.5 mm long, 0.45 radians either
-// side of the shaft.
-std::array<std::pair<SheetPoint, SheetPoint>, 2> ArrowHead(const SheetItem& arrow);
-
-struct PlottingSheet {
-  double milesPerMillimetre = 0.0;
-  std::vector<SheetItem> items;
-};
 
 // The sheet of a fix from its assumed position: the scale chosen so that the assumed
 // position, the fix and the lines' intercepts fit with a margin.
