@@ -1,10 +1,8 @@
 #include "cli/almanac_command.h"
 
-#include <libical/ical.h>
 #include <nlohmann/json.hpp>
 
 #include <cmath>
-#include <ctime>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -142,43 +140,20 @@ std::string AlmanacCsv(const AlmanacListing& listing) {
   return out;
 }
 
-std::optional<std::string> AlmanacICalendar(const AlmanacListing& listing, std::string& why) {
+std::optional<std::vector<CalendarEvent>> AlmanacCalendarEvents(const AlmanacListing& listing, std::string& why) {
   if (listing.range.year < 1) {
     why = "iCalendar files cannot hold years before 1 (the almanac of " + WholeText(listing.range.year) + ")";
     return std::nullopt;
   }
-  icalcomponent* calendar = icalcomponent_vanew(ICAL_VCALENDAR_COMPONENT, icalproperty_new_version("2.0"),
-                                                icalproperty_new_prodid("-//Orrelin//Almanac//EN"),
-                                                icalproperty_new_calscale("GREGORIAN"), nullptr);
-  const icaltimetype stamp = icaltime_from_timet_with_zone(std::time(nullptr), 0, icaltimezone_get_utc_timezone());
+  std::vector<CalendarEvent> events;
   std::map<std::string, int> ordinals;
   for (const auto& line : listing.lines) {
     const std::string slug = Slug(line.text);
-    const std::string uid = WholeText(listing.range.year) + "-" + slug + "-" + WholeText(++ordinals[slug]) + "@orrelin";
     const GregorianInstant g = GregorianOf(UtOf(line, listing.range));
-    icaltimetype start = icaltime_null_time();
-    start.year = g.year;
-    start.month = g.month;
-    start.day = g.day;
-    if (line.kind == kEaster) {
-      start.is_date = 1;  // a whole day
-    } else {
-      start.hour = g.hour;
-      start.minute = g.minute;
-      start.second = g.second;
-      start.zone = icaltimezone_get_utc_timezone();
-    }
-    icalcomponent* event = icalcomponent_vanew(ICAL_VEVENT_COMPONENT, icalproperty_new_uid(uid.c_str()),
-                                               icalproperty_new_dtstamp(stamp),
-                                               icalproperty_new_dtstart(start),
-                                               icalproperty_new_summary(line.text.c_str()), nullptr);
-    icalcomponent_add_component(calendar, event);
+    events.push_back({WholeText(listing.range.year) + "-" + slug + "-" + WholeText(++ordinals[slug]) + "@orrelin",
+                      line.text, g.year, g.month, g.day, g.hour, g.minute, g.second, line.kind == kEaster});
   }
-  char* text = icalcomponent_as_ical_string_r(calendar);
-  std::string result = text != nullptr ? text : "";
-  std::free(text);
-  icalcomponent_free(calendar);
-  return result;
+  return events;
 }
 
 }  // namespace orrelin::cli

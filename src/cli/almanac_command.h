@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "almanac/almanac_window.h"
+#include "cli/modules/icalendar_text.h"
 #include "report/main_window_record.h"
 
 namespace orrelin::cli {
@@ -21,9 +22,9 @@ std::string AlmanacText(const AlmanacListing& listing);
 std::string AlmanacJson(const AlmanacListing& listing, const std::vector<std::string>& messages);
 // date, local time, UTC instant, kind and text; one line for each event.
 std::string AlmanacCsv(const AlmanacListing& listing);
-// RFC 5545: one VEVENT each at its UTC instant, Easter a whole day, UIDs that stay the
-// same for the same year and event (re-importing replaces). None for years before 1,
-// which iCalendar cannot hold (`why` says so).
-std::optional<std::string> AlmanacICalendar(const AlmanacListing& listing, std::string& why);
+// The iCalendar file's events: each at its UTC instant, Easter a whole day, UIDs that
+// stay the same for the same year and event (re-importing replaces). None for years
+// before 1, which iCalendar cannot hold (`why` says so).
+std::optional<std::vector<CalendarEvent>> AlmanacCalendarEvents(const AlmanacListing& listing, std::string& why);
 
 }  // namespace orrelin::cli

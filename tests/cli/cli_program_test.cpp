@@ -199,6 +199,49 @@ TEST(CliProgram, WritesTheDailyPagesAsAPdfFile) {
   }
 }
 
+// The program copied away from its modules: the computing commands run as before (they
+// load nothing), and each export that needs a module says which, writing nothing.
+TEST(CliProgram, ExportsNameTheModuleTheyMiss) {
+  orrelin::testing::TempFolder folder;
+  const auto program = folder.Path() / "orrelin-cli";
+  std::filesystem::copy_file(ORRELIN_CLI_PATH, program);
+  const auto run = [&](const std::string& arguments) {
+    orrelin::testing::TempFolder config;
+    const std::string command = "cd '" + folder.Path().string() + "' && XDG_CONFIG_HOME='" + config.Path().string() +
+                                "' '" + program.string() + "' " + arguments + " 2>&1";
+    Result r;
+    FILE* pipe = popen(command.c_str(), "r");
+    std::array<char, 4096> buffer{};
+    while (pipe != nullptr && fgets(buffer.data(), buffer.size(), pipe) != nullptr) r.out += buffer.data();
+    const int status = pipe != nullptr ? pclose(pipe) : -1;
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+  };
+  const std::string drawing = "--plot and --pdf need Orrelin's drawing module orrelin-drawing.so, which is not in " +
+                              folder.Path().string() + " or ";
+  const std::string calendar = "--ics needs Orrelin's calendar module orrelin-calendar.so, which is not in " +
+                               folder.Path().string() + " or ";
+  {
+    std::ofstream sights(folder.Path() / "s.csv");
+    sights << "2026-09-21 20:00:00,Vega,,42 0.0,0,12,1020,18\n2026-09-21 20:00:00,Altair,,50 0.0,0,12,1020,18\n";
+  }
+  const struct {
+    std::string arguments, message, file;
+  } cases[] = {
+      {"daily-page 2026-12-08 --pdf pages.pdf", drawing, "pages.pdf"},
+      {"fix s.csv --dr '35 10 N, 40 40 W' --plot sheet.png", drawing, "sheet.png"},
+      {"almanac 2026 --total --ics year.ics", calendar, "year.ics"},
+  };
+  for (const auto& c : cases) {
+    const Result r = run(c.arguments);
+    EXPECT_EQ(r.status, 2) << c.arguments;
+    EXPECT_EQ(r.out.rfind(c.message, 0), 0u) << r.out;
+    EXPECT_NE(r.out.find(": reinstall Orrelin\n"), std::string::npos) << r.out;
+    EXPECT_FALSE(std::filesystem::exists(folder.Path() / c.file)) << c.arguments;
+  }
+  EXPECT_EQ(run("report sun --json").status, 0);
+}
+
 TEST(CliProgram, ReducesASightAndFixesFromAFileOfSights) {
   using orrelin::navigation::testing::SightOf;
   const double jd = 2461304.5 + 20.0 / 24.0;  // 2026-09-21 20:00 UT

@@ -1,4 +1,4 @@
-#include "cli/pdf_pages.h"
+#include "cli/modules/pdf_pages.h"
 
 #include <cairo.h>
 #include <gtest/gtest.h>

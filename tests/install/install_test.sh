@@ -59,6 +59,20 @@ case "$out" in *'"title": "SUN"'*) ;; *) fail "report sun printed: $out" ;; esac
 HOME="$home" XDG_CONFIG_HOME= "$prefix/bin/orrelin-cli" report star Sirius > /dev/null || fail "report star Sirius"
 HOME="$home" XDG_CONFIG_HOME= "$prefix/bin/orrelin-cli" places | grep -q '^Helsinki ' || fail "places"
 
+# The command line starts with the C++ runtime alone: cairo and libical are in the
+# modules, which the installed program finds in the library folder when it writes a file.
+needed=$(readelf -d "$prefix/bin/orrelin-cli" | grep NEEDED) || fail "readelf (package binutils) on orrelin-cli"
+case "$needed" in *cairo* | *ical*) fail "orrelin-cli links cairo or libical itself: $needed" ;; esac
+for module in orrelin-drawing.so orrelin-calendar.so; do
+  find "$prefix" -path "*/lib*/orrelin/$module" | grep -q . || fail "$module was not installed"
+done
+HOME="$home" XDG_CONFIG_HOME= "$prefix/bin/orrelin-cli" daily-page 2026-12-08 --pdf "$home/pages.pdf" \
+  || fail "daily-page --pdf from the installed drawing module"
+head -c 5 "$home/pages.pdf" | grep -q '%PDF-' || fail "daily-page --pdf wrote no PDF"
+HOME="$home" XDG_CONFIG_HOME= "$prefix/bin/orrelin-cli" almanac 2026 --ics "$home/year.ics" > /dev/null \
+  || fail "almanac --ics from the installed calendar module"
+grep -q '^BEGIN:VCALENDAR' "$home/year.ics" || fail "almanac --ics wrote no calendar"
+
 # The window program's first start copies the catalogue and the place list into the home.
 HOME="$home" XDG_CONFIG_HOME= QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
   timeout 5 "$prefix/bin/orrelin" > /dev/null 2>&1

@@ -4,6 +4,7 @@
 #include "cli/almanac_command.h"
 #include "cli/commands/command_support.h"
 #include "cli/commands/command_unit.h"
+#include "cli/modules/module_loader.h"
 
 namespace orrelin::cli {
 
@@ -34,6 +35,10 @@ CLI::App* Almanac::Add(CLI::App& program) {
 
 int Almanac::Run(const CliContext& c) const {
   if (!c.exportsAllowed && !(icsPath_.empty() && csvPath_.empty())) return Fail(c, "Exports are not allowed here");
+  std::string why;
+  // Before the year is counted: a missing module is said at once.
+  const CalendarModule* calendar = icsPath_.empty() ? nullptr : LoadCalendarModule(c.moduleFolders, why);
+  if (!icsPath_.empty() && calendar == nullptr) return Fail(c, why);
   auto main = PlaceAndMoment(c, options_);
   if (!main) return kExitBadInput;
   std::vector<std::string> messages;
@@ -43,10 +48,9 @@ int Almanac::Run(const CliContext& c) const {
     return kExitBadInput;
   }
   if (!icsPath_.empty()) {
-    std::string why;
-    const auto ics = AlmanacICalendar(*listing, why);
-    if (!ics) return Fail(c, why);
-    if (!WriteExport(c, icsPath_, *ics)) return kExitBadInput;
+    const auto events = AlmanacCalendarEvents(*listing, why);
+    if (!events) return Fail(c, why);
+    if (!WriteExport(c, icsPath_, calendar->iCalendarText(*events, c.now))) return kExitBadInput;
   }
   if (!csvPath_.empty() && !WriteExport(c, csvPath_, AlmanacCsv(*listing))) return kExitBadInput;
   if (json_) {

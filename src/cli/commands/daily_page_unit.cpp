@@ -4,7 +4,8 @@
 #include "app/date_box.h"
 #include "cli/commands/command_support.h"
 #include "cli/commands/command_unit.h"
-#include "cli/pdf_pages.h"
+#include "cli/modules/module_loader.h"
+#include "cli/modules/pdf_pages.h"
 #include "daily/daily_page_layout.h"
 
 namespace orrelin::cli {
@@ -39,7 +40,9 @@ int DailyPage::Run(const CliContext& c) const {
     c.out << daily::DailyPagesText(*pages);
     return 0;
   }
-  const std::string pdf = PdfOfPages(daily::DailyPagesPrinted(*pages, kPdfAreaWidth, kPdfAreaHeight));
+  const DrawingModule* drawing = LoadDrawingModule(c.moduleFolders, why);
+  if (drawing == nullptr) return Fail(c, why);
+  const std::string pdf = drawing->pdfOfPages(daily::DailyPagesPrinted(*pages, kPdfAreaWidth, kPdfAreaHeight));
   return WriteExport(c, pdfPath_, pdf) ? 0 : kExitBadInput;
 }
 

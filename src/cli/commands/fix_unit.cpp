@@ -4,8 +4,7 @@
 #include "cli/commands/command_support.h"
 #include "cli/commands/command_unit.h"
 #include "cli/navigation_command.h"
-#include "cli/plot_png.h"
-#include "cli/pdf_pages.h"
+#include "cli/modules/module_loader.h"
 #include "core/encoding.h"
 #include "core/file_io.h"
 #include "navigation/plotting_sheet.h"
@@ -89,10 +88,13 @@ int Fix::Run(const CliContext& c) const {
   }
   if (*sheet != PlotFormat::kNone) {
     if (!c.exportsAllowed) return Fail(c, "Exports are not allowed here");
+    std::string why;
+    const DrawingModule* drawing = LoadDrawingModule(c.moduleFolders, why);
+    if (drawing == nullptr) return Fail(c, why);
     const navigation::PlottingSheet drawn = navigation::DrawPlottingSheet(*fix, in.assumed);
-    if (!WriteExport(c, o_.plot, *sheet == PlotFormat::kPdf ? PlottingSheetPdf(drawn) : PlottingSheetPng(drawn))) {
-      return kExitBadInput;
-    }
+    const std::string bytes =
+        *sheet == PlotFormat::kPdf ? drawing->plottingSheetPdf(drawn) : drawing->plottingSheetPng(drawn);
+    if (!WriteExport(c, o_.plot, bytes)) return kExitBadInput;
   }
   if (json_) {
     c.out << FixJson(*fix, in.assumed, messages);

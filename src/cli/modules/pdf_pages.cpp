@@ -1,9 +1,9 @@
-#include "cli/pdf_pages.h"
+#include "cli/modules/pdf_pages.h"
 
 #include <cairo-pdf.h>
 #include <cairo.h>
 
-#include "cli/cairo_stream.h"
+#include "cli/modules/cairo_stream.h"
 
 namespace orrelin::cli {
 

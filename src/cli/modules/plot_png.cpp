@@ -1,11 +1,11 @@
-#include "cli/plot_png.h"
+#include "cli/modules/plot_png.h"
 
 #include <cairo-pdf.h>
 #include <cairo.h>
 
 #include <cmath>
 
-#include "cli/cairo_stream.h"
+#include "cli/modules/cairo_stream.h"
 
 namespace orrelin::cli {
 

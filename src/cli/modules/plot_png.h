@@ -2,7 +2,7 @@
 // The plotting sheet drawn into a PNG or a PDF file (cairo), for the command line.
 #include <string>
 
-#include "navigation/plotting_sheet.h"
+#include "navigation/sheet_items.h"
 
 namespace orrelin::cli {
 
