@@ -54,7 +54,7 @@ int RunCli(const std::vector<std::string>& arguments, const CliContext& context)
     }
     return std::string(e.what()) + " (orrelin-cli --help lists the commands and options)\n";
   });
-  const auto units = CommandUnits();
+  const auto units = CommandUnitsFor(arguments);
   std::vector<const CLI::App*> commands;
   for (const auto& unit : units) commands.push_back(unit->Add(app));
 

@@ -2,6 +2,7 @@
 // One command of the command line: it adds its subcommand and its own options to the
 // program, and runs on them once the arguments are parsed.
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "cli/cli_program.h"
@@ -34,5 +35,8 @@ std::unique_ptr<CommandUnit> StarsUnit();
 
 // Every command, in the order --help lists them.
 std::vector<std::unique_ptr<CommandUnit>> CommandUnits();
+// The command the arguments name first, alone; every command when they name none. Adding
+// every command's options would take most of the time a short command runs.
+std::vector<std::unique_ptr<CommandUnit>> CommandUnitsFor(const std::vector<std::string>& arguments);
 
 }  // namespace orrelin::cli

@@ -2,19 +2,37 @@
 
 namespace orrelin::cli {
 
+namespace {
+
+struct NamedUnit {
+  const char* name;  // the subcommand the unit adds
+  std::unique_ptr<CommandUnit> (*make)();
+};
+
+// In the order --help lists them.
+constexpr NamedUnit kUnits[] = {
+    {"report", ReportUnit},   {"satellites", SatellitesUnit}, {"identify", IdentifyUnit}, {"almanac", AlmanacUnit},
+    {"places", PlacesUnit},   {"ephemeris", EphemerisUnit},   {"daily-page", DailyPageUnit}, {"sight", SightUnit},
+    {"fix", FixUnit},         {"stars", StarsUnit},
+};
+
+}  // namespace
+
 std::vector<std::unique_ptr<CommandUnit>> CommandUnits() {
   std::vector<std::unique_ptr<CommandUnit>> units;
-  units.push_back(ReportUnit());
-  units.push_back(SatellitesUnit());
-  units.push_back(IdentifyUnit());
-  units.push_back(AlmanacUnit());
-  units.push_back(PlacesUnit());
-  units.push_back(EphemerisUnit());
-  units.push_back(DailyPageUnit());
-  units.push_back(SightUnit());
-  units.push_back(FixUnit());
-  units.push_back(StarsUnit());
+  for (const NamedUnit& unit : kUnits) units.push_back(unit.make());
   return units;
+}
+
+std::vector<std::unique_ptr<CommandUnit>> CommandUnitsFor(const std::vector<std::string>& arguments) {
+  for (const NamedUnit& unit : kUnits) {
+    if (!arguments.empty() && arguments.front() == unit.name) {
+      std::vector<std::unique_ptr<CommandUnit>> one;
+      one.push_back(unit.make());
+      return one;
+    }
+  }
+  return CommandUnits();
 }
 
 }  // namespace orrelin::cli
