@@ -129,67 +129,112 @@ std::array<double, kProximityPairs> PairDistances(const Places& places) {
   return distances;
 }
 
-// How far each pair's separation can move in a day.
-std::array<double, kProximityPairs> PairMotions() {
-  std::array<double, kProximityPairs> motions{};
-  for (std::size_t pair = 0; pair < kPairPlanets.size(); ++pair) {
-    motions[pair] = LargestDailyMotion(kOrder[kPairPlanets[pair].first]) + LargestDailyMotion(kOrder[kPairPlanets[pair].second]);
-  }
-  return motions;
+// How far a pair's separation can move in a day.
+double PairMotion(std::size_t pair) {
+  return LargestDailyMotion(kOrder[kPairPlanets[pair].first]) + LargestDailyMotion(kOrder[kPairPlanets[pair].second]);
 }
 
-// The pairs that can be below the limit `fraction` of the day after its first hour.
-Pairs PairsThatCanBeNear(const std::array<double, kProximityPairs>& atStart, const std::array<double, kProximityPairs>& atEnd,
-                         const std::array<double, kProximityPairs>& motions, double fraction) {
-  Pairs near{};
-  for (std::size_t p = 0; p < motions.size(); ++p) {
-    near[p] = SeparationFloor(atStart[p], atEnd[p], motions[p], fraction) - kTopocentricAllowance < kProximityLimit;
+// Runs work(t) for t = 0 .. threads - 1, on as many threads.
+template <class Work>
+void OnThreads(int threads, const Work& work) {
+  if (threads <= 1) {
+    work(0);
+    return;
   }
-  return near;
+  std::vector<std::thread> workers;
+  for (int t = 0; t < threads; ++t) workers.emplace_back([&work, t] { work(t); });
+  for (auto& w : workers) w.join();
 }
 
-// The planets of some of the pairs.
-Planets PlanetsOf(const Pairs& pairs) {
-  Planets planets{};
-  for (std::size_t p = 0; p < pairs.size(); ++p) {
-    if (!pairs[p]) continue;
-    planets[kPairPlanets[p].first] = true;
-    planets[kPairPlanets[p].second] = true;
-  }
-  return planets;
-}
-
-// Days [from, to) of the range, with the running best of each pair: the same result as
-// computing every hour, with the places seen from the observer computed only in the
-// hours, and for the pairs, that the geocentric places of the day's first hour and the
-// next day's leave a chance to be below the limit.
-Bests SearchDays(const ProximityInput& in, int from, int to, std::atomic<int>& daysDone) {
-  Bests best;
-  std::array<double, kProximityPairs> smallest;
-  smallest.fill(99.0);
-  const GeocentricPosition geocentric = ObserverGeocentric(in.observer.latitude, in.observer.height);
-  const std::array<double, kProximityPairs> motions = PairMotions();
-  Places start = PlacesAt(SampleMoment(in.firstDay, from, 1));
-  std::array<double, kProximityPairs> atStart = PairDistances(start);
-  for (int day = from; day < to; ++day) {
-    if (in.stop != nullptr && in.stop->load()) break;
-    // Hour 25 is the next day's hour 1, to the bit: its places serve both days.
-    const Places end = PlacesAt(SampleMoment(in.firstDay, day, 25));
-    const std::array<double, kProximityPairs> atEnd = PairDistances(end);
-    for (int hour = 1; hour <= 25; ++hour) {
-      const Pairs near = PairsThatCanBeNear(atStart, atEnd, motions, (hour - 1) / 24.0);
-      const Planets planets = PlanetsOf(near);
-      if (std::none_of(planets.begin(), planets.end(), [](bool p) { return p; })) continue;
-      const double moment = SampleMoment(in.firstDay, day, hour);
-      const Places places = hour == 1 ? start : hour == 25 ? end : PlacesAt(moment, planets);
-      KeepClosest(SkyOf(places, moment, in.observer, geocentric, planets), moment + in.deltaTSeconds / 86400.0,
-                  smallest, best, near);
+// The geocentric places of the first hour of each day of the range and of the day after
+// it: day d's hour 25 is day d + 1's hour 1, to the bit.
+std::vector<Places> DailyPlaces(const ProximityInput& in, int days, int threads) {
+  std::vector<Places> daily(static_cast<std::size_t>(days) + 1);
+  std::atomic<int> daysDone{0};
+  OnThreads(threads, [&](int t) {
+    for (int day = t; day <= days; day += threads) {
+      if (in.stop != nullptr && in.stop->load()) return;
+      daily[static_cast<std::size_t>(day)] = PlacesAt(SampleMoment(in.firstDay, day, 1));
+      if (day == days) continue;
+      const int done = ++daysDone;
+      if (in.progress) in.progress(done);
     }
-    start = end;
-    atStart = atEnd;
-    const int done = ++daysDone;
-    if (in.progress) in.progress(done);
+  });
+  return daily;
+}
+
+// An hour the pair can be below the limit in, with the least its separation can be then.
+struct Candidate {
+  double floor = 0.0;
+  int day = 0, hour = 0;  // hour 1..25 of the day, as the samples count them
+};
+
+// Every sample of the range once (hour 25 only on the last day: elsewhere it is the next
+// day's hour 1) whose floor leaves the pair a chance below the limit, the lowest first.
+std::vector<Candidate> PairCandidates(const std::vector<std::array<double, kProximityPairs>>& distances,
+                                      std::size_t pair) {
+  const double motion = PairMotion(pair);
+  const int days = static_cast<int>(distances.size()) - 1;
+  std::vector<Candidate> candidates;
+  for (int day = 0; day < days; ++day) {
+    const double atStart = distances[static_cast<std::size_t>(day)][pair];
+    const double atEnd = distances[static_cast<std::size_t>(day) + 1][pair];
+    for (int hour = 1; hour <= (day + 1 == days ? 25 : 24); ++hour) {
+      const double floor = SeparationFloor(atStart, atEnd, motion, (hour - 1) / 24.0) - kTopocentricAllowance;
+      if (floor < kProximityLimit) candidates.push_back({floor, day, hour});
+    }
   }
+  std::stable_sort(candidates.begin(), candidates.end(),
+                   [](const Candidate& a, const Candidate& b) { return a.floor < b.floor; });
+  return candidates;
+}
+
+// The pair's closest sample: its candidates computed from the observer, the lowest floor
+// first, until the floors pass the smallest separation found. A sample left out has a
+// floor above that separation, so it can be neither smaller nor equal; the earliest of
+// equal separations wins, as in the hour-by-hour search.
+std::optional<PairClosest> ClosestOfPair(const ProximityInput& in, std::size_t pair, const std::vector<Places>& daily,
+                                         const std::vector<Candidate>& candidates) {
+  const GeocentricPosition geocentric = ObserverGeocentric(in.observer.latitude, in.observer.height);
+  Planets planets{};
+  const std::size_t first = kPairPlanets[pair].first, second = kPairPlanets[pair].second;
+  planets[first] = planets[second] = true;
+  std::optional<PairClosest> best;
+  for (const Candidate& c : candidates) {
+    if (in.stop != nullptr && in.stop->load()) break;
+    if (best && c.floor > best->separation) break;
+    const double moment = SampleMoment(in.firstDay, c.day, c.hour);
+    const std::size_t day = static_cast<std::size_t>(c.day);
+    const Places places = c.hour == 1 ? daily[day] : c.hour == 25 ? daily[day + 1] : PlacesAt(moment, planets);
+    const std::array<Sky, 7> sky = SkyOf(places, moment, in.observer, geocentric, planets);
+    const double s = ProximitySeparation(sky[first].altitude, sky[first].azimuth, sky[second].altitude, sky[second].azimuth);
+    const double instant = moment + in.deltaTSeconds / 86400.0;
+    if (s < kProximityLimit && (!best || s < best->separation || (s == best->separation && instant < best->instant))) {
+      best = PairClosest{s, instant};
+    }
+  }
+  return best;
+}
+
+// The range's closest sample of each pair: the same result as computing every hour, with
+// the geocentric places of each day's first hour computed for all planets, and the places
+// seen from the observer only in the hours, and for the pairs, whose floor can still
+// hold the pair's smallest separation.
+Bests SearchScreened(const ProximityInput& in) {
+  const int days = std::max(0, in.days);
+  const int threads = std::clamp(in.threads, 1, std::max(1, days));
+  const std::vector<Places> daily = DailyPlaces(in, days, threads);
+  std::vector<std::array<double, kProximityPairs>> distances;
+  distances.reserve(daily.size());
+  for (const Places& places : daily) distances.push_back(PairDistances(places));
+  Bests best;
+  if (in.stop != nullptr && in.stop->load()) return best;
+  const int workers = std::min(threads, kProximityPairs);
+  OnThreads(workers, [&](int t) {
+    for (std::size_t pair = static_cast<std::size_t>(t); pair < best.size(); pair += static_cast<std::size_t>(workers)) {
+      best[pair] = ClosestOfPair(in, pair, daily, PairCandidates(distances, pair));
+    }
+  });
   return best;
 }
 
@@ -246,7 +291,7 @@ double ProximitySeparation(double altitude1, double azimuth1, double altitude2, 
 }
 
 std::array<std::optional<PairClosest>, kProximityPairs> ProximitySearch(const ProximityInput& in) {
-  return SearchInParts(in, SearchDays);
+  return SearchScreened(in);
 }
 
 std::array<std::optional<PairClosest>, kProximityPairs> ProximitySearchEveryHour(const ProximityInput& in) {
