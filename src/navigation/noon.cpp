@@ -110,29 +110,43 @@ std::optional<GreatestAltitude> GreatestAltitudeNear(const std::string& body, co
   return GreatestAltitude{t, altitude};
 }
 
-std::optional<Noon> LocalApparentNoon(const ShipTrack& track, double dayJulianDayUt, std::string& why) {
+std::optional<Noon> MeridianTransit(const std::string& body, const ShipTrack& track, double dayJulianDayUt,
+                                    Transit transit, std::string& why) {
   Noon noon;
-  const auto passage = MeridianPassageOf("Sun", track, dayJulianDayUt, Transit::kUpper, why);
+  const auto passage = MeridianPassageOf(body, track, dayJulianDayUt, transit, why);
   if (!passage) return std::nullopt;
-  const auto greatest = GreatestAltitudeNear("Sun", track, *passage, why);
-  if (!greatest) return std::nullopt;
   noon.passage = *passage;
-  noon.greatest = *greatest;
+  if (transit == Transit::kUpper) {
+    noon.greatest = GreatestAltitudeNear(body, track, *passage, why);
+    if (!noon.greatest) return std::nullopt;
+  }
+  const auto named = SightBodyNamed(body);
+  const std::string name = named ? named->name : body;
+  const bool localNoon = name == "Sun" && transit == Transit::kUpper;
   ExplanationLines* lines = &noon.lines;
   if (track.speed > 0) {
     ReportLine(lines, "DR:", PositionText(track.dr) + ", " + UtcMomentText(track.drJulianDayUt) + " UT");
     ReportLine(lines, "Course and speed:", FixedText(track.course, 1) + kDegreeSign + " T, " +
                                                FixedText(track.speed, 1) + " kn");
   }
-  ReportLine(lines, "Local apparent noon (meridian passage):", UtcMomentText(passage->julianDayUt) + " UT");
-  ReportLine(lines, "Ship's position at noon:", PositionText(passage->position));
-  ReportLine(lines, "GHA of the Sun:", DegMinText(passage->gha));
+  ReportLine(lines, localNoon ? "Local apparent noon (passage):"
+                              : transit == Transit::kUpper ? "Meridian passage (upper transit):"
+                                                           : "Meridian passage (lower transit):",
+             UtcMomentText(passage->julianDayUt) + " UT");
+  ReportLine(lines, "Ship's position then:", PositionText(passage->position));
+  ReportLine(lines, "GHA of the " + name + ":", DegMinText(passage->gha));
   ReportLine(lines, "Declination:", NamedAngleText(passage->declination, "N", "S"));
   ReportLine(lines, "Hc on the meridian:", AltitudeText(passage->altitude));
-  ReportLine(lines, "Greatest altitude (not the passage):", UtcMomentText(greatest->julianDayUt) + " UT, " +
-                                                                AltitudeText(greatest->altitude));
-  ReportLine(lines, "Greatest altitude comes:", SecondsApart(greatest->julianDayUt - passage->julianDayUt));
+  if (noon.greatest) {
+    ReportLine(lines, "Greatest altitude:", UtcMomentText(noon.greatest->julianDayUt) + " UT, " +
+                                                                  AltitudeText(noon.greatest->altitude));
+    ReportLine(lines, "Greatest altitude comes:", SecondsApart(noon.greatest->julianDayUt - passage->julianDayUt));
+  }
   return noon;
+}
+
+std::optional<Noon> LocalApparentNoon(const ShipTrack& track, double dayJulianDayUt, std::string& why) {
+  return MeridianTransit("Sun", track, dayJulianDayUt, Transit::kUpper, why);
 }
 
 std::optional<MeridianLatitude> LatitudeByMeridianAltitude(const Sight& sight, const MeridianPassage& passage,

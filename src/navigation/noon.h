@@ -35,13 +35,15 @@ struct GreatestAltitude {
 std::optional<GreatestAltitude> GreatestAltitudeNear(const std::string& body, const ShipTrack& track,
                                                      const MeridianPassage& passage, std::string& why);
 
-// Local apparent noon on a date at the ship: the Sun's upper meridian passage and its
-// greatest altitude, with the working lines.
+// A body's meridian passage on a date at the ship, and at upper transit its greatest
+// altitude, with the working lines. For the Sun's upper transit, local apparent noon.
 struct Noon {
   MeridianPassage passage;
-  GreatestAltitude greatest;
+  std::optional<GreatestAltitude> greatest;  // upper transit
   ExplanationLines lines;
 };
+std::optional<Noon> MeridianTransit(const std::string& body, const ShipTrack& track, double dayJulianDayUt,
+                                    Transit transit, std::string& why);
 std::optional<Noon> LocalApparentNoon(const ShipTrack& track, double dayJulianDayUt, std::string& why);
 
 // A meridian altitude may differ from the one computed at the DR by this much at most.

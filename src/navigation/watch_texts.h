@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/explanation.h"
+#include "navigation/deviation_card.h"
 
 namespace orrelin::navigation {
 
@@ -13,5 +14,8 @@ std::string NamedAngleText(double degrees, const char* positive, const char* neg
 std::string ErrorText(double degrees);
 // Each working line as "label   value", the labels in one column.
 std::string WorkingLinesText(const ExplanationLines& lines);
+// The swing's bearings (time, heading, bearing, Zn, deviation, residual), the five
+// coefficients and the card, a line for every 15° of heading.
+std::string DeviationCardText(const DeviationCard& card);
 
 }  // namespace orrelin::navigation
