@@ -13,6 +13,11 @@ std::vector<std::unique_ptr<CommandUnit>> CommandUnits() {
   units.push_back(DailyPageUnit());
   units.push_back(SightUnit());
   units.push_back(FixUnit());
+  units.push_back(NoonUnit());
+  units.push_back(PolarisUnit());
+  units.push_back(CompassUnit());
+  units.push_back(AmplitudeUnit());
+  units.push_back(DeviationUnit());
   units.push_back(StarsUnit());
   return units;
 }
