@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "navigation/body_place.h"
 #include "navigation/polaris.h"
 #include "synthesised_sights.h"
 
@@ -23,6 +24,26 @@ TEST(Polaris, SimulatedSightsGiveTheLatitudeBack) {
     EXPECT_NEAR(p->latitude, latitude, 0.1 / 60.0) << latitude;
     EXPECT_DOUBLE_EQ(p->correction, p->latitude - p->observedAltitude);
     EXPECT_LT(std::fabs(p->correction), 1.0) << latitude;
+  }
+}
+
+TEST(Polaris, TheLatitudeOfAnIndependentEphemerisAltitude) {
+  // Polaris's geometric altitude (no refraction) from another ephemeris program at a
+  // known place and moment: the latitude that gives it, from this ephemeris's GHA and
+  // declination, is that place's.
+  struct Case {
+    double jd, latitude, longitude, altitude;
+  };
+  const Case cases[] = {{2461305.3333333335, 42.5, -40.25, 41.97570618587874},
+                        {2462940.6875, 12.0, 100.0, 12.22221541593491},
+                        {2460315.2569444445, 66.0, 170.0, 65.50376127265922}};
+  for (const Case& c : cases) {
+    std::string why;
+    const auto place = HourAngleAt("Polaris", c.jd, why);
+    ASSERT_TRUE(place.has_value()) << why;
+    const auto latitude = LatitudeOfAltitude(c.altitude, place->gha, place->declination, c.longitude);
+    ASSERT_TRUE(latitude.has_value());
+    EXPECT_NEAR(*latitude, c.latitude, 0.1 / 60.0) << c.latitude;
   }
 }
 
