@@ -64,7 +64,8 @@ std::optional<double> CrossingTime(const std::string& body, const GeoPosition& a
     fa = fb;
   }
   if (!failed) {
-    why = body + (crossing == HorizonCrossing::kRising ? " does not rise" : " does not set") + " at " +
+    const auto named = SightBodyNamed(body);
+    why = (named ? named->name : body) + (crossing == HorizonCrossing::kRising ? " does not rise" : " does not set") + " at " +
           PositionText(at) + " on that day";
   }
   return std::nullopt;

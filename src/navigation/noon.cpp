@@ -134,7 +134,7 @@ std::optional<Noon> MeridianTransit(const std::string& body, const ShipTrack& tr
                                                            : "Meridian passage (lower transit):",
              UtcMomentText(passage->julianDayUt) + " UT");
   ReportLine(lines, "Ship's position then:", PositionText(passage->position));
-  ReportLine(lines, "GHA of the " + name + ":", DegMinText(passage->gha));
+  ReportLine(lines, "GHA:", DegMinText(passage->gha));
   ReportLine(lines, "Declination:", NamedAngleText(passage->declination, "N", "S"));
   ReportLine(lines, "Hc on the meridian:", AltitudeText(passage->altitude));
   if (noon.greatest) {

@@ -21,8 +21,9 @@ struct MeridianPassage {
   double altitude = 0.0;     // Hc on the meridian, degrees
 };
 
-// The passage within the local day of the date at the ship (dayJulianDayUt: the date's
-// 0h UT): the one nearest the ship's local noon (upper transit) or midnight (lower).
+// The passage on the date at the ship (dayJulianDayUt: the date's 0h UT): the one
+// nearest the ship's local noon (upper transit), or the midnight that begins the date
+// (lower transit).
 std::optional<MeridianPassage> MeridianPassageOf(const std::string& body, const ShipTrack& track,
                                                  double dayJulianDayUt, Transit transit, std::string& why);
 

@@ -120,7 +120,7 @@ TEST(WatchCommands, BadInputGivesTheMessageAndStatusTwo) {
       {"amplitude --date 2026-06-21" + dr, "--rising or --setting: give one of them\n"},
       {"amplitude --date 2026-06-21 --rising --setting" + dr, "--rising or --setting: give one of them\n"},
       {"amplitude --date 2026-12-21 --rising --dr '80 0 N, 0 0 E'",
-       "sun does not rise at 80 0.0 N, 0 0.0 E on that day\n"},
+       "Sun does not rise at 80 0.0 N, 0 0.0 E on that day\n"},
       {"deviation none.csv" + dr + " --variation 3W", "No bearings file none.csv\n"},
   };
   for (const auto& [arguments, message] : cases) {
