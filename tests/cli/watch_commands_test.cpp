@@ -104,6 +104,29 @@ TEST(WatchCommands, NoonLatitudeAndCompassAzimuthCarryThrough) {
   }
 }
 
+TEST(WatchCommands, TheDeviationFileNamesADamagedLineAndKeepsTheRest) {
+  orrelin::testing::TempFolder folder;
+  const std::string swing = (folder.Path() / "swing.csv").string();
+  auto write = [&swing](int bearings, bool damaged) {
+    std::ofstream file(swing);
+    file << "utc,heading,bearing,body\n";
+    for (int i = 0; i < bearings; ++i) {
+      file << "2026-06-21 07:" << 10 + 3 * i << ":00," << 45 * i << "," << 70 + i % 3 << ".5,Sun\n";
+      if (damaged && i == 2) file << "2026-06-21 07:18:00,x,71,Sun\n";
+    }
+  };
+  write(8, true);
+  const Result r = RunCli("deviation '" + swing + "' --dr '50 6 N, 4 18 W' --variation '2.5 W'");
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_NE(r.out.find(swing + ", line 5: the heading is degrees by compass, 0 to 360, not x\n"), std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("\nA "), std::string::npos) << r.out;
+  write(4, false);
+  const Result few = RunCli("deviation '" + swing + "' --dr '50 6 N, 4 18 W' --variation '2.5 W'");
+  EXPECT_EQ(few.status, 2);
+  EXPECT_NE(few.out.find("The card needs bearings on five headings or more"), std::string::npos) << few.out;
+}
+
 TEST(WatchCommands, BadInputGivesTheMessageAndStatusTwo) {
   const std::string dr = " --dr '45 0 N, 30 0 W'";
   const std::vector<std::pair<std::string, std::string>> cases = {
