@@ -15,7 +15,7 @@ if [ "${1:-}" = "--keep" ]; then keep=1; shift; fi
 harnesses=("$@")
 if [ ${#harnesses[@]} -eq 0 ]; then
   harnesses=(fuzz_clock fuzz_numbers fuzz_angles fuzz_fields fuzz_settings fuzz_star_catalogue fuzz_place_list
-             fuzz_identify fuzz_command_line fuzz_sights)
+             fuzz_identify fuzz_command_line fuzz_sights fuzz_deviation_file)
 fi
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT

@@ -32,6 +32,11 @@ std::unique_ptr<CommandUnit> DailyPageUnit();
 std::unique_ptr<CommandUnit> SightUnit();
 std::unique_ptr<CommandUnit> FixUnit();
 std::unique_ptr<CommandUnit> StarsUnit();
+std::unique_ptr<CommandUnit> NoonUnit();
+std::unique_ptr<CommandUnit> PolarisUnit();
+std::unique_ptr<CommandUnit> CompassUnit();
+std::unique_ptr<CommandUnit> AmplitudeUnit();
+std::unique_ptr<CommandUnit> DeviationUnit();
 
 // Every command, in the order --help lists them.
 std::vector<std::unique_ptr<CommandUnit>> CommandUnits();

@@ -13,7 +13,8 @@ struct NamedUnit {
 constexpr NamedUnit kUnits[] = {
     {"report", ReportUnit},   {"satellites", SatellitesUnit}, {"identify", IdentifyUnit}, {"almanac", AlmanacUnit},
     {"places", PlacesUnit},   {"ephemeris", EphemerisUnit},   {"daily-page", DailyPageUnit}, {"sight", SightUnit},
-    {"fix", FixUnit},         {"stars", StarsUnit},
+    {"fix", FixUnit},         {"noon", NoonUnit},             {"polaris", PolarisUnit},   {"compass", CompassUnit},
+    {"amplitude", AmplitudeUnit}, {"deviation", DeviationUnit}, {"stars", StarsUnit},
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "cli/commands/command_support.h"
 #include "cli/commands/command_unit.h"
+#include "cli/commands/sight_options.h"
 #include "cli/navigation_command.h"
 #include "app/date_box.h"
 #include "core/fields.h"
@@ -17,8 +18,8 @@ namespace {
 
 // The sight command's own options, as typed.
 // An assumed position given as an empty text is refused, not read as "not given".
-struct SightOptions {
-  std::string body, limb, utc, hs, ie = "0";
+struct SightOptions : SightOptionTexts {
+  std::string utc;
   std::optional<std::string> dr;
 };
 
@@ -54,32 +55,13 @@ int Sight::Run(const CliContext& c) const {
   if (!place) return Fail(c, kMessageBadLocation);
   const auto assumed = AssumedPosition(o_.dr, *place);
   if (!assumed) return Fail(c, "--dr: give the position as \"59 50 N, 24 50 E\"");
-  navigation::Sight s;
   std::string why;
   const auto utc = ReadUtcMoment(o_.utc, why);
   if (!utc) return Fail(c, "--utc: " + why);
-  const auto limb = navigation::ReadLimb(o_.limb);
-  if (!limb) return Fail(c, "--limb: lower or upper");
-  const auto body = navigation::SightBodyNamed(o_.body);
-  const bool hasLimbs = body && navigation::HasLimbs(*body);
-  // A sextant brings a limb of the Sun or the Moon to the horizon, never the centre;
-  // a star or a planet is a point.
-  if (hasLimbs && *limb == navigation::Limb::kCentre) return Fail(c, "--limb: lower or upper, for the " + body->name);
-  if (body && !hasLimbs && *limb != navigation::Limb::kCentre) {
-    return Fail(c, "--limb: only the Sun and the Moon have limbs, not " + body->name);
-  }
-  const auto hs = navigation::ReadSextantAltitude(o_.hs);
-  if (!hs) return Fail(c, "--hs: degrees and minutes, \"23 41.6\"");
-  const auto ie = ReadBoundedDecimal(o_.ie, -60.0, 60.0);
-  if (!ie) return Fail(c, "--ie: minutes of arc, -60 to 60 (positive on the arc)");
-  s.body = o_.body;
-  s.limb = *limb;
+  auto sight = SightOfOptions(o_, *place, why);
+  if (!sight) return Fail(c, why);
+  navigation::Sight& s = *sight;
   s.julianDayUt = *utc;
-  s.sextantAltitude = *hs;
-  s.indexError = *ie;
-  s.heightOfEye = place->height;
-  s.pressure = place->pressure;
-  s.temperature = place->temperature;
   const auto reduction = navigation::ReduceSight(s, *assumed, why);
   if (!reduction) return Fail(c, why);
   const std::vector<std::string> warnings = SightWarnings(*reduction);
