@@ -14,6 +14,7 @@
 
 #include "navigation/noon.h"
 #include "navigation/sights_file.h"
+#include "pdf_reading.h"
 #include "synthesised_sights.h"
 #include "temp_folder.h"
 
@@ -121,6 +122,18 @@ TEST(WatchCommands, TheDeviationFileNamesADamagedLineAndKeepsTheRest) {
   EXPECT_NE(r.out.find(swing + ", line 5: the heading is degrees by compass, 0 to 360, not x\n"), std::string::npos)
       << r.out;
   EXPECT_NE(r.out.find("\nA "), std::string::npos) << r.out;
+  // The card printed: an A4 PDF with the card's lines.
+  const auto pdf = folder.Path() / "card.pdf";
+  ASSERT_EQ(RunCli("deviation '" + swing + "' --dr '50 6 N, 4 18 W' --variation '2.5 W' --pdf '" + pdf.string() + "'").out,
+            r.out);
+  std::ifstream in(pdf, std::ios::binary);
+  const auto pages = orrelin::testing::ReadPdf(std::string((std::istreambuf_iterator<char>(in)), {}));
+  ASSERT_EQ(pages.size(), 1u);
+  EXPECT_NEAR(pages[0].height, 841.92, 0.01);
+  std::string printed = r.out;
+  std::erase(printed, '\n');
+  EXPECT_TRUE(printed.ends_with(pages[0].text)) << pages[0].text;  // after the file's messages
+  EXPECT_GT(pages[0].text.size(), 200u);
   write(4, false);
   const Result few = RunCli("deviation '" + swing + "' --dr '50 6 N, 4 18 W' --variation '2.5 W'");
   EXPECT_EQ(few.status, 2);

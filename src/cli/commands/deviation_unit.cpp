@@ -6,8 +6,11 @@
 #include "cli/commands/command_unit.h"
 #include "cli/commands/sight_options.h"
 #include "cli/json_number.h"
+#include "cli/modules/module_loader.h"
+#include "cli/modules/pdf_pages.h"
 #include "core/encoding.h"
 #include "core/file_io.h"
+#include "core/printed_lines.h"
 #include "navigation/compass_check.h"
 #include "navigation/deviation_card.h"
 #include "navigation/deviation_file.h"
@@ -23,6 +26,7 @@ namespace {
 struct DeviationOptions {
   std::string file;
   std::optional<std::string> dr, variation;
+  std::string pdf;
 };
 
 class Deviation final : public CommandUnit {
@@ -44,6 +48,7 @@ CLI::App* Deviation::Add(CLI::App& program) {
   deviation->add_option("--dr", o_.dr, "The ship's position during the swing (default: the place)");
   AddPlaceOptions(*deviation, options_, kPlaceBoxes);
   deviation->add_flag("--json", json_, "Print one JSON object");
+  deviation->add_option("--pdf", o_.pdf, "Also write the card as a PDF file (A4)");
   return deviation;
 }
 
@@ -75,6 +80,13 @@ std::string CardJson(const navigation::DeviationCard& card, const std::vector<st
 }
 
 int Deviation::Run(const CliContext& c) const {
+  std::string why;
+  const DrawingModule* drawing = nullptr;
+  if (!o_.pdf.empty()) {
+    if (!c.exportsAllowed) return Fail(c, "Exports are not allowed here");
+    drawing = LoadDrawingModule(c.moduleFolders, why);
+    if (drawing == nullptr) return Fail(c, why);
+  }
   auto main = PlaceAndMoment(c, options_);
   if (!main) return kExitBadInput;
   const auto place = ReadObserver(*main);
@@ -103,11 +115,15 @@ int Deviation::Run(const CliContext& c) const {
     messages.push_back("Only " + std::to_string(bearings.observations.size()) +
                        " bearings: a swing takes eight headings or more");
   }
-  std::string why;
   const auto card = navigation::MakeDeviationCard(bearings.observations, *dr, variation, why);
   if (!card) {
     Say(c, messages);
     return Fail(c, why);
+  }
+  if (drawing != nullptr) {
+    const auto pages = LinesOnPages(SplitLines(navigation::DeviationCardText(*card)),
+                                    {kPdfAreaWidth, kPdfAreaHeight, 300}, 10);
+    if (!WriteExport(c, o_.pdf, drawing->pdfOfPages(pages))) return kExitBadInput;
   }
   if (json_) {
     c.out << CardJson(*card, messages);
