@@ -37,6 +37,7 @@ bool PlausibleRate(double degreesADay) { return degreesADay > 300.0 && degreesAD
 
 std::string SecondsApart(double days) {
   const long long seconds = std::llround(std::fabs(days) / kSecond);
+  if (seconds == 0) return "at the passage";
   const std::string amount = seconds >= 60 ? WholeText(seconds / 60) + " min " + WholeText(seconds % 60) + " s"
                                            : WholeText(seconds) + " s";
   return amount + (days < 0 ? " before" : " after") + " the passage";
