@@ -83,6 +83,15 @@ CivilDate StepDate(const CivilDate& date, DateField field, int steps, bool befor
   return FitDate(d, beforeChrist);
 }
 
+std::optional<double> ReadDayJulianDay(const std::string& text, std::string& message) {
+  const DateRead read = ReadDateText(text, false);
+  if (!read.date) {
+    message = read.message.empty() ? "give the date as yyyy-mm-dd" : read.message;
+    return std::nullopt;
+  }
+  return ReadUtcMoment(DateBoxText(*read.date), message);
+}
+
 std::optional<double> ReadUtcMoment(const std::string& text, std::string& message) {
   const std::size_t cut = text.find_first_of(" T");
   const DateRead date = ReadDateText(text.substr(0, cut), false);

@@ -35,6 +35,9 @@ CivilDate FitDate(CivilDate date, bool beforeChrist);
 // "2026-12-08 14:32:10", "2026-12-08T14:32", or a date alone (0h): the Julian day UT
 // (Gregorian from 1582 October 15). None, with the message, when it does not read.
 std::optional<double> ReadUtcMoment(const std::string& text, std::string& message);
+// "2026-12-08": the date's 0h UT as a Julian day; none, with the message, when it is no
+// date or no such day.
+std::optional<double> ReadDayJulianDay(const std::string& text, std::string& message);
 // "2026-12-08 14:32:10": a Julian day UT to the nearest second.
 std::string UtcMomentText(double julianDay);
 

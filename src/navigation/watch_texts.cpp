@@ -30,6 +30,23 @@ std::string WorkingLinesText(const ExplanationLines& lines) {
   return out;
 }
 
+std::string NoonText(const Noon& noon, const std::optional<MeridianLatitude>& latitude) {
+  return WorkingLinesText(noon.lines) + (latitude ? "\n" + WorkingLinesText(latitude->lines) : "");
+}
+
+std::string PolarisText(double julianDayUt, const PolarisLatitude& polaris) {
+  return "Polaris, " + UtcMomentText(julianDayUt) + " UT\n\n" + WorkingLinesText(polaris.lines);
+}
+
+std::string AzimuthCheckText(const std::string& bodyName, const AzimuthCheck& check) {
+  return "Compass check by azimuth, the " + bodyName + "\n\n" + WorkingLinesText(check.lines);
+}
+
+std::string AmplitudeCheckText(const std::string& bodyName, HorizonCrossing crossing, const AmplitudeCheck& check) {
+  return "Compass check by amplitude, the " + bodyName +
+         (crossing == HorizonCrossing::kRising ? " rising" : " setting") + "\n\n" + WorkingLinesText(check.lines);
+}
+
 namespace {
 
 std::string Column(const std::string& text, std::size_t width) {

@@ -8,6 +8,7 @@
 #include "cli/commands/sight_options.h"
 #include "cli/json_number.h"
 #include "navigation/compass_check.h"
+#include "navigation/sight_entry.h"
 #include "navigation/watch_texts.h"
 #include "report/observer_reading.h"
 
@@ -73,7 +74,7 @@ int Amplitude::Run(const CliContext& c) const {
   in.pressure = place->pressure;
   in.temperature = place->temperature;
   if (o_.bearing) {
-    in.bearing = ReadBearing(*o_.bearing);
+    in.bearing = navigation::ReadBearing(*o_.bearing);
     if (!in.bearing) return Fail(c, "--bearing: degrees by compass, 0 to 360");
   }
   if (o_.variation) {
@@ -101,9 +102,7 @@ int Amplitude::Run(const CliContext& c) const {
     j["lines"] = WorkingLinesJson(check->lines);
     c.out << JsonText(j);
   } else {
-    c.out << "Compass check by amplitude, the " << navigation::SightBodyNamed(o_.body)->name
-          << (o_.rising ? " rising" : " setting") << "\n\n"
-          << navigation::WorkingLinesText(check->lines);
+    c.out << navigation::AmplitudeCheckText(navigation::SightBodyNamed(o_.body)->name, in.crossing, *check);
   }
   return 0;
 }

@@ -7,6 +7,7 @@
 #include "cli/commands/sight_options.h"
 #include "cli/json_number.h"
 #include "navigation/compass_check.h"
+#include "navigation/sight_entry.h"
 #include "navigation/watch_texts.h"
 #include "report/observer_reading.h"
 
@@ -56,7 +57,7 @@ int Compass::Run(const CliContext& c) const {
   const auto utc = ReadUtcMoment(o_.utc, why);
   if (!utc) return Fail(c, "--utc: " + why);
   if (!navigation::IsSightBody(o_.body)) return Fail(c, "--body: no body of the almanacs is called " + o_.body);
-  const auto bearing = ReadBearing(o_.bearing);
+  const auto bearing = navigation::ReadBearing(o_.bearing);
   if (!bearing) return Fail(c, "--bearing: degrees by compass, 0 to 360");
   navigation::AzimuthCheckInput in{o_.body, *utc, *dr, *bearing, std::nullopt, std::nullopt};
   if (o_.variation) {
@@ -64,7 +65,7 @@ int Compass::Run(const CliContext& c) const {
     if (!in.variation) return Fail(c, "--variation: degrees and E or W, \"4.5 E\"");
   }
   if (o_.heading) {
-    in.heading = ReadBearing(*o_.heading);
+    in.heading = navigation::ReadBearing(*o_.heading);
     if (!in.heading) return Fail(c, "--heading: degrees by compass, 0 to 360");
   }
   const auto check = navigation::CheckByAzimuth(in, why);
@@ -82,8 +83,7 @@ int Compass::Run(const CliContext& c) const {
     j["lines"] = WorkingLinesJson(check->lines);
     c.out << JsonText(j);
   } else {
-    c.out << "Compass check by azimuth, the " << navigation::SightBodyNamed(o_.body)->name << "\n\n"
-          << navigation::WorkingLinesText(check->lines);
+    c.out << navigation::AzimuthCheckText(navigation::SightBodyNamed(o_.body)->name, *check);
   }
   return 0;
 }

@@ -120,8 +120,7 @@ int Noon::Run(const CliContext& c) const {
     j["lines"] = WorkingLinesJson(lines);
     c.out << JsonText(j);
   } else {
-    c.out << navigation::WorkingLinesText(noon->lines);
-    if (latitude) c.out << "\n" << navigation::WorkingLinesText(latitude->lines);
+    c.out << navigation::NoonText(*noon, latitude);
   }
   return 0;
 }

@@ -67,7 +67,7 @@ int Polaris::Run(const CliContext& c) const {
     j["lines"] = WorkingLinesJson(p->lines);
     c.out << JsonText(j);
   } else {
-    c.out << "Polaris, " << UtcMomentText(*utc) << " UT\n\n" << navigation::WorkingLinesText(p->lines);
+    c.out << navigation::PolarisText(*utc, *p);
   }
   return 0;
 }

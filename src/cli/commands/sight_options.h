@@ -24,9 +24,6 @@ std::optional<navigation::Sight> SightOfOptions(const SightOptionTexts& options,
 // "2026-12-08": the date's 0h UT as a Julian day; none, with the message.
 std::optional<double> ReadDayOption(const std::string& option, const std::string& text, std::string& message);
 
-// A bearing or a heading: degrees 0 to 360.
-std::optional<double> ReadBearing(const std::string& text);
-
 // The working lines as [[label, value], ...].
 nlohmann::ordered_json WorkingLinesJson(const ExplanationLines& lines);
 // E for an error (or deviation) east, that is positive; W otherwise.
