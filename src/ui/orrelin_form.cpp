@@ -19,6 +19,7 @@
 #include "ui/printing.h"
 #include "ui/program_files.h"
 #include "ui/sights_form.h"
+#include "ui/watch_form.h"
 #include "ui/star_form.h"
 #include "ui/window_placement.h"
 
@@ -120,6 +121,7 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
                                       return first.visible ? first.name : std::string();
                                     }},
       this);
+  watchForm_ = std::make_unique<TWatchForm>(settings_, sink_, [this] { return ToRecord(); }, this);
 }
 
 TOrrelinForm::~TOrrelinForm() = default;
@@ -159,7 +161,8 @@ void TOrrelinForm::closeEvent(QCloseEvent* event) {
   for (QWidget* window : {static_cast<QWidget*>(planetForm_.get()), static_cast<QWidget*>(starForm_.get()),
                           static_cast<QWidget*>(jupiterForm_.get()), static_cast<QWidget*>(identifyForm_.get()),
                           static_cast<QWidget*>(almanacForm_.get()), static_cast<QWidget*>(sightsForm_.get()),
-                          static_cast<QWidget*>(dailyPagesForm_.get()), static_cast<QWidget*>(helpForm_)}) {
+                          static_cast<QWidget*>(watchForm_.get()), static_cast<QWidget*>(dailyPagesForm_.get()),
+                          static_cast<QWidget*>(helpForm_)}) {
     if (window->isVisible()) window->close();
   }
   event->accept();

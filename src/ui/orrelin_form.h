@@ -26,6 +26,7 @@ class TAboutBox;
 class TAlmanacForm;
 class TDailyPagesForm;
 class TSightsForm;
+class TWatchForm;
 class TIdentifyForm;
 class TJupiterForm;
 class THelpForm;
@@ -46,6 +47,7 @@ class TOrrelinForm : public QMainWindow {
   TAlmanacForm& AlmanacForm() { return *almanacForm_; }
   TDailyPagesForm& DailyPagesForm() { return *dailyPagesForm_; }
   TSightsForm& SightsForm() { return *sightsForm_; }
+  TWatchForm& WatchForm() { return *watchForm_; }
   const SettingsFile& Settings() const { return settings_; }
   MessageSink& Sink() { return reportSink_; }
 
@@ -112,6 +114,7 @@ class TOrrelinForm : public QMainWindow {
   std::unique_ptr<TStarForm> starForm_;
   std::unique_ptr<TDailyPagesForm> dailyPagesForm_;
   std::unique_ptr<TSightsForm> sightsForm_;
+  std::unique_ptr<TWatchForm> watchForm_;
   std::unique_ptr<TPlanetForm> planetForm_;
 
   QComboBox* place_ = nullptr;

@@ -11,6 +11,7 @@
 #include "ui/jupiter_form.h"
 #include "ui/planet_form.h"
 #include "ui/sights_form.h"
+#include "ui/watch_form.h"
 #include "ui/star_form.h"
 #include "ui/window_placement.h"
 
@@ -69,6 +70,15 @@ QWidget* TOrrelinForm::BuildButtons() {
     sightsForm_->raise();
   });
   grid->addWidget(sights, i / 5, i % 5);
+  ++i;
+  auto* watch = new QPushButton("Noon && compass");
+  watch->setObjectName("NoonCompass");
+  watch->setToolTip("Local apparent noon, latitude by Polaris, the compass error by azimuth and amplitude, the deviation card");
+  connect(watch, &QPushButton::clicked, this, [this] {
+    watchForm_->show();
+    watchForm_->raise();
+  });
+  grid->addWidget(watch, i / 5, i % 5);
   ++i;
   precise_ = new QCheckBox("Precise");
   precise_->setObjectName("chPrecise");

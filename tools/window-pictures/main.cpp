@@ -18,6 +18,7 @@
 #include "ui/almanac_form.h"
 #include "ui/daily_pages_form.h"
 #include "ui/sights_form.h"
+#include "ui/watch_form.h"
 #include "core/fields.h"
 #include "ui/date_box.h"
 #include "ui/identify_form.h"
@@ -113,6 +114,18 @@ int main(int argc, char** argv) {
   ok = Save(sights, out + "/sights.png") && ok;
   ok = orrelin::ui::SavePlottingSheet(*sights.SheetView().Sheet(), out + "/plotting-sheet.png") && ok;
   sights.close();
+
+  // The manual's noon example: the Sun's lower limb at the passage, the ship running south.
+  orrelin::ui::TWatchForm& watch = form.WatchForm();
+  watch.show();
+  for (const auto& [box, text] : std::vector<std::pair<const char*, const char*>>{
+           {"edDr", "50 6 N, 4 18 W"}, {"edNoonDate", "2026-06-21"}, {"edCourse", "180"}, {"edSpeed", "15"},
+           {"edNoonHs", "63 10.0"}, {"edNoonLimb", "lower"}, {"edNoonIe", "-1.2"}}) {
+    Child<QLineEdit>(watch, box)->setText(text);
+  }
+  ok = watch.ComputeNoon() && ok;
+  ok = Save(watch, out + "/noon-and-compass.png") && ok;
+  watch.close();
 
   form.AboutBox().show();
   ok = Save(form.AboutBox(), out + "/about.png") && ok;
