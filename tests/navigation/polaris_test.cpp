@@ -25,6 +25,16 @@ TEST(Polaris, SimulatedSightsGiveTheLatitudeBack) {
     EXPECT_DOUBLE_EQ(p->correction, p->latitude - p->observedAltitude);
     EXPECT_LT(std::fabs(p->correction), 1.0) << latitude;
   }
+  // At 5° N itself, with Polaris near its upper transit (above 5°): the longitude where
+  // its LHA is 0 at the moment.
+  const double jd = 2461310.25;
+  std::string why;
+  const auto polaris = HourAngleAt("Polaris", jd, why);
+  ASSERT_TRUE(polaris.has_value()) << why;
+  const GeoPosition truth{5.0, std::remainder(-polaris->gha, 360.0)};
+  const auto p = LatitudeByPolaris(testing::SightOf("Polaris", jd, truth), {5.2, truth.longitude}, why);
+  ASSERT_TRUE(p.has_value()) << why;
+  EXPECT_NEAR(p->latitude, 5.0, 0.1 / 60.0);
 }
 
 TEST(Polaris, TheLatitudeOfAnIndependentEphemerisAltitude) {
