@@ -32,6 +32,8 @@ std::unique_ptr<CommandUnit> DailyPageUnit();
 std::unique_ptr<CommandUnit> SightUnit();
 std::unique_ptr<CommandUnit> FixUnit();
 std::unique_ptr<CommandUnit> StarsUnit();
+std::unique_ptr<CommandUnit> SeriesUnit();
+std::unique_ptr<CommandUnit> TimeUnit();
 
 // Every command, in the order --help lists them.
 std::vector<std::unique_ptr<CommandUnit>> CommandUnits();

@@ -14,6 +14,7 @@ constexpr NamedUnit kUnits[] = {
     {"report", ReportUnit},   {"satellites", SatellitesUnit}, {"identify", IdentifyUnit}, {"almanac", AlmanacUnit},
     {"places", PlacesUnit},   {"ephemeris", EphemerisUnit},   {"daily-page", DailyPageUnit}, {"sight", SightUnit},
     {"fix", FixUnit},         {"stars", StarsUnit},
+    {"series", SeriesUnit},   {"time", TimeUnit},
 };
 
 }  // namespace
