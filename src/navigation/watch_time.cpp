@@ -69,6 +69,12 @@ std::string ZoneDescriptionText(double hours) {
   return (hours > 0 ? "+" : "") + ShortestText(hours);
 }
 
+bool WithinDateYears(double julianDayUt) {
+  std::string why;
+  const double first = *ReadUtcMoment("0001-01-01", why), last = *ReadUtcMoment("9999-12-31 23:59:59", why);
+  return julianDayUt >= first && julianDayUt < last + 0.5 / kSecondsPerDay;  // as it is written, to the second
+}
+
 std::optional<WatchTime> ReadWatchTime(const std::string& reading, const std::string& error, const std::string& zone,
                                        std::string& problem) {
   std::string why;
@@ -89,7 +95,12 @@ std::optional<WatchTime> ReadWatchTime(const std::string& reading, const std::st
               (zone.empty() ? std::string("an empty field") : QuotedText(zone, 40));
     return std::nullopt;
   }
-  return WatchTime{*jd, *fast, *zd};
+  const WatchTime watch{*jd, *fast, *zd};
+  if (!WithinDateYears(UtOfWatchTime(watch))) {
+    problem = "the watch time (its UT falls outside the years 1 to 9999)";
+    return std::nullopt;
+  }
+  return watch;
 }
 
 }  // namespace orrelin::navigation

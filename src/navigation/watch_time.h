@@ -26,8 +26,13 @@ std::string WatchErrorText(double fastSeconds);
 std::optional<double> ReadZoneDescription(const std::string& text);
 std::string ZoneDescriptionText(double hours);
 
+// Whether a moment UT falls within the years 1 to 9999, as a date is given (a watch time
+// at the first or last hours of those years may fall outside them).
+bool WithinDateYears(double julianDayUt);
+
 // The three texts as typed, read into a watch time; none, with what is wrong, when one
-// does not read. The reading is "yyyy-mm-dd hh:mm:ss" in zone date and time.
+// does not read or its UT falls outside the years. The reading is "yyyy-mm-dd hh:mm:ss"
+// in zone date and time.
 std::optional<WatchTime> ReadWatchTime(const std::string& reading, const std::string& error, const std::string& zone,
                                        std::string& problem);
 

@@ -77,6 +77,10 @@ TEST(WatchTime, TheTextsOfTheErrorAndTheZoneReadBack) {
   EXPECT_EQ(problem, "the watch time (Give the watch time as yyyy-mm-dd hh:mm:ss)");
   EXPECT_FALSE(ReadWatchTime("2026-12-10 19:00:00", "3 late", "+2", problem).has_value());
   EXPECT_EQ(problem, "the watch error is seconds fast or slow (\"3 fast\"), not 3 late");
+  EXPECT_FALSE(ReadWatchTime("0001-01-01 06:00:00", "", "-10", problem).has_value());
+  EXPECT_EQ(problem, "the watch time (its UT falls outside the years 1 to 9999)");
+  EXPECT_TRUE(ReadWatchTime("9999-12-31 12:00:00", "", "+11", problem).has_value());
+  EXPECT_FALSE(ReadWatchTime("9999-12-31 12:00:00", "", "+12", problem).has_value());
   EXPECT_FALSE(ReadWatchTime("2026-12-10 19:00:00", "", "", problem).has_value());
   EXPECT_EQ(problem, "the zone description is hours from -12 to +12 (\"+2\"), not an empty field");
 }

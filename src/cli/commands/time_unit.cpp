@@ -52,11 +52,7 @@ int Time::Run(const CliContext& c) const {
   const auto zone = navigation::ReadZoneDescription(o_.zd);
   if (!zone) return Fail(c, "--zd: hours from -12 to +12, \"+2\" or \"-10\"");
   const double ut = navigation::UtOfWatchTime({*reading, *fast, *zone});
-  // UT keeps within the years a date can be given in.
-  const double first = *ReadUtcMoment("0001-01-01", why), last = *ReadUtcMoment("9999-12-31 23:59:59", why);
-  if (!(ut >= first && ut < last + 0.5 / 86400.0)) {
-    return Fail(c, "--zd: the UT falls outside the years 1 to 9999");
-  }
+  if (!navigation::WithinDateYears(ut)) return Fail(c, "--zd: the UT falls outside the years 1 to 9999");
   if (json_) {
     nlohmann::ordered_json j;
     j["utc"] = UtcMomentText(ut);
