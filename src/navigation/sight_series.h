@@ -35,8 +35,9 @@ struct SightSeries {
   std::optional<MeridianAltitude> meridian;  // a series across the upper transit
 };
 
-// The input's sights are one series of one body; the DR is at the input's time of fix.
-// None, with the message, when a sight does not reduce or fewer than three are given.
+// The input's sights are one series of one body in time order; the DR is at the input's
+// time of fix. None, with the message, when a sight does not reduce or fewer than three
+// are given.
 std::optional<SightSeries> FitSeries(const FixInput& input, std::string& message);
 
 // The series among sights: those of one body (any letter case) each within 15 minutes
