@@ -14,8 +14,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<std::string> lines = Parts(text, '\n', 0);
   const navigation::SightsFile file = navigation::ReadSights(lines);
   Require(file.sights.size() + file.problems.size() <= lines.size(), "one sight or one problem a line at most", text);
-  for (const navigation::Sight& s : file.sights) {
+  Require(file.lineNumbers.size() == file.sights.size() && file.watches.size() == file.sights.size(),
+          "a line number and a watch time for each sight", text);
+  for (std::size_t i = 0; i < file.sights.size(); ++i) {
+    const navigation::Sight& s = file.sights[i];
     RequireFinite(s.julianDayUt, "a sight's time", text);
+    if (const auto& watch = file.watches[i]) {
+      // Timed by the watch, the sight is written with its UT and its watch time, and
+      // both read back as one sight.
+      std::string problem;
+      const std::string line = navigation::SightLine(s, watch);
+      const auto again = navigation::ReadSightRecord(line, problem);
+      Require(again.has_value(), "a sight timed by the watch reads again", line + " (" + problem + ")");
+      Require(navigation::SightLine(again->sight, again->watch) == line, "a sight timed by the watch reads back", line);
+    }
     Require(s.sextantAltitude >= 0 && s.sextantAltitude <= 90, "a sextant altitude within 0..90", text);
     std::string problem;
     const std::string line = navigation::SightLine(s);

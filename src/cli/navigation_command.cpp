@@ -55,8 +55,9 @@ std::string SightJson(const navigation::Sight& sight, const navigation::SightRed
   return JsonText(j);
 }
 
-std::string FixJson(const navigation::Fix& fix, const navigation::GeoPosition& assumed,
-                    const std::vector<std::string>& messages) {
+std::string FixJson(const navigation::CheckedFix& checked, const std::vector<int>& lineNumbers,
+                    const navigation::GeoPosition& assumed, const std::vector<std::string>& messages) {
+  const navigation::Fix& fix = checked.plain;
   nlohmann::ordered_json j;
   j["latitude_deg"] = Rounded(fix.position.latitude, 1e-6);
   j["longitude_deg"] = Rounded(fix.position.longitude, 1e-6);
@@ -80,6 +81,42 @@ std::string FixJson(const navigation::Fix& fix, const navigation::GeoPosition& a
   }
   j["lines"] = lines;
   j["messages"] = messages;
+  if (checked.robust) {
+    nlohmann::ordered_json suspect = nlohmann::ordered_json::array();
+    for (std::size_t i : checked.robust->suspects) suspect.push_back(lineNumbers[i]);
+    j["suspect"] = suspect;
+    j["robust_fix"] = {{"latitude_deg", Rounded(checked.robust->fix.position.latitude, 1e-6)},
+                       {"longitude_deg", Rounded(checked.robust->fix.position.longitude, 1e-6)}};
+  }
+  return JsonText(j);
+}
+
+std::string SeriesJson(const std::vector<FileSeries>& all) {
+  nlohmann::ordered_json bodies = nlohmann::ordered_json::array();
+  for (const FileSeries& f : all) {
+    const navigation::SightSeries& s = f.series;
+    nlohmann::ordered_json flagged = nlohmann::ordered_json::array();
+    for (std::size_t i = 0; i < s.flagged.size(); ++i) {
+      if (s.flagged[i]) flagged.push_back(f.lineNumbers[i]);
+    }
+    nlohmann::ordered_json body;
+    body["name"] = f.sights.front().body;
+    body["n"] = f.sights.size();
+    body["intercept_min"] = Rounded(s.intercept, 1e-3);
+    body["spread_min"] = Rounded(s.spread, 1e-3);
+    body["flagged"] = flagged;
+    body["representative"] = {{"row", f.lineNumbers[s.representative]},
+                              {"utc", UtcMomentText(f.sights[s.representative].julianDayUt)},
+                              {"hs_deg", Rounded(s.representativeHs, 1e-6)}};
+    body["meridian"] = nullptr;
+    if (s.meridian) {
+      body["meridian"] = {{"utc", UtcMomentText(s.meridian->julianDayUt)},
+                          {"altitude_deg", Rounded(s.meridian->altitude, 1e-6)}};
+    }
+    bodies.push_back(body);
+  }
+  nlohmann::ordered_json j;
+  j["bodies"] = bodies;
   return JsonText(j);
 }
 

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "navigation/fix.h"
+#include "navigation/robust_fix.h"
+#include "navigation/sight_series.h"
 #include "navigation/sight_reduction.h"
 #include "navigation/sight_texts.h"
 
@@ -19,7 +21,19 @@ std::vector<std::string> SightWarnings(const navigation::SightReduction& reducti
 std::string SightJson(const navigation::Sight& sight, const navigation::SightReduction& reduction,
                       const std::vector<std::string>& warnings);
 // The messages are those the text output says on the error output.
-std::string FixJson(const navigation::Fix& fix, const navigation::GeoPosition& assumed,
-                    const std::vector<std::string>& messages);
+// With four lines or more, "suspect" (the suspect lines' line numbers in the sights
+// file) and "robust_fix" follow.
+std::string FixJson(const navigation::CheckedFix& checked, const std::vector<int>& lineNumbers,
+                    const navigation::GeoPosition& assumed, const std::vector<std::string>& messages);
+
+// One series of a sights file: its sights and their line numbers, in time order.
+struct FileSeries {
+  std::vector<navigation::Sight> sights;
+  std::vector<int> lineNumbers;
+  navigation::SightSeries series;
+};
+// {"bodies": [{"name", "n", "intercept_min", "spread_min", "flagged", "representative",
+// "meridian"}]}: the sights by their line numbers.
+std::string SeriesJson(const std::vector<FileSeries>& series);
 
 }  // namespace orrelin::cli

@@ -14,12 +14,7 @@ namespace {
 constexpr int kMostIterations = 30;
 constexpr double kConverged = 0.01;  // nautical miles (arc minutes of latitude)
 
-// What a sight gives once: Ho, and the body's GHA and declination at its time.
-struct Reduced {
-  std::string body;
-  double observed = 0.0, gha = 0.0, declination = 0.0;
-  double run = 0.0;  // nautical miles from the sight's time to the fix's
-};
+using Reduced = ReducedSight;
 
 // Nautical miles run from the sight's time to the fix's.
 double RunToFix(const FixInput& in, const Sight& s, double timeOfFix) {
@@ -47,15 +42,18 @@ std::vector<FixLine> LinesAt(const std::vector<Reduced>& sights, const GeoPositi
   return lines;
 }
 
-Normal NormalEquations(const std::vector<FixLine>& lines) {
+// Each line weighted; no weights: each line 1.
+Normal NormalEquations(const std::vector<FixLine>& lines, const std::vector<double>& weights = {}) {
   Normal n;
-  for (const FixLine& l : lines) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const FixLine& l = lines[i];
+    const double w = weights.empty() ? 1.0 : weights[i];
     const double cz = CosDeg(l.azimuth), sz = SinDeg(l.azimuth);
-    n.a += cz * cz;
-    n.b += cz * sz;
-    n.c += sz * sz;
-    n.d += l.intercept * cz;
-    n.e += l.intercept * sz;
+    n.a += w * cz * cz;
+    n.b += w * cz * sz;
+    n.c += w * sz * sz;
+    n.d += w * l.intercept * cz;
+    n.e += w * l.intercept * sz;
   }
   return n;
 }
@@ -120,11 +118,7 @@ std::optional<SightReduction> ReduceSightOfFix(const FixInput& in, const Sight& 
   return ReduceSight(sight, AssumedAtSight(in, sight), why);
 }
 
-std::optional<Fix> FixPosition(const FixInput& in, std::string& message) {
-  if (in.sights.size() < 2) {
-    message = "A fix needs two sights or more";
-    return std::nullopt;
-  }
+std::optional<std::vector<ReducedSight>> ReduceSightsOfFix(const FixInput& in, std::string& message) {
   const double timeOfFix = TimeOfFix(in);
   std::vector<Reduced> sights;
   for (const Sight& s : in.sights) {
@@ -136,18 +130,33 @@ std::optional<Fix> FixPosition(const FixInput& in, std::string& message) {
     }
     sights.push_back(*r);
   }
-  Fix fix;
-  fix.position = in.assumed;
-  fix.crossing = CrossingAngle(LinesAt(sights, in.assumed, in.course));
-  if (fix.crossing < kSmallestCrossing) {
-    message = "The lines of position cross at " + FixedText(fix.crossing, 1) +
+  return sights;
+}
+
+std::optional<Fix> FixPosition(const FixInput& in, std::string& message) {
+  if (in.sights.size() < 2) {
+    message = "A fix needs two sights or more";
+    return std::nullopt;
+  }
+  const auto sights = ReduceSightsOfFix(in, message);
+  if (!sights) return std::nullopt;
+  const double crossing = CrossingAngle(LinesAt(*sights, in.assumed, in.course));
+  if (crossing < kSmallestCrossing) {
+    message = "The lines of position cross at " + FixedText(crossing, 1) +
               "° only: they give no reliable fix (take a body at least " + WholeText(static_cast<long long>(kSmallestCrossing)) +
               "° away in azimuth)";
     return std::nullopt;
   }
+  return FixFromSights(*sights, in, std::vector<double>(sights->size(), 1.0));
+}
+
+Fix FixFromSights(const std::vector<ReducedSight>& sights, const FixInput& in, const std::vector<double>& weights) {
+  Fix fix;
+  fix.position = in.assumed;
+  fix.crossing = CrossingAngle(LinesAt(sights, in.assumed, in.course));
   Normal n;
   for (fix.iterations = 1; fix.iterations <= kMostIterations; ++fix.iterations) {
-    n = NormalEquations(LinesAt(sights, fix.position, in.course));
+    n = NormalEquations(LinesAt(sights, fix.position, in.course), weights);
     const double g = n.Determinant();
     const double north = (n.c * n.d - n.b * n.e) / g, east = (n.a * n.e - n.b * n.d) / g;
     fix.position = MovedBy(fix.position, NormalizeAngle(std::atan2(east, north) * 180.0 / M_PI), std::hypot(north, east));
@@ -156,13 +165,16 @@ std::optional<Fix> FixPosition(const FixInput& in, std::string& message) {
   // The lines as they are plotted (from the assumed position), and how far each passes from the fix.
   fix.lines = LinesAt(sights, in.assumed, in.course);
   const std::vector<FixLine> atFix = LinesAt(sights, fix.position, in.course);
-  double sumOfSquares = 0.0;
+  double sumOfSquares = 0.0, sumOfWeights = 0.0;
   for (std::size_t i = 0; i < fix.lines.size(); ++i) {
     fix.lines[i].residual = atFix[i].intercept;
     fix.lines[i].azimuthAtFix = atFix[i].azimuth;
-    sumOfSquares += atFix[i].intercept * atFix[i].intercept;
+    sumOfSquares += weights[i] * atFix[i].intercept * atFix[i].intercept;
+    sumOfWeights += weights[i];
   }
-  if (sights.size() >= 3) fix.ellipse = EllipseOf(NormalEquations(atFix), sumOfSquares / (sights.size() - 2.0));
+  if (sights.size() >= 3 && sumOfWeights > 2.0) {
+    fix.ellipse = EllipseOf(NormalEquations(atFix, weights), sumOfSquares / (sumOfWeights - 2.0));
+  }
   const double north = (fix.position.latitude - in.assumed.latitude) * 60.0;
   // The difference of longitude the short way, across the date line too.
   const double east = std::remainder(fix.position.longitude - in.assumed.longitude, 360.0) * 60.0 *

@@ -52,6 +52,17 @@ inline constexpr double kSmallestCrossing = 10.0;
 // given, or the lines are so nearly parallel that the fix would mean nothing.
 std::optional<Fix> FixPosition(const FixInput& input, std::string& message);
 
+// The steps of a fix, for fixes that weigh the lines (navigation/robust_fix.h): each
+// sight reduced once (Ho, the body's GHA and declination, the miles run to the fix),
+// and the fix from them with a weight for each line (all 1: the least-squares fix).
+struct ReducedSight {
+  std::string body;
+  double observed = 0.0, gha = 0.0, declination = 0.0;
+  double run = 0.0;  // nautical miles from the sight's time to the fix's
+};
+std::optional<std::vector<ReducedSight>> ReduceSightsOfFix(const FixInput& input, std::string& message);
+Fix FixFromSights(const std::vector<ReducedSight>& sights, const FixInput& input, const std::vector<double>& weights);
+
 // A position moved along a course (degrees true) by a distance (nautical miles).
 GeoPosition MovedBy(const GeoPosition& from, double course, double distance);
 

@@ -43,4 +43,44 @@ std::string FixText(const Fix& fix, const GeoPosition& assumed) {
   return out;
 }
 
+std::string SeriesText(const std::vector<Sight>& sights, const std::vector<int>& lineNumbers, const SightSeries& s) {
+  const auto line = [&lineNumbers](std::size_t i) { return "line " + WholeText(lineNumbers[i]); };
+  std::string out = sights.front().body + ", " + WholeText(static_cast<long long>(sights.size())) + " sights, " +
+                    UtcMomentText(sights.front().julianDayUt) + " to " + UtcMomentText(sights.back().julianDayUt).substr(11) +
+                    " UT\n";
+  out += "Intercept            " + FixedText(std::fabs(s.intercept), 2) + "' " + (s.intercept >= 0 ? "toward" : "away") + "\n";
+  out += "Spread               " + FixedText(s.spread, 2) + "'\n";
+  for (std::size_t i = 0; i < sights.size(); ++i) {
+    if (!s.flagged[i]) continue;
+    out += "Off the line         " + line(i) + ", " + FixedText(s.residuals[i] - s.intercept, 2) + "'\n";
+  }
+  const std::size_t r = s.representative;
+  out += "Representative       " + line(r) + ", " + UtcMomentText(sights[r].julianDayUt) + " UT, Hs " +
+         SextantAltitudeText(s.representativeHs) + "\n";
+  if (s.meridian) {
+    out += "Meridian altitude    " + AltitudeText(s.meridian->altitude) + " at " + UtcMomentText(s.meridian->julianDayUt) +
+           " UT\n";
+  }
+  return out;
+}
+
+std::string FixCheckText(const CheckedFix& checked) {
+  std::string out;
+  const std::vector<FixLine>& lines = checked.plain.lines;
+  if (checked.outstanding) {
+    const FixLine& l = lines[*checked.outstanding];
+    out += "\nFar off the others   " + l.body + ", residual " + FixedText(l.residual, 2) + " nm (nothing dropped)\n";
+  }
+  if (!checked.robust) return out;
+  const RobustFix& r = *checked.robust;
+  out += "\nRobust fix           " + PositionText(r.fix.position) + "\n";
+  if (r.suspects.empty()) return out + "Suspect line         none\n";
+  for (std::size_t i : r.suspects) {
+    out += "Suspect line         " + lines[i].body + ", weight " + FixedText(r.weights[i], 2) + ", residual " +
+           FixedText(lines[i].residual, 2) + " nm\n";
+  }
+  if (r.withoutSuspects) out += "Fix without it       " + PositionText(r.withoutSuspects->position) + "\n";
+  return out;
+}
+
 }  // namespace orrelin::navigation

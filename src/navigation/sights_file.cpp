@@ -35,9 +35,24 @@ std::string Quoted(const std::string& field) {
   return QuotedText(field, 40);
 }
 
-constexpr int kFields = 8;
+constexpr int kFields = 8;       // utc .. temperature
+constexpr int kWatchFields = 3;  // watch, we, zd
+constexpr double kWatchAgreement = 1.0;  // seconds between the utc and the watch's UT
 
-bool HoldsASight(const std::string& line) { return !line.empty() && line != kSightsHeader; }
+bool HoldsASight(const std::string& line) { return !line.empty() && line != kSightsHeader && line != kSightsWatchHeader; }
+
+std::vector<std::string> LineFields(const std::string& line) {
+  std::vector<std::string> f;
+  for (int n = 0; n < kFields + kWatchFields; ++n) f.push_back(ExtractField(line, ",", n));
+  return f;
+}
+
+bool HasWatchFields(const std::vector<std::string>& fields) {
+  for (std::size_t i = kFields; i < fields.size(); ++i) {
+    if (!fields[i].empty()) return true;
+  }
+  return false;
+}
 
 std::vector<std::string> SightFields(const Sight& s) {
   return {UtcMomentText(s.julianDayUt),        s.body,
@@ -84,18 +99,33 @@ std::string PositionText(const GeoPosition& p) {
   return CoordinateText(p.latitude, 'N', 'S') + ", " + CoordinateText(p.longitude, 'E', 'W');
 }
 
-std::optional<Sight> ReadSightLine(const std::string& line, std::string& problem) {
-  std::vector<std::string> f;
-  for (int n = 0; n < kFields; ++n) f.push_back(ExtractField(line, ",", n));
+std::optional<SightRecord> ReadSightRecord(const std::string& line, std::string& problem) {
+  const std::vector<std::string> f = LineFields(line);
   auto refuse = [&problem](const std::string& what) {
     problem = what;
     return std::nullopt;
   };
-  Sight s;
+  SightRecord record;
+  Sight& s = record.sight;
   std::string why;
-  const auto utc = ReadUtcMoment(f[0], why);
-  if (!utc) return refuse("the time (" + why + ")");
-  s.julianDayUt = *utc;
+  if (!f[8].empty()) {
+    record.watch = ReadWatchTime(f[8], f[9], f[10], why);
+    if (!record.watch) return refuse(why);
+  }
+  if (!f[0].empty() || !record.watch) {
+    const auto utc = ReadUtcMoment(f[0], why);
+    if (!utc) return refuse("the time (" + why + ")");
+    s.julianDayUt = *utc;
+    if (record.watch) {
+      const double apart = std::fabs(UtOfWatchTime(*record.watch) - *utc) * 86400.0;
+      if (apart > kWatchAgreement + 1e-6) {
+        return refuse("the utc and the watch time disagree by " + FixedText(apart, 0) + " s (the watch gives " +
+                      UtcMomentText(UtOfWatchTime(*record.watch)) + " UT)");
+      }
+    }
+  } else {
+    s.julianDayUt = UtOfWatchTime(*record.watch);
+  }
   s.body = f[1];
   if (s.body.empty()) return refuse("no body");
   if (!IsSightBody(s.body)) return refuse("no body of the almanacs is called " + Quoted(f[1]));
@@ -116,17 +146,31 @@ std::optional<Sight> ReadSightLine(const std::string& line, std::string& problem
   s.heightOfEye = *height;
   s.pressure = *pressure;
   s.temperature = *temperature;
-  return s;
+  return record;
+}
+
+std::optional<Sight> ReadSightLine(const std::string& line, std::string& problem) {
+  const auto record = ReadSightRecord(line, problem);
+  if (!record) return std::nullopt;
+  return record->sight;
 }
 
 std::string SightLine(const Sight& s) { return SightsFileLine(SightFields(s)); }
+
+std::string SightLine(const Sight& s, const std::optional<WatchTime>& watch) {
+  if (!watch) return SightLine(s);
+  std::vector<std::string> fields = SightFields(s);
+  fields.insert(fields.end(), {UtcMomentText(watch->reading), WatchErrorText(watch->fastSeconds),
+                               ZoneDescriptionText(watch->zoneDescription)});
+  return SightsFileLine(fields);
+}
 
 std::vector<std::vector<std::string>> SightsFileRows(const std::vector<std::string>& lines) {
   std::vector<std::vector<std::string>> rows;
   for (const std::string& line : lines) {
     if (!HoldsASight(line)) continue;
-    std::vector<std::string> fields;
-    for (int n = 0; n < kFields; ++n) fields.push_back(ExtractField(line, ",", n));
+    std::vector<std::string> fields = LineFields(line);
+    if (!HasWatchFields(fields)) fields.resize(kFields);
     rows.push_back(fields);
   }
   return rows;
@@ -143,7 +187,9 @@ std::string SightsFileLine(const std::vector<std::string>& fields) {
 }
 
 std::vector<std::string> SightsFileLines(const std::vector<std::vector<std::string>>& rows) {
-  std::vector<std::string> lines{kSightsHeader};
+  bool watch = false;
+  for (const auto& fields : rows) watch = watch || HasWatchFields(fields);
+  std::vector<std::string> lines{watch ? kSightsWatchHeader : kSightsHeader};
   for (const auto& fields : rows) lines.push_back(SightsFileLine(fields));
   return lines;
 }
@@ -153,8 +199,10 @@ SightsFile ReadSights(const std::vector<std::string>& lines) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (!HoldsASight(lines[i])) continue;
     std::string problem;
-    if (const auto s = ReadSightLine(lines[i], problem)) {
-      file.sights.push_back(*s);
+    if (const auto s = ReadSightRecord(lines[i], problem)) {
+      file.sights.push_back(s->sight);
+      file.lineNumbers.push_back(static_cast<int>(i + 1));
+      file.watches.push_back(s->watch);
     } else {
       file.problems.push_back("line " + WholeText(static_cast<long long>(i + 1)) + ": " + problem);
     }

@@ -1,5 +1,7 @@
 #include "ui/sights_form.h"
 
+#include <algorithm>
+
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -28,8 +30,12 @@ namespace orrelin::ui {
 
 namespace {
 
-constexpr int kColumns = 8;  // utc, body, limb, hs, ie, height, pressure, temperature
-const char* const kCaptions[kColumns] = {"UTC", "Body", "Limb", "Hs", "IE", "Height", "Pressure", "Temp"};
+// utc, body, limb, hs, ie, height, pressure, temperature; then the watch's reading, its
+// error and the zone description of a sight timed by the watch.
+constexpr int kColumns = 11;
+constexpr int kWatchColumns = 3;
+const char* const kCaptions[kColumns] = {"UTC",  "Body", "Limb", "Hs", "IE", "Height", "Pressure", "Temp",
+                                         "Watch", "WE",  "ZD"};
 
 const char* const kMessageDrCourseSpeed =
     "Give the DR as \"59 50 N, 24 50 E\", the course in degrees (0 to 360) and the speed in knots";
@@ -178,7 +184,7 @@ void TSightsForm::AddSight() {
   // The same sextant and the same deck as the sight before, else the main window's.
   std::vector<std::string> kept{"0", main.height, main.pressure, main.temperature};
   if (row > 0) {
-    for (int c = 4; c < kColumns; ++c) {
+    for (int c = 4; c < kColumns - kWatchColumns; ++c) {
       const QTableWidgetItem* item = table_->item(row - 1, c);
       kept[static_cast<std::size_t>(c - 4)] = item ? S(item->text()) : std::string();
     }
@@ -270,6 +276,10 @@ std::vector<std::string> TSightsForm::RowFields(int row) const {
   for (int c = 0; c < kColumns; ++c) {
     const QTableWidgetItem* item = table_->item(row, c);
     fields.push_back(item ? S(item->text()) : std::string());
+  }
+  // A sight timed in UT keeps the file's eight columns.
+  if (std::all_of(fields.end() - kWatchColumns, fields.end(), [](const std::string& f) { return f.empty(); })) {
+    fields.resize(kColumns - kWatchColumns);
   }
   return fields;
 }

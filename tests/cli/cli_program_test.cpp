@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -262,6 +263,7 @@ TEST(CliProgram, ReducesASightAndFixesFromAFileOfSights) {
   EXPECT_NEAR(json["latitude_deg"].get<double>(), 35.5, 0.1 / 60);
   EXPECT_NEAR(json["longitude_deg"].get<double>(), -40.25, 0.1 / 60);
   EXPECT_EQ(json["lines"].size(), 3u);
+  EXPECT_FALSE(json.contains("suspect") || json.contains("robust_fix"));  // three lines: the fix as it was
   ASSERT_EQ(json["messages"].size(), 1u);
   EXPECT_NE(json["messages"][0].get<std::string>().find("line 5: the sextant altitude"), std::string::npos);
   const auto starts = [](const std::filesystem::path& path, const std::string& magic) {
@@ -286,6 +288,68 @@ TEST(CliProgram, ReducesASightAndFixesFromAFileOfSights) {
   EXPECT_EQ(RunCli("fix '" + (folder.Path() / "none.csv").string() + "'").status, 2);
   EXPECT_EQ(RunCli("sight --body vega --utc '2026-09-21 20:00:00' --hs '35 20' --dr 'here'").out,
             "--dr: give the position as \"59 50 N, 24 50 E\"\n");
+}
+
+TEST(CliProgram, FlagsTheSightOffItsSeriesNamesTheSuspectLineAndGivesTheWatchTimeAsUt) {
+  using orrelin::navigation::testing::SightOf;
+  const double jd = 2461384.5 + 12.0 / 24.0;  // 2026-12-10 12:00 UT
+  const orrelin::navigation::GeoPosition ship{35.5, -40.25};
+  orrelin::testing::TempFolder folder;
+  const auto series = folder.Path() / "series.csv";
+  {
+    // Five Sun sights a minute apart, the fourth misread by 3'; the second and third
+    // timed by a watch 3 s fast in zone +3 only.
+    std::ofstream out(series);
+    out << orrelin::navigation::kSightsWatchHeader << "\n";
+    for (int i = 0; i < 5; ++i) {
+      orrelin::navigation::Sight s = SightOf("Sun", jd + i / 1440.0, ship, orrelin::navigation::Limb::kLower);
+      if (i == 3) s.sextantAltitude += 3.0 / 60;
+      const orrelin::navigation::WatchTime watch{orrelin::navigation::WatchReadingOf(s.julianDayUt, 3, 3), 3, 3};
+      std::string line = i == 1 || i == 2 ? orrelin::navigation::SightLine(s, watch) : orrelin::navigation::SightLine(s);
+      if (i == 1 || i == 2) line = line.substr(line.find(','));
+      out << line << "\n";
+    }
+  }
+  const Result r = RunCli("series '" + series.string() + "' --dr '35 30 N, 40 15 W' --json");
+  ASSERT_EQ(r.status, 0) << r.out;
+  const auto json = nlohmann::json::parse(r.out);
+  ASSERT_EQ(json["bodies"].size(), 1u);
+  const auto& sun = json["bodies"][0];
+  EXPECT_EQ(sun["name"], "Sun");
+  EXPECT_EQ(sun["n"], 5);
+  EXPECT_EQ(sun["flagged"], nlohmann::json::array({5}));  // the header is line 1
+  EXPECT_NEAR(sun["intercept_min"].get<double>(), 0.0, 0.05);
+  EXPECT_EQ(sun["representative"]["row"], 4);
+  EXPECT_EQ(sun["representative"]["utc"], "2026-12-10 12:02:00");
+  EXPECT_TRUE(sun["meridian"].is_null());
+  const Result text = RunCli("series '" + series.string() + "' --dr '35 30 N, 40 15 W'");
+  EXPECT_NE(text.out.find("Off the line         line 5, 3.0"), std::string::npos) << text.out;
+
+  // Five stars, Altair's altitude written down as Kochab's.
+  const auto stars = folder.Path() / "stars.csv";
+  {
+    std::ofstream out(stars);
+    out << orrelin::navigation::kSightsHeader << "\n";
+    const double night = 2461304.5 + 20.0 / 24.0;  // 2026-09-21 20:00 UT
+    for (const char* star : {"Vega", "Arcturus", "Altair", "Antares", "Deneb"}) {
+      orrelin::navigation::Sight s = SightOf(star, night, ship);
+      if (std::string(star) == "Altair") s.body = "Kochab";
+      out << orrelin::navigation::SightLine(s) << "\n";
+    }
+  }
+  const Result fix = RunCli("fix '" + stars.string() + "' --dr '35 10 N, 40 40 W' --json");
+  ASSERT_EQ(fix.status, 0) << fix.out;
+  const auto fixed = nlohmann::json::parse(fix.out);
+  EXPECT_EQ(fixed["suspect"], nlohmann::json::array({4}));
+  EXPECT_NEAR(fixed["robust_fix"]["latitude_deg"].get<double>(), 35.5, 0.5 / 60);
+  EXPECT_NEAR(fixed["robust_fix"]["longitude_deg"].get<double>(), -40.25, 0.5 / 60);
+  EXPECT_GT(std::fabs(fixed["latitude_deg"].get<double>() - 35.5) * 60, 1.0);  // the plain fix is dragged
+
+  const Result time = RunCli("time --watch 19:42:17 --we '3 fast' --zd +2 --date 2026-12-10 --json");
+  ASSERT_EQ(time.status, 0) << time.out;
+  EXPECT_EQ(nlohmann::json::parse(time.out)["utc"], "2026-12-10 21:42:14");
+  EXPECT_EQ(RunCli("time --watch 19:42:17 --we '3 late' --zd +2 --date 2026-12-10").out,
+            "--we: seconds fast or slow, \"3 fast\" or \"3 slow\"\n");
 }
 
 TEST(CliProgram, PrintsItsVersion) {

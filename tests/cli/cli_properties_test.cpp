@@ -45,6 +45,10 @@ const std::vector<std::string> kBodies = {"sun",    "moon",   "mercury", "venus"
 const std::vector<std::string> kStars = {"Sirius", "polaris", "VEGA", "Nowhere", "", kHuge};
 const std::vector<std::string> kAlmanacBodies = {"sun", "moon", "aries", "venus", "Sirius", "al na'ir", "pluto", ""};
 const std::vector<std::string> kSteps = {"1h", "30m", "1d", "0h", "-1h", "x", "1e300h", "nanh"};
+const std::vector<std::string> kWatchErrors = {"3 fast", "3 slow", "", "0", "3600 fast", "3601 slow", "-3 fast",
+                                               "nan fast", "1e308 slow", "3", "fast", kHuge};
+const std::vector<std::string> kZones = {"+2", "-10", "+12", "-12", "+13", "0", "-5:30", "+9.5", "+2.1", "inf",
+                                         "", "1e308", kHuge};
 const std::vector<std::string> kYears = {"0", "1", "2026", "2999", "3000", "-1", "1e3", "x", kHuge};
 
 class Generator {
@@ -57,7 +61,7 @@ class Generator {
   // A command and a few of its options, valid or not.
   std::vector<std::string> Arguments() {
     std::vector<std::string> a;
-    switch (Below(8)) {
+    switch (Below(9)) {
       case 0: a = {"report", Pick(kBodies)}; break;
       case 1: a = {"report", "star", Pick(kStars)}; break;
       case 2: a = {"satellites"}; break;
@@ -68,9 +72,12 @@ class Generator {
         a = {"ephemeris", Pick(kAlmanacBodies), Pick(kAlmanacBodies), "--from", Pick(kDates) + " 00:00", "--to",
              Pick(kDates) + " " + Pick(kTimes), "--step", Pick(kSteps)};
         break;
+      case 7:
+        a = {"time", "--watch", Pick(kTimes), "--we", Pick(kWatchErrors), "--zd", Pick(kZones), "--date", Pick(kDates)};
+        break;
       default: a = {"stars"}; break;
     }
-    const bool computes = a[0] != "places" && a[0] != "stars";
+    const bool computes = a[0] != "places" && a[0] != "stars" && a[0] != "time";
     for (std::size_t n = Below(5); n > 0 && computes; --n) {
       switch (Below(10)) {
         case 0: a.insert(a.end(), {"--date", Pick(kDates)}); break;

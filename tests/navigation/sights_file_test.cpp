@@ -70,6 +70,44 @@ TEST(SightsFile, RowsThatDoNotReadAreKeptFieldForField) {
   EXPECT_EQ(back[1][7], "");
 }
 
+TEST(SightsFile, ASightTimedByTheWatchGetsItsUtFromItAndBothTimesMustAgree) {
+  const std::vector<std::string> lines = {
+      kSightsWatchHeader,
+      ",Sun,lower,23 41.6,-1.2,3,1010,10,2026-12-08 12:32:13,3 fast,+2",
+      "2026-12-08 14:32:10,Sun,lower,23 41.6,-1.2,3,1010,10,2026-12-08 12:32:13,3 fast,+2",
+      "2026-12-08 14:32:12,Sun,lower,23 41.6,-1.2,3,1010,10,2026-12-08 12:32:13,3 fast,+2",
+      "2026-12-08 22:10:00,Vega,,35 20,,12,,,2026-12-09 08:10:00,,-10",
+      ",Sun,lower,23 41.6,-1.2,3,1010,10,2026-12-08 12:32:13,3 late,+2",
+      ",Sun,lower,23 41.6,-1.2,3,1010,10,2026-12-08 12:32:13,3 fast,",
+      ",Sun,lower,23 41.6,-1.2,3,1010,10,,3 fast,+2",
+  };
+  const SightsFile file = ReadSights(lines);
+  ASSERT_EQ(file.sights.size(), 3u);
+  EXPECT_EQ(file.lineNumbers, (std::vector<int>{2, 3, 5}));
+  EXPECT_EQ(UtcMomentText(file.sights[0].julianDayUt), "2026-12-08 14:32:10");
+  EXPECT_EQ(UtcMomentText(file.sights[2].julianDayUt), "2026-12-08 22:10:00");  // the zone's next morning
+  ASSERT_TRUE(file.watches[0].has_value());
+  EXPECT_EQ(file.watches[0]->fastSeconds, 3.0);
+  const std::vector<std::string> problems = {
+      "line 4: the utc and the watch time disagree by 2 s (the watch gives 2026-12-08 14:32:10 UT)",
+      "line 6: the watch error is seconds fast or slow (\"3 fast\"), not 3 late",
+      "line 7: the zone description is hours from -12 to +12 (\"+2\"), not an empty field",
+      "line 8: the time (Give the date as yyyy-mm-dd, the year from 1 to 9999)"};
+  EXPECT_EQ(file.problems, problems);
+  // Written with the watch's columns, a sight reads back as itself, its UT in both.
+  const std::string line = SightLine(file.sights[0], file.watches[0]);
+  EXPECT_EQ(line, "2026-12-08 14:32:10,Sun,lower,23 41.6,-1.2,3,1010,10,2026-12-08 12:32:13,3 fast,+2");
+  std::string problem;
+  const auto again = ReadSightRecord(line, problem);
+  ASSERT_TRUE(again.has_value()) << problem;
+  EXPECT_EQ(SightLine(again->sight, again->watch), line);
+  // The header has the watch's columns only when a row fills them.
+  EXPECT_EQ(SightsFileLines(SightsFileRows(lines)).front(), kSightsWatchHeader);
+  EXPECT_EQ(SightsFileLines({{"2026-12-08 14:32:10", "Sun", "lower", "23 41.6", "", "3", "", "", "", "", ""}}).front(),
+            kSightsHeader);
+  EXPECT_EQ(SightsFileRows({kSightsHeader, "2026-12-08 14:32:10,Sun,lower,23 41.6,-1.2,3,1010,10"}).front().size(), 8u);
+}
+
 TEST(SightsFile, PositionsAndAltitudesAsTyped) {
   const auto p = ReadPosition("59 50 N, 24 50.5 E");
   ASSERT_TRUE(p.has_value());

@@ -13,7 +13,9 @@
 #include "cli/cli_program.h"
 #include "core/fields.h"
 #include "core/numbers.h"
+#include "app/settings_file.h"
 #include "navigation/sights_file.h"
+#include "navigation/watch_time.h"
 #include "synthesised_sights.h"
 #include "ui/orrelin_form.h"
 #include "ui/sights_form.h"
@@ -156,6 +158,36 @@ class SightsFormTest : public QObject {
       QCOMPARE(shown, out.str());
       QVERIFY2(shown.find("Intercept:") != std::string::npos, shown.c_str());
     }
+  }
+
+  // A sight timed by the watch keeps its watch, error and zone through the window's
+  // saves; a file of sights in UT keeps its eight columns.
+  void theWatchColumnsSurviveTheWindowsSaves() {
+    const orrelin::StartEnvironment env = starts_.Next(true);
+    std::filesystem::create_directories(env.settingsFolder);
+    orrelin::navigation::Sight sight;
+    sight.body = "Vega";
+    sight.sextantAltitude = 40.0;
+    sight.julianDayUt = 2461304.5 + 20.0 / 24.0;
+    const orrelin::navigation::WatchTime watch{orrelin::navigation::WatchReadingOf(sight.julianDayUt, 3.0, 2.0), 3.0,
+                                               2.0};
+    const std::string timed = orrelin::navigation::SightLine(sight, watch);
+    {
+      std::ofstream file(env.settingsFolder / "sights.csv");
+      file << orrelin::navigation::kSightsWatchHeader << "\n" << timed << "\n"
+           << orrelin::navigation::SightLine(sight) << "\n";
+    }
+    RecordingMessageSink sink;
+    TOrrelinForm form(env, sink);
+    auto* table = Find<QTableWidget>(form.SightsForm(), "grdSights");
+    QCOMPARE(table->rowCount(), 2);
+    table->item(1, 3)->setText("41 0.0");  // an edit saves the file
+    const auto lines = orrelin::ReadTextLines(env.settingsFolder / "sights.csv", 1 << 20).lines;
+    QCOMPARE(lines.size(), std::size_t{3});
+    QCOMPARE(lines[0], std::string(orrelin::navigation::kSightsWatchHeader));
+    QCOMPARE(lines[1], timed);
+    QVERIFY2(lines[2].rfind("2026-09-21 20:00:00,Vega,,41 0.0,", 0) == 0, lines[2].c_str());
+    QCOMPARE(std::count(lines[2].begin(), lines[2].end(), ','), 7L);
   }
 
   void aDamagedSightsFileKeepsEveryLineAndNamesTheWrongOne() {

@@ -15,6 +15,7 @@
 #include "navigation/sights_file.h"
 #include "core/messages.h"
 #include "report/body_report.h"
+#include "report/observer_reading.h"
 #include "stars/star_file.h"
 
 namespace orrelin::cli {
@@ -129,6 +130,37 @@ std::optional<std::string> DecimalCommaMessage(const CLI::App& command) {
 std::optional<navigation::GeoPosition> AssumedPosition(const std::optional<std::string>& dr, const Observer& place) {
   if (!dr) return navigation::GeoPosition{place.latitude, EastLongitude(place.longitude)};
   return navigation::ReadPosition(*dr);
+}
+
+bool ReadCourseAndSpeed(const CliContext& c, const std::optional<std::string>& course,
+                        const std::optional<std::string>& speed, navigation::FixInput& in) {
+  if (course.has_value() != speed.has_value()) {
+    Fail(c, course ? "--course: give --speed with it (a running fix needs both)"
+                   : "--speed: give --course with it (a running fix needs both)");
+    return false;
+  }
+  const auto degrees = ReadBoundedDecimal(course.value_or("0"), 0.0, 360.0);
+  const auto knots = ReadBoundedDecimal(speed.value_or("0"), 0.0, 100.0);
+  if (!degrees || !knots) {
+    Fail(c, !degrees ? "--course: degrees true, 0 to 360" : "--speed: knots, 0 to 100");
+    return false;
+  }
+  in.course = *degrees;
+  in.speed = *knots;
+  return true;
+}
+
+std::optional<navigation::SightsFile> ReadSightsFileOption(const CliContext& c, const std::string& path) {
+  const TextLines file = ReadTextLines(path, 16 * 1024 * 1024);
+  if (!file.exists) {
+    Fail(c, "No sights file " + QuotedText(path, kLongestQuotedPath));
+    return std::nullopt;
+  }
+  if (!file.readable) {
+    Fail(c, "The sights file " + QuotedText(path, kLongestQuotedPath) + " could not be read (" + file.problem + ")");
+    return std::nullopt;
+  }
+  return navigation::ReadSights(file.lines);
 }
 
 std::optional<PlotFormat> PlotFormatOf(const std::string& path) {

@@ -10,7 +10,9 @@
 #include "cli/cli_program.h"
 #include "cli/report_command.h"
 #include "earth/observer.h"
+#include "navigation/fix.h"
 #include "navigation/sight_reduction.h"
+#include "navigation/sights_file.h"
 
 namespace CLI {
 class App;
@@ -56,6 +58,15 @@ std::optional<std::string> DecimalCommaMessage(const CLI::App& command);
 
 // The assumed position of a sight or a fix: --dr, else the main window's place.
 std::optional<navigation::GeoPosition> AssumedPosition(const std::optional<std::string>& dr, const Observer& place);
+
+// The ship's --course and --speed (both or neither) into the input of a running fix or
+// a series; false, with the message said, when one is refused.
+bool ReadCourseAndSpeed(const CliContext& c, const std::optional<std::string>& course,
+                        const std::optional<std::string>& speed, navigation::FixInput& input);
+
+// A sights file named on the command line; none, with the message said, when there is
+// no such file or it cannot be read. Its lines that do not read are in its problems.
+std::optional<navigation::SightsFile> ReadSightsFileOption(const CliContext& c, const std::string& path);
 
 // The plotting sheet's file: the name's ending chooses the format.
 enum class PlotFormat { kNone, kPng, kPdf };
