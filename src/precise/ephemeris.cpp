@@ -8,6 +8,8 @@
 #include <cstring>
 #include <mutex>
 
+#include "precise/swiss_library.h"
+
 namespace orrelin::precise {
 
 namespace {
@@ -47,14 +49,18 @@ struct InUse {
   CNumbersWhileInUse numbers;
 };
 
-// Opens the library on the program's own ephemeris folder (never the current folder).
-void Prepare(const Moment& moment) {
-  static const bool opened = [] {
-    swe_set_ephe_path(ORRELIN_EPHEMERIS_PATH);
+// The library set on the program's own ephemeris folder (never the current folder) and
+// the moment's Delta T; none, with the reason, when it cannot be opened.
+const SwissLibrary* Prepare(const Moment& moment, std::string& why) {
+  const SwissLibrary* swe = OpenSwissLibrary(why);
+  if (swe == nullptr) return nullptr;
+  static const bool onTheFolder = [swe] {
+    swe->setEphePath(ORRELIN_EPHEMERIS_PATH);
     return true;
   }();
-  (void)opened;
-  swe_set_delta_t_userdef(moment.deltaT / 86400.0);
+  (void)onTheFolder;
+  swe->setDeltaTUserdef(moment.deltaT / 86400.0);
+  return swe;
 }
 
 int32 LibraryBody(Body body) {
@@ -114,15 +120,16 @@ std::optional<PrecisePlace> BodyPlace(Body body, const Moment& moment, Frame fra
                                       const std::optional<GeoPlace>& topocentric, std::string& why) {
   if (!IsSolarSystemBody(body, why)) return std::nullopt;
   const InUse inUse;
-  Prepare(moment);
+  const SwissLibrary* swe = Prepare(moment, why);
+  if (swe == nullptr) return std::nullopt;
   int32 flags = FrameFlags(frame);
   if (topocentric) {
-    swe_set_topo(topocentric->eastLongitude, topocentric->latitude, topocentric->height);
+    swe->setTopo(topocentric->eastLongitude, topocentric->latitude, topocentric->height);
     flags |= SEFLG_TOPOCTR;
   }
   double x[6] = {};
   char error[AS_MAXCH] = {};
-  const int32 returned = swe_calc_ut(JulianDayUt(moment), LibraryBody(body), flags, x, error);
+  const int32 returned = swe->calcUt(JulianDayUt(moment), LibraryBody(body), flags, x, error);
   if (!FromTheFiles(returned, error, why)) return std::nullopt;
   return PlaceOf(x);
 }
@@ -130,10 +137,11 @@ std::optional<PrecisePlace> BodyPlace(Body body, const Moment& moment, Frame fra
 std::optional<Phenomena> BodyPhenomena(Body body, const Moment& moment, std::string& why) {
   if (!IsSolarSystemBody(body, why)) return std::nullopt;
   const InUse inUse;
-  Prepare(moment);
+  const SwissLibrary* swe = Prepare(moment, why);
+  if (swe == nullptr) return std::nullopt;
   double attr[20] = {};
   char error[AS_MAXCH] = {};
-  const int32 returned = swe_pheno_ut(JulianDayUt(moment), LibraryBody(body), SEFLG_SWIEPH, attr, error);
+  const int32 returned = swe->phenoUt(JulianDayUt(moment), LibraryBody(body), SEFLG_SWIEPH, attr, error);
   if (!FromTheFiles(returned, error, why)) return std::nullopt;
   Phenomena p;
   p.phaseAngle = attr[0];
@@ -146,13 +154,14 @@ std::optional<Phenomena> BodyPhenomena(Body body, const Moment& moment, std::str
 
 std::optional<PrecisePlace> StarPlace(const std::string& name, const Moment& moment, Frame frame, std::string& why) {
   const InUse inUse;
-  Prepare(moment);
+  const SwissLibrary* swe = Prepare(moment, why);
+  if (swe == nullptr) return std::nullopt;
   // The library writes the star's full name back into the buffer.
   char star[AS_MAXCH] = {};
   std::strncpy(star, LibraryStarName(name).c_str(), sizeof star - 1);
   double x[6] = {};
   char error[AS_MAXCH] = {};
-  const int32 returned = swe_fixstar2_ut(star, JulianDayUt(moment), FrameFlags(frame), x, error);
+  const int32 returned = swe->fixstar2Ut(star, JulianDayUt(moment), FrameFlags(frame), x, error);
   if (!FromTheFiles(returned, error, why)) return std::nullopt;
   PrecisePlace p = PlaceOf(x);
   p.distance = 0.0;
@@ -169,12 +178,16 @@ double GreenwichApparentSiderealTime(const Moment& moment) {
   const double precession =
       (0.014506 + t * (4612.156534 + t * (1.3915817 + t * (-0.00000044 + t * (-0.000029956 - t * 0.0000000368))))) /
       3600.0;
+  // Without the library (whose places the callers have had first) the equation of the
+  // equinoxes is left out.
   double nutation[6] = {};
   {
     const InUse inUse;
-    Prepare(moment);
-    char error[AS_MAXCH] = {};
-    swe_calc_ut(JulianDayUt(moment), SE_ECL_NUT, SEFLG_SWIEPH, nutation, error);
+    std::string why;
+    if (const SwissLibrary* swe = Prepare(moment, why)) {
+      char error[AS_MAXCH] = {};
+      swe->calcUt(JulianDayUt(moment), SE_ECL_NUT, SEFLG_SWIEPH, nutation, error);
+    }
   }
   const double trueObliquity = nutation[0] * M_PI / 180.0;
   const double equinoxes = nutation[2] * std::cos(trueObliquity);
@@ -183,8 +196,11 @@ double GreenwichApparentSiderealTime(const Moment& moment) {
 }
 
 std::string LibraryName() {
+  std::string why;
+  const SwissLibrary* swe = OpenSwissLibrary(why);
+  if (swe == nullptr) return why;
   char version[AS_MAXCH] = {};
-  swe_version(version);
+  swe->version(version);
   return std::string("Swiss Ephemeris ") + version + " (JPL DE431)";
 }
 
