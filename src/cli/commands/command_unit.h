@@ -37,6 +37,7 @@ std::unique_ptr<CommandUnit> PolarisUnit();
 std::unique_ptr<CommandUnit> CompassUnit();
 std::unique_ptr<CommandUnit> AmplitudeUnit();
 std::unique_ptr<CommandUnit> DeviationUnit();
+std::unique_ptr<CommandUnit> PlanUnit();
 
 // Every command, in the order --help lists them.
 std::vector<std::unique_ptr<CommandUnit>> CommandUnits();

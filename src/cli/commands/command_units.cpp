@@ -14,7 +14,8 @@ constexpr NamedUnit kUnits[] = {
     {"report", ReportUnit},   {"satellites", SatellitesUnit}, {"identify", IdentifyUnit}, {"almanac", AlmanacUnit},
     {"places", PlacesUnit},   {"ephemeris", EphemerisUnit},   {"daily-page", DailyPageUnit}, {"sight", SightUnit},
     {"fix", FixUnit},         {"noon", NoonUnit},             {"polaris", PolarisUnit},   {"compass", CompassUnit},
-    {"amplitude", AmplitudeUnit}, {"deviation", DeviationUnit}, {"stars", StarsUnit},
+    {"amplitude", AmplitudeUnit}, {"deviation", DeviationUnit}, {"plan", PlanUnit},
+    {"stars", StarsUnit},
 };
 
 }  // namespace
