@@ -6,6 +6,8 @@
 
 #include <cmath>
 #include <fstream>
+#include <locale>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,7 +27,11 @@ ProgramRun Cli(const std::vector<std::string>& arguments, const std::filesystem:
 // "55 2.456780": degrees and decimal minutes, as the sight command reads a sextant altitude.
 std::string SextantText(double degrees) {
   const double whole = std::floor(degrees);
-  return std::to_string(static_cast<int>(whole)) + " " + std::to_string((degrees - whole) * 60.0);
+  std::ostringstream text;
+  text.imbue(std::locale::classic());  // a decimal point whatever the test's locale
+  text.precision(8);
+  text << whole << " " << (degrees - whole) * 60.0;
+  return text.str();
 }
 
 TEST(PlanCommand, JsonKeysAndTheSightCommandsOwnNumbers) {
