@@ -54,4 +54,10 @@ void BM_StartCliAlmanacTotalYear(benchmark::State& state) {
 }
 BENCHMARK(BM_StartCliAlmanacTotalYear)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+void BM_StartCliPlanEvening(benchmark::State& state) {
+  Run(state, {ORRELIN_CLI, "plan", "--date", "2026-12-10", "--twilight", "evening", "--dr", "59 50 N, 24 50 E",
+              "--course", "225", "--speed", "12", "--dr-utc", "2026-12-10 12:00:00", "--json"});
+}
+BENCHMARK(BM_StartCliPlanEvening)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 }  // namespace

@@ -6,6 +6,7 @@
 #include "almanac/almanac_calendar.h"
 #include "core/angles.h"
 #include "core/constants.h"
+#include "core/sun_levels.h"
 #include "precise/nautical.h"
 
 namespace orrelin::daily {
@@ -111,8 +112,7 @@ Phenomenon MoonEventOfDay(F above, double dayStart, bool rising) {
   return EventOfDay(above, dayStart, rising, false);
 }
 
-constexpr double kSunriseAltitude = -50.0 / 60.0;  // upper limb on the horizon: refraction 34', semidiameter 16'
-constexpr double kCivil = -6.0, kNautical = -12.0;
+constexpr double kCivil = kCivilTwilightAltitude, kNautical = kNauticalTwilightAltitude;
 constexpr double kRefraction = 34.0 / 60.0;
 
 LatitudeRow PhenomenaAt(double latitude, const Sampled& sun, const Sampled& moon) {

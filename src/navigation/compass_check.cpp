@@ -9,6 +9,7 @@
 #include "core/angles.h"
 #include "core/fields.h"
 #include "core/numbers.h"
+#include "navigation/body_crossing.h"
 #include "navigation/body_place.h"
 #include "navigation/sights_file.h"
 #include "navigation/watch_texts.h"
@@ -18,57 +19,20 @@ namespace orrelin::navigation {
 
 namespace {
 
-constexpr double kSecond = 1.0 / 86400.0;  // days
-constexpr double kScanStep = 1.0 / 48.0;   // days: no body rises and sets within half an hour
-
 std::string BearingText(double degrees) { return FixedText(degrees, 1) + kDegreeSign; }
 
-// The moment the body's computed altitude passes h0 upward (rising) or downward
-// (setting) within a day from the start, to a second.
+// The moment the body's computed altitude at the DR passes h0 upward (rising) or
+// downward (setting) within a day from the start, to a second.
 std::optional<double> CrossingTime(const std::string& body, const GeoPosition& at, double start, double h0,
                                    HorizonCrossing crossing, std::string& why) {
-  const double sign = crossing == HorizonCrossing::kRising ? 1.0 : -1.0;
-  bool failed = false;
-  auto above = [&](double jd) {
-    const auto c = ComputedPlaceAt(body, jd, at, why);
-    if (!c) failed = true;
-    return c ? sign * (c->altitude - h0) : 0.0;
-  };
-  double a = start, fa = above(a);
-  for (int step = 1; step <= 48 && !failed; ++step) {
-    const double b = start + step * kScanStep, fb = above(b);
-    if (fa < 0.0 && fb >= 0.0) {
-      // Regula falsi, the Illinois way: the end kept twice running is halved.
-      double lo = a, flo = fa, hi = b, fhi = fb;
-      int kept = 0;
-      while (hi - lo > 0.5 * kSecond && !failed) {
-        const double t = std::clamp(lo - flo * (hi - lo) / (fhi - flo), lo, hi);
-        const double ft = above(t);
-        if (ft < 0.0) {
-          lo = t;
-          flo = ft;
-          if (kept == -1) fhi /= 2.0;
-          kept = -1;
-        } else {
-          hi = t;
-          fhi = ft;
-          if (kept == 1) flo /= 2.0;
-          kept = 1;
-        }
-        if (std::fabs(ft) < 1e-9) lo = hi = t;
-      }
-      if (failed) return std::nullopt;
-      return (lo + hi) / 2.0;
-    }
-    a = b;
-    fa = fb;
-  }
-  if (!failed) {
+  const auto times = CrossingTimes(body, ShipTrack{at, start, 0.0, 0.0}, start, {h0}, crossing, why);
+  if (!times) return std::nullopt;
+  if (!times->front()) {
     const auto named = SightBodyNamed(body);
     why = (named ? named->name : body) + (crossing == HorizonCrossing::kRising ? " does not rise" : " does not set") + " at " +
           PositionText(at) + " on that day";
   }
-  return std::nullopt;
+  return times->front();
 }
 
 double AmplitudeOfAzimuth(double azimuth, HorizonCrossing crossing) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/explanation.h"
+#include "navigation/body_crossing.h"
 #include "navigation/sight_reduction.h"
 
 namespace orrelin::navigation {
@@ -43,8 +44,6 @@ struct AzimuthCheck {
   ExplanationLines lines;
 };
 std::optional<AzimuthCheck> CheckByAzimuth(const AzimuthCheckInput& input, std::string& why);
-
-enum class HorizonCrossing { kRising, kSetting };
 
 struct AmplitudeCheckInput {
   std::string body;

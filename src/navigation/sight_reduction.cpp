@@ -104,6 +104,11 @@ std::optional<ObservedAltitude> ObservedAltitudeOf(const Sight& s, double latitu
   return ObservedAltitudeFrom(s, *now, latitude, lines);
 }
 
+ObservedAltitude ObservedAltitudeAt(const Sight& s, const precise::NauticalBody& body,
+                                    const precise::NauticalPlace& place, double latitude, ExplanationLines* lines) {
+  return ObservedAltitudeFrom(s, BodyNow{body, place}, latitude, lines);
+}
+
 std::optional<SightReduction> ReduceSight(const Sight& sight, const GeoPosition& assumed, std::string& why) {
   SightReduction r;
   const auto now = BodyAt(sight, why);

@@ -49,6 +49,9 @@ struct ObservedAltitude {
 };
 std::optional<ObservedAltitude> ObservedAltitudeOf(const Sight& sight, double latitude, ExplanationLines* lines,
                                                    std::string& why);
+// The same, with the body's place at the sight's moment already computed.
+ObservedAltitude ObservedAltitudeAt(const Sight& sight, const precise::NauticalBody& body,
+                                    const precise::NauticalPlace& place, double latitude, ExplanationLines* lines);
 
 // The body a sight's name gives (any letter case): the Sun, the Moon, the planets of the
 // almanacs and the navigational stars; none for any other name (Aries among them).

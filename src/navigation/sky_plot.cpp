@@ -61,13 +61,16 @@ PlottingSheet DrawSkyPlot(const std::vector<SkyPlotBody>& bodies, const Altitude
   for (int altitude = 30; altitude < 90; altitude += 30) {
     items.push_back(sheet::CentredText(SkyPoint(altitude, 180.0), std::to_string(altitude) + "\xC2\xB0", 2.2));
   }
-  // The brighter bodies last, on top; their names to the right of the dots.
+  // The brighter bodies last, on top; then the names, the brighter bodies' first, each
+  // where it covers no dot and no name already placed (a name is painted on white).
   std::vector<const SkyPlotBody*> shown;
   for (const auto& b : bodies) {
     if (b.body.hc >= 0.0) shown.push_back(&b);
   }
   std::stable_sort(shown.begin(), shown.end(),
                    [](const SkyPlotBody* a, const SkyPlotBody* b) { return a->body.magnitude > b->body.magnitude; });
+  std::vector<SheetBox> taken;
+  std::vector<double> outers;
   for (const SkyPlotBody* b : shown) {
     SheetItem dot;
     dot.kind = SheetItem::Kind::kDot;
@@ -83,8 +86,35 @@ PlottingSheet DrawSkyPlot(const std::vector<SkyPlotBody>& bodies, const Altitude
       ring.width = 0.35;
       items.push_back(ring);
     }
-    SheetItem name = sheet::Text({dot.from.x + outer + 1.0, dot.from.y + 1.0}, b->body.name, 2.6);
-    name.tone = dot.tone;
+    outers.push_back(outer);
+    taken.push_back({dot.from.x - outer, dot.from.y - outer, dot.from.x + outer, dot.from.y + outer});
+  }
+  for (std::size_t k = shown.size(); k-- > 0;) {
+    const SheetPoint at = SkyPoint(shown[k]->body.hc, shown[k]->body.zn);
+    const double outer = outers[k];
+    SheetItem name = sheet::Text({at.x + outer + 1.0, at.y + 1.0}, shown[k]->body.name, 2.6);
+    name.tone = shown[k]->recommended ? Tone::kFix : Tone::kInk;
+    // To the right, to the left, then a line below or above on either side.
+    const SheetPoint places[] = {{at.x + outer + 1.0, at.y + 1.0},
+                                 {at.x - outer - 1.0 - name.textWidth, at.y + 1.0},
+                                 {at.x + outer + 0.5, at.y + outer + 2.8},
+                                 {at.x + outer + 0.5, at.y - outer - 0.8},
+                                 {at.x - outer - 0.5 - name.textWidth, at.y + outer + 2.8},
+                                 {at.x - outer - 0.5 - name.textWidth, at.y - outer - 0.8}};
+    for (const SheetPoint& place : places) {
+      SheetItem tried = name;
+      tried.from = place;
+      const SheetBox box = TextBox(tried);
+      const bool covers = std::any_of(taken.begin(), taken.end(), [&](const SheetBox& t) {
+        const SheetBox own{at.x - outer, at.y - outer, at.x + outer, at.y + outer};
+        return sheet::Overlap(box, t) && !(t.left == own.left && t.top == own.top);
+      });
+      if (!covers && box.left >= 0.0 && box.right <= kSheetSize) {
+        name = tried;
+        break;
+      }
+    }
+    taken.push_back(TextBox(name));
     items.push_back(name);
   }
   return plot;

@@ -66,5 +66,27 @@ TEST(SkyPlot, DrawsEveryBodyAboveTheHorizonWithItsNameAndMarksTheRecommended) {
   EXPECT_GT(brightest, faintest);  // Jupiter's dot larger than Deneb's
 }
 
+TEST(SkyPlot, NamesOfNeighbouringBodiesCoverNeitherEachOtherNorADot) {
+  // Jupiter beside Regulus, Mars below them, Spica beside Venus: as a morning sky has them.
+  const std::vector<SkyPlotBody> bodies = {{{"Jupiter", 34.7, 230.6, -2.3}}, {{"Regulus", 34.4, 226.7, 1.4}},
+                                           {{"Mars", 36.5, 220.7, 0.3}},     {{"Venus", 17.3, 156.9, -4.8}, true},
+                                           {{"Spica", 18.2, 168.2, 1.0}}};
+  const PlottingSheet plot = DrawSkyPlot(bodies, {}, {});
+  std::vector<SheetBox> names, dots;
+  for (const SheetItem& i : plot.items) {
+    if (i.kind == SheetItem::Kind::kText && i.textSize == 2.6) names.push_back(TextBox(i));
+    if (i.kind == SheetItem::Kind::kDot) dots.push_back({i.from.x - i.radius, i.from.y - i.radius, i.from.x + i.radius, i.from.y + i.radius});
+  }
+  ASSERT_EQ(names.size(), bodies.size());
+  auto overlap = [](const SheetBox& a, const SheetBox& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+  };
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    for (std::size_t j = i + 1; j < names.size(); ++j) EXPECT_FALSE(overlap(names[i], names[j])) << i << " " << j;
+    const auto covered = std::count_if(dots.begin(), dots.end(), [&](const SheetBox& d) { return overlap(names[i], d); });
+    EXPECT_EQ(covered, 0) << i;
+  }
+}
+
 }  // namespace
 }  // namespace orrelin::navigation

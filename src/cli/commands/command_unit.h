@@ -39,6 +39,7 @@ std::unique_ptr<CommandUnit> AmplitudeUnit();
 std::unique_ptr<CommandUnit> DeviationUnit();
 std::unique_ptr<CommandUnit> SeriesUnit();
 std::unique_ptr<CommandUnit> TimeUnit();
+std::unique_ptr<CommandUnit> PlanUnit();
 
 // Every command, in the order --help lists them.
 std::vector<std::unique_ptr<CommandUnit>> CommandUnits();

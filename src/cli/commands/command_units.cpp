@@ -13,8 +13,9 @@ struct NamedUnit {
 constexpr NamedUnit kUnits[] = {
     {"report", ReportUnit},   {"satellites", SatellitesUnit}, {"identify", IdentifyUnit}, {"almanac", AlmanacUnit},
     {"places", PlacesUnit},   {"ephemeris", EphemerisUnit},   {"daily-page", DailyPageUnit}, {"sight", SightUnit},
-    {"fix", FixUnit},         {"series", SeriesUnit},         {"noon", NoonUnit},         {"polaris", PolarisUnit},
-    {"compass", CompassUnit}, {"amplitude", AmplitudeUnit},   {"deviation", DeviationUnit}, {"time", TimeUnit},
+    {"fix", FixUnit},         {"series", SeriesUnit},         {"plan", PlanUnit},         {"noon", NoonUnit},
+    {"polaris", PolarisUnit}, {"compass", CompassUnit},       {"amplitude", AmplitudeUnit}, {"deviation", DeviationUnit},
+    {"time", TimeUnit},
     {"stars", StarsUnit},
 };
 

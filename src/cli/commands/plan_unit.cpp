@@ -1,0 +1,200 @@
+// plan: the twilight's star sights planned at the ship, at rest or under way: when,
+// every body with its Hc, Zn, magnitude and preset sextant altitude, the triad and the
+// pair recommended by their rule, and the star finder's picture.
+#include <CLI/CLI.hpp>
+
+#include "app/date_box.h"
+#include "cli/commands/command_support.h"
+#include "cli/commands/command_unit.h"
+#include "cli/commands/sight_options.h"
+#include "cli/json_number.h"
+#include "cli/modules/module_loader.h"
+#include "core/fields.h"
+#include "navigation/plan_texts.h"
+#include "navigation/sights_file.h"
+#include "navigation/sky_plot.h"
+#include "navigation/twilight_plan.h"
+#include "report/observer_reading.h"
+#include "stars/star_file.h"
+
+namespace orrelin::cli {
+
+namespace {
+
+// The plan command's own options, as typed.
+struct PlanOptions {
+  std::string date, twilight, plot, limb = "lower", ie = "0", mag = "3.0", band = "15 70";
+  std::optional<std::string> dr, course, speed, drUtc, utc;
+};
+
+class Plan final : public CommandUnit {
+ public:
+  CLI::App* Add(CLI::App& program) override;
+  int Run(const CliContext& c) const override;
+
+ private:
+  PlaceOptions options_;
+  PlanOptions o_;
+  bool json_ = false;
+};
+
+CLI::App* Plan::Add(CLI::App& program) {
+  CLI::App* plan = program.add_subcommand(
+      "plan", "The twilight's star sights planned: every body's Hc, Zn and preset Hs, the best triad, the star finder");
+  plan->add_option("--date", o_.date, "The ship's local date, yyyy-mm-dd")->required();
+  plan->add_option("--twilight", o_.twilight, "morning or evening")->required();
+  plan->add_option("--dr", o_.dr, "The DR position, \"59 50 N, 24 50 E\" (default: the place)");
+  plan->add_option("--course", o_.course, "The ship's course, degrees true (under way)");
+  plan->add_option("--speed", o_.speed, "The ship's speed, knots");
+  plan->add_option("--dr-utc", o_.drUtc, "The time the DR holds under way, \"yyyy-mm-dd hh:mm:ss\" UT");
+  plan->add_option("--utc", o_.utc,
+                   "The moment to plan, \"yyyy-mm-dd hh:mm:ss\" UT (default: between civil and nautical twilight)");
+  plan->add_option("--limb", o_.limb, "The Sun's and the Moon's limb for the preset Hs: lower (default) or upper");
+  plan->add_option("--ie", o_.ie, "Index error, minutes; positive on the arc (default 0)");
+  plan->add_option("--mag", o_.mag, "Magnitude limit (default 3.0): bodies this bright or brighter");
+  plan->add_option("--band", o_.band, "The altitudes a triad is chosen within, degrees (default \"15 70\")");
+  AddPlaceOptions(*plan, options_, kPlaceBoxes | kWeatherBoxes);
+  plan->add_flag("--json", json_, "Print one JSON object");
+  plan->add_option("--plot", o_.plot, "Also draw the sky as a star finder shows it into a file: FILE.png or FILE.pdf");
+  return plan;
+}
+
+std::optional<navigation::AltitudeBand> ReadBand(const std::string& text) {
+  const std::vector<std::string> words = SplitAtBlanks(text);
+  if (words.size() != 2) return std::nullopt;
+  const auto lowest = ReadBoundedDecimal(words[0], 0.0, 90.0), highest = ReadBoundedDecimal(words[1], 0.0, 90.0);
+  if (!lowest || !highest || *lowest >= *highest) return std::nullopt;
+  return navigation::AltitudeBand{*lowest, *highest};
+}
+
+// The catalogue's stars with their magnitudes (an unnamed or damaged record left out).
+std::vector<navigation::CatalogueStar> CatalogueStars(const StarCatalogue& catalogue) {
+  std::vector<navigation::CatalogueStar> stars;
+  for (std::size_t i = 0; i < catalogue.records.size(); ++i) {
+    if (!catalogue.values[i] || catalogue.records[i].Name().empty()) continue;
+    stars.push_back({catalogue.records[i].Name(), catalogue.magnitudes[i]});
+  }
+  return stars;
+}
+
+double Degrees(double x) { return JsonNumber(x, 6); }
+
+nlohmann::ordered_json MomentJson(const std::optional<double>& jd) {
+  return jd ? nlohmann::ordered_json(UtcMomentText(*jd)) : nlohmann::ordered_json();
+}
+
+std::string PlanJson(const navigation::TwilightPlan& plan, const std::vector<std::string>& messages) {
+  nlohmann::ordered_json j;
+  const bool morning = plan.times.twilight == navigation::Twilight::kMorning;
+  j[morning ? "sunrise_utc" : "sunset_utc"] = MomentJson(plan.times.horizon);
+  j["civil_utc"] = MomentJson(plan.times.civil);
+  j["nautical_utc"] = MomentJson(plan.times.nautical);
+  j["planned_utc"] = MomentJson(plan.plannedJulianDayUt);
+  j["dr"] = plan.plannedJulianDayUt ? nlohmann::ordered_json{{"latitude_deg", Degrees(plan.position.latitude)},
+                                                             {"longitude_deg", Degrees(plan.position.longitude)}}
+                                    : nlohmann::ordered_json();
+  nlohmann::ordered_json bodies = nlohmann::ordered_json::array();
+  for (const navigation::PlanBody& b : plan.bodies) {
+    bodies.push_back({{"name", b.body.name},
+                      {"hc_deg", Degrees(b.body.hc)},
+                      {"zn_deg", Degrees(b.body.zn)},
+                      {"magnitude", JsonNumber(b.body.magnitude, 2)},
+                      {"hs_deg", Degrees(b.presetAltitude)},
+                      {"recommended", b.recommended},
+                      {"pair", b.pair}});
+  }
+  j["bodies"] = bodies;
+  nlohmann::ordered_json triad = nlohmann::ordered_json::array();
+  for (std::size_t i : plan.recommendation.triad) triad.push_back(plan.bodies[i].body.name);
+  j["triad"] = triad;
+  j["rule"] = plan.recommendation.rule;
+  j["messages"] = messages;
+  return JsonText(j);
+}
+
+int Plan::Run(const CliContext& c) const {
+  auto main = PlaceAndMoment(c, options_);
+  if (!main) return kExitBadInput;
+  const auto place = ReadObserver(*main);
+  if (!place) return Fail(c, kMessageBadLocation);
+  std::string why;
+  const auto day = ReadDayOption("--date", o_.date, why);
+  if (!day) return Fail(c, why);
+  navigation::PlanInput in;
+  in.dayJulianDayUt = *day;
+  if (o_.twilight != "morning" && o_.twilight != "evening") return Fail(c, "--twilight: morning or evening");
+  in.twilight = o_.twilight == "morning" ? navigation::Twilight::kMorning : navigation::Twilight::kEvening;
+  const auto dr = AssumedPosition(o_.dr, *place);
+  if (!dr) return Fail(c, "--dr: give the position as \"59 50 N, 24 50 E\"");
+  if (o_.course.has_value() != o_.speed.has_value()) {
+    return Fail(c, o_.course ? "--course: give --speed with it (under way needs both)"
+                            : "--speed: give --course with it (under way needs both)");
+  }
+  if (o_.course && !o_.drUtc) return Fail(c, "--course: give --dr-utc with it, the time the DR holds");
+  if (o_.drUtc && !o_.course) return Fail(c, "--dr-utc: give --course and --speed with it");
+  const auto course = ReadBoundedDecimal(o_.course.value_or("0"), 0.0, 360.0);
+  const auto speed = ReadBoundedDecimal(o_.speed.value_or("0"), 0.0, 100.0);
+  if (!course) return Fail(c, "--course: degrees true, 0 to 360");
+  if (!speed) return Fail(c, "--speed: knots, 0 to 100");
+  in.track = {*dr, *day, *course, *speed};
+  if (o_.drUtc) {
+    const auto drUtc = ReadUtcMoment(*o_.drUtc, why);
+    if (!drUtc) return Fail(c, "--dr-utc: " + why);
+    in.track.drJulianDayUt = *drUtc;
+  }
+  if (o_.utc) {
+    const auto utc = ReadUtcMoment(*o_.utc, why);
+    if (!utc) return Fail(c, "--utc: " + why);
+    in.plannedJulianDayUt = *utc;
+  }
+  const auto limb = navigation::ReadLimb(o_.limb);
+  if (!limb || *limb == navigation::Limb::kCentre) return Fail(c, "--limb: lower or upper");
+  const auto ie = ReadBoundedDecimal(o_.ie, -60.0, 60.0);
+  if (!ie) return Fail(c, "--ie: minutes of arc, -60 to 60 (positive on the arc)");
+  const auto mag = ReadBoundedDecimal(o_.mag, -30.0, 30.0);
+  if (!mag) return Fail(c, "--mag: a magnitude, -30 to 30");
+  const auto band = ReadBand(o_.band);
+  if (!band) return Fail(c, "--band: the lowest and the highest altitude, degrees 0 to 90, lowest first: \"15 70\"");
+  const auto format = PlotFormatOf(o_.plot);
+  if (!format) return Fail(c, "--plot: the file's name ends in .png or .pdf");
+  in.sextant.limb = *limb;
+  in.sextant.indexError = *ie;
+  in.sextant.heightOfEye = place->height;
+  in.sextant.pressure = place->pressure;
+  in.sextant.temperature = place->temperature;
+  in.magnitudeLimit = *mag;
+  in.band = *band;
+  const StarCatalogue catalogue = LoadStarCatalogue(CataloguePath(c));
+  if (!catalogue.read) return Fail(c, catalogue.message);
+  std::vector<std::string> messages;
+  if (!catalogue.message.empty()) messages.push_back(catalogue.message);
+  if (!o_.dr) messages.push_back("No --dr: the DR is the place, " + navigation::PositionText(*dr));
+  in.stars = CatalogueStars(catalogue);
+  const auto plan = navigation::PlanTwilight(in, why);
+  if (!plan) return Fail(c, why);
+  if (*format != PlotFormat::kNone) {
+    if (!c.exportsAllowed) return Fail(c, "Exports are not allowed here");
+    const DrawingModule* drawing = LoadDrawingModule(c.moduleFolders, why);
+    if (drawing == nullptr) return Fail(c, why);
+    const navigation::PlottingSheet drawn =
+        navigation::DrawSkyPlot(navigation::SkyPlotBodies(*plan), in.band, navigation::PlanTitle(*plan, *day));
+    const std::string bytes =
+        *format == PlotFormat::kPdf ? drawing->plottingSheetPdf(drawn) : drawing->plottingSheetPng(drawn);
+    if (!WriteExport(c, o_.plot, bytes)) return kExitBadInput;
+  }
+  if (json_) {
+    std::vector<std::string> all = messages;
+    all.insert(all.end(), plan->messages.begin(), plan->messages.end());
+    c.out << PlanJson(*plan, all);
+  } else {
+    Say(c, messages);
+    c.out << navigation::PlanText(*plan, *day);
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::unique_ptr<CommandUnit> PlanUnit() { return std::make_unique<Plan>(); }
+
+}  // namespace orrelin::cli
