@@ -126,18 +126,25 @@ void PlaceBeside(QWidget& window, const QWidget& anchor) {
 }
 
 void KeepTitleBarOnScreen(QWidget& window) {
-  // The frame comes from the window manager a moment after the window is shown: look
-  // again every 50 ms for up to a second (without a window manager it never comes).
-  auto correct = [&window](int triesLeft, auto& self) -> void {
+  // The frame comes from the window manager a moment after the window is shown (on a
+  // busy machine, seconds after): look every 50 ms for up to 3 s (without a window
+  // manager it never comes). Once framed, look again a few times over the next second,
+  // since a window manager may still move or resize the frame it has just made.
+  constexpr int kLooksForFrame = 60;
+  constexpr int kLooksAfterFrame = 4;
+  auto correct = [&window](int triesLeft, int looksAfter, auto& self) -> void {
     const QWindow* handle = window.windowHandle();
     const bool framed = handle != nullptr && !handle->frameMargins().isNull();
     if (!framed && triesLeft > 0) {
-      QTimer::singleShot(50, &window, [&window, triesLeft, self] { self(triesLeft - 1, self); });
+      QTimer::singleShot(50, &window, [&window, triesLeft, self] { self(triesLeft - 1, kLooksAfterFrame, self); });
       return;
     }
     BringFrameOntoScreen(window);
+    if (framed && looksAfter > 0) {
+      QTimer::singleShot(250, &window, [&window, looksAfter, self] { self(0, looksAfter - 1, self); });
+    }
   };
-  correct(20, correct);
+  correct(kLooksForFrame, kLooksAfterFrame, correct);
 }
 
 void BringFrameOntoScreen(QWidget& window) {

@@ -96,7 +96,14 @@ class WindowManagerTest : public QObject {
     for (QWidget* window : {static_cast<QWidget*>(&form.PlanetForm()), static_cast<QWidget*>(&form.StarForm())}) {
       QVERIFY(window->isVisible());
       // Once framed, the window is moved wholly onto the screen (which may take a moment).
-      QTRY_VERIFY2(Available().contains(window->frameGeometry()), qPrintable(window->windowTitle()));
+      const auto where = [window] {
+        const QRect f = window->frameGeometry();
+        const QRect a = Available();
+        return QString("%1: frame %2,%3 %4x%5 on %6,%7 %8x%9")
+            .arg(window->windowTitle()).arg(f.x()).arg(f.y()).arg(f.width()).arg(f.height())
+            .arg(a.x()).arg(a.y()).arg(a.width()).arg(a.height());
+      };
+      QTRY_VERIFY2_WITH_TIMEOUT(Available().contains(window->frameGeometry()), qPrintable(where()), 8000);
       QVERIFY2(!window->frameGeometry().intersects(buttons), qPrintable(window->windowTitle()));
     }
   }
