@@ -59,11 +59,11 @@ TSightsForm::TSightsForm(const SettingsFile& settings, std::filesystem::path sig
   QStringList captions;
   for (const char* c : kCaptions) captions << c;
   table_->setHorizontalHeaderLabels(captions);
-  table_->verticalHeader()->hide();
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);  // the sights numbered as the texts name them
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setItemDelegateForColumn(0, new ResolvedTimeDelegate(table_));
   FitColumns();
-  table_->setMinimumHeight(120);
+  table_->setMinimumHeight(table_->horizontalHeader()->sizeHint().height() + 11 * table_->verticalHeader()->defaultSectionSize() / 2);  // five rows and a half
   layout->addWidget(table_, 1);
 
   auto* controls = new QHBoxLayout;
@@ -97,8 +97,8 @@ TSightsForm::TSightsForm(const SettingsFile& settings, std::filesystem::path sig
   seriesText_->setFont(mono);
   seriesText_->setPlaceholderText("The series of the chosen sight's body: its intercept, spread, the sights off the line "
                                   "and the representative sight");
-  seriesText_->setFixedHeight(150);
-  seriesView_->setFixedHeight(150);
+  seriesText_->setFixedHeight(140);
+  seriesView_->setFixedHeight(140);
   auto* seriesButtons = new QVBoxLayout;
   useRepresentative_ = Button("btnUseRepresentative", "Use representative");
   useRepresentative_->setToolTip("The fix takes the representative sight, its Hs brought onto the fitted line, and "
@@ -125,14 +125,14 @@ TSightsForm::TSightsForm(const SettingsFile& settings, std::filesystem::path sig
   fixText_->setReadOnly(true);
   fixText_->setFont(mono);
   fixText_->setPlaceholderText("The fix from the sights, with each line's residual");
-  texts->addWidget(reduction_);
-  texts->addWidget(fixText_);
+  texts->addWidget(reduction_, 2);
+  texts->addWidget(fixText_, 3);
   lower->addLayout(texts, 1);
   view_ = new PlottingSheetView;
   lower->addWidget(view_, 1);
   layout->addLayout(lower, 2);
   setCentralWidget(central);
-  resize(1060, 900);
+  resize(1060, 820);
 
   AddCloseAndPrintMenu(*this, [this](QPrinter& printer) {
     if (!view_->Sheet()) return false;
@@ -159,7 +159,10 @@ TSightsForm::TSightsForm(const SettingsFile& settings, std::filesystem::path sig
   connect(fix, &QPushButton::clicked, this, &TSightsForm::ComputeFix);
   connect(useRepresentative_, &QPushButton::clicked, this, &TSightsForm::UseRepresentative);
   connect(useEverySight_, &QPushButton::clicked, this, &TSightsForm::UseEverySight);
-  connect(table_, &QTableWidget::currentCellChanged, this, [this](int row, int, int, int) { ShowReduction(row); });
+  connect(table_, &QTableWidget::currentCellChanged, this, [this](int row, int, int previous, int) {
+    ShowReduction(row);
+    if (row != previous) ShowSeries();
+  });
   connect(table_, &QTableWidget::itemSelectionChanged, this, &TSightsForm::ShowSeries);
   // The chosen sight's reduction and its series are from the DR run back to its time:
   // they follow the DR, the course and the speed.
@@ -229,9 +232,9 @@ void TSightsForm::ShowReduction(int row) {
   const auto r = navigation::ReduceSightOfFix(*in, record->sight, why);
   std::string watch;
   if (const auto& w = record->watch) {
-    watch = "By the watch " + UtcMomentText(w->reading) + " zone time, " + navigation::WatchErrorText(w->fastSeconds) +
-            ", ZD " + navigation::ZoneDescriptionText(w->zoneDescription) + ": " +
-            UtcMomentText(record->sight.julianDayUt) + " UT\n";
+    // The UT it gives is the next line's.
+    watch = "Watch time " + UtcMomentText(w->reading) + ", " + navigation::WatchErrorText(w->fastSeconds) + ", ZD " +
+            navigation::ZoneDescriptionText(w->zoneDescription) + "\n";
   }
   reduction_->setPlainText(Q(r ? watch + navigation::SightText(record->sight, *r) : why));
 }

@@ -44,6 +44,8 @@ SeriesGraph SeriesGraphOf(const std::vector<navigation::Sight>& sights, const st
 SeriesGraphView::SeriesGraphView(QWidget* parent) : QWidget(parent) {
   setObjectName("pbSeries");
   setMinimumSize(260, 150);
+  setToolTip("Each sight's observed altitude less the altitude the body has at the DR at that moment: dots the sights "
+             "kept, red crosses those off the line, the green line the fitted intercept, ringed the representative sight");
 }
 
 void SeriesGraphView::SetGraph(std::optional<SeriesGraph> graph) {
@@ -83,7 +85,7 @@ void SeriesGraphView::paintEvent(QPaintEvent*) {
   low -= pad;
   high += pad;
   const QRectF plot(metrics.horizontalAdvance("-00.0") + 10, metrics.height() + 6,
-                    width() - metrics.horizontalAdvance("-00.0") - 22, height() - 2.5 * metrics.height() - 12);
+                    width() - metrics.horizontalAdvance("-00.0") - 22, height() - 3.0 * metrics.height() - 16);
   const double left = -0.05 * last, right = 1.05 * last;
   auto at = [&](double minutes, double residual) {
     return QPointF(plot.left() + (minutes - left) / (right - left) * plot.width(),
