@@ -88,7 +88,8 @@ PlottingSheet DrawSheet(const Fix& fix, const GeoPosition& assumed, const CheckM
     const auto part = Clip(a, b, kFrame);
     if (!part) continue;
     const SheetPoint from = Between(a, b, part->first), to = Between(a, b, part->second);
-    items.push_back(Segment(from, to, 0.4, suspect ? Tone::kSuspect : Tone::kLine, SheetItem::Role::kLineOfPosition));
+    items.push_back(
+        Segment(from, to, 0.4, suspect ? Tone::kSuspect : Tone::kLine, SheetItem::Role::kLineOfPosition));
     items.back().dashed = suspect;
     labels.AvoidSegment(from, to);
     lineLabels.push_back({from, to,
@@ -142,7 +143,8 @@ PlottingSheet DrawSheet(const Fix& fix, const GeoPosition& assumed, const CheckM
   // The labels last, each where it covers no line and no other label.
   items.push_back(labels.Place(AroundMark(fixAt, fixRadius, "Fix " + PositionText(fix.position), 3.2), inside));
   if (robustAt) {
-    items.push_back(labels.Place(AroundMark(*robustAt, 2.5, "Robust fix " + PositionText(*marks.robustFix), 3.2), inside));
+    const std::string text = "Robust fix " + PositionText(*marks.robustFix);
+    items.push_back(labels.Place(AroundMark(*robustAt, 2.5, text, 3.2), inside));
     items.back().tone = Tone::kRobustFix;
   }
   items.push_back(labels.Place(AroundMark(ap.from, ap.radius, "AP " + PositionText(assumed), 2.6), inside));

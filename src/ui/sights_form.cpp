@@ -63,7 +63,9 @@ TSightsForm::TSightsForm(const SettingsFile& settings, std::filesystem::path sig
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setItemDelegateForColumn(0, new ResolvedTimeDelegate(table_));
   FitColumns();
-  table_->setMinimumHeight(table_->horizontalHeader()->sizeHint().height() + 11 * table_->verticalHeader()->defaultSectionSize() / 2);  // five rows and a half
+  // Five rows and a half at least.
+  table_->setMinimumHeight(table_->horizontalHeader()->sizeHint().height() +
+                           11 * table_->verticalHeader()->defaultSectionSize() / 2);
   layout->addWidget(table_, 1);
 
   auto* controls = new QHBoxLayout;

@@ -31,7 +31,8 @@ void TSightsForm::ShowWatchTime(int row) {
   QTableWidgetItem* utc = table_->item(row, 0);
   if (utc == nullptr) return;
   const std::vector<std::string> f = RowFields(row);
-  const std::string resolved = f.size() == kColumns ? ResolvedUtText(f[8], f[9], f[10]) : "";
+  // Only where the utc cell is empty: a typed UT is shown as typed.
+  const std::string resolved = f.size() == kColumns && f[0].empty() ? ResolvedUtText(f[8], f[9], f[10]) : "";
   const bool wasLoading = loading_;
   loading_ = true;  // no save, no reduction: the cell's text stays as typed
   utc->setData(kResolvedUtRole, Q(resolved));

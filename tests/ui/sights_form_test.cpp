@@ -246,6 +246,19 @@ class SightsFormTest : public QObject {
     QCOMPARE(flagged, std::vector<int>{5});
     const QString text = Find<QPlainTextEdit>(sights, "memSeries")->toPlainText();
     QVERIFY2(text.contains("Off the line         sight 4,"), qPrintable(text));
+    // Sights of one body selected are a series of their own; with another body's, none.
+    auto select = [table](int row) {
+      table->selectionModel()->select(table->model()->index(row, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    };
+    table->clearSelection();
+    for (int row : {0, 1, 4}) select(row);
+    QVERIFY(Find<QPlainTextEdit>(sights, "memSeries")
+                ->toPlainText()
+                .startsWith("Sun, 3 sights, 2026-12-10 12:00:00 to 12:03:00 UT"));
+    select(2);
+    QCOMPARE(sights.SeriesView().FlaggedRows(), std::vector<int>{3});  // the chosen row's series again
+    table->setCurrentCell(0, 0);
 
     QTest::mouseClick(Find<QPushButton>(sights, "btnUseRepresentative"), Qt::LeftButton);
     QVERIFY(sights.LastFix().has_value());
@@ -304,8 +317,8 @@ class SightsFormTest : public QObject {
     TSightsForm& sights = form.SightsForm();
     sights.show();
     auto* table = Find<QTableWidget>(sights, "grdSights");
-    const auto json =
-        nlohmann::json::parse(Cli({"time", "--watch", "22:42:17", "--we", "3 fast", "--zd", "+2", "--date", "2026-09-21", "--json"}));
+    const auto json = nlohmann::json::parse(
+        Cli({"time", "--watch", "22:42:17", "--we", "3 fast", "--zd", "+2", "--date", "2026-09-21", "--json"}));
     const QString ut = QString::fromStdString(json["utc"].get<std::string>());
     QCOMPARE(ut, QString("2026-09-22 00:42:14"));
     QCOMPARE(table->item(0, 0)->text(), QString());

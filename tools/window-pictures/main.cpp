@@ -115,9 +115,10 @@ int main(int argc, char** argv) {
   ok = orrelin::ui::SavePlottingSheet(*sights.SheetView().Sheet(), out + "/plotting-sheet.png") && ok;
   // The manual's series: five Sun sights, the third misread by 3'.
   table->setRowCount(0);
-  for (const char* line : {"2026-12-10 09:30:00,Sun,lower,6 41.3,0,3,1010,10", "2026-12-10 09:31:10,Sun,lower,6 42.3,0,3,1010,10",
-                           "2026-12-10 09:32:05,Sun,lower,6 46.8,0,3,1010,10", "2026-12-10 09:33:20,Sun,lower,6 45.4,0,3,1010,10",
-                           "2026-12-10 09:34:30,Sun,lower,6 46.5,0,3,1010,10"}) {
+  for (const char* line :
+       {"2026-12-10 09:30:00,Sun,lower,6 41.3,0,3,1010,10", "2026-12-10 09:31:10,Sun,lower,6 42.3,0,3,1010,10",
+        "2026-12-10 09:32:05,Sun,lower,6 46.8,0,3,1010,10", "2026-12-10 09:33:20,Sun,lower,6 45.4,0,3,1010,10",
+        "2026-12-10 09:34:30,Sun,lower,6 46.5,0,3,1010,10"}) {
     const int row = table->rowCount();
     table->insertRow(row);
     for (int c = 0; c < 8; ++c) {
