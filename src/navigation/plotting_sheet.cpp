@@ -15,7 +15,16 @@
 
 namespace orrelin::navigation {
 
-PlottingSheet DrawPlottingSheet(const Fix& fix, const GeoPosition& assumed) {
+namespace {
+
+// What the check of the fix adds: the lines drawn as suspect, and the robust fix.
+struct CheckMarks {
+  std::vector<std::size_t> suspects;
+  std::optional<GeoPosition> robustFix;
+  bool Suspect(std::size_t line) const { return std::find(suspects.begin(), suspects.end(), line) != suspects.end(); }
+};
+
+PlottingSheet DrawSheet(const Fix& fix, const GeoPosition& assumed, const CheckMarks& marks) {
   using namespace sheet;
   using Tone = SheetItem::Tone;
   const Miles fixed = MilesFrom(assumed, fix.position);
@@ -28,6 +37,13 @@ PlottingSheet DrawPlottingSheet(const Fix& fix, const GeoPosition& assumed) {
     north1 = std::max(north1, foot.north);
     east0 = std::min(east0, foot.east);
     east1 = std::max(east1, foot.east);
+  }
+  const Miles robust = marks.robustFix ? MilesFrom(assumed, *marks.robustFix) : Miles{};
+  if (marks.robustFix) {
+    north0 = std::min(north0, robust.north);
+    north1 = std::max(north1, robust.north);
+    east0 = std::min(east0, robust.east);
+    east1 = std::max(east1, robust.east);
   }
   const double across = std::max(north1 - north0, east1 - east0) * 1.3;
   PlottingSheet sheet;
@@ -45,7 +61,9 @@ PlottingSheet DrawPlottingSheet(const Fix& fix, const GeoPosition& assumed) {
     std::string text;
   };
   std::vector<Labelled> lineLabels;
-  for (const FixLine& l : fix.lines) {
+  for (std::size_t i = 0; i < fix.lines.size(); ++i) {
+    const FixLine& l = fix.lines[i];
+    const bool suspect = marks.Suspect(i);
     // The line as it runs near the fix (its residual off it, square to the azimuth there):
     // far from the assumed position the line plotted from it would pass the fix by the
     // curve of the circle of equal altitude.
@@ -70,11 +88,13 @@ PlottingSheet DrawPlottingSheet(const Fix& fix, const GeoPosition& assumed) {
     const auto part = Clip(a, b, kFrame);
     if (!part) continue;
     const SheetPoint from = Between(a, b, part->first), to = Between(a, b, part->second);
-    items.push_back(Segment(from, to, 0.4, Tone::kLine, SheetItem::Role::kLineOfPosition));
+    items.push_back(
+        Segment(from, to, 0.4, suspect ? Tone::kSuspect : Tone::kLine, SheetItem::Role::kLineOfPosition));
+    items.back().dashed = suspect;
     labels.AvoidSegment(from, to);
     lineLabels.push_back({from, to,
                           l.body + " " + FixedText(std::fabs(l.intercept), 1) + (l.intercept >= 0 ? " T " : " A ") +
-                              FixedText(l.azimuth, 0) + "\xC2\xB0"});
+                              FixedText(l.azimuth, 0) + "\xC2\xB0" + (suspect ? " suspect" : "")});
   }
 
   SheetItem ap;
@@ -107,13 +127,43 @@ PlottingSheet DrawPlottingSheet(const Fix& fix, const GeoPosition& assumed) {
   ring.radius = 2.5;
   items.push_back(ring);
   labels.AvoidBox(Grown({fixAt.x, fixAt.y, fixAt.x, fixAt.y}, fixRadius + 0.3));
+  std::optional<SheetPoint> robustAt;
+  if (marks.robustFix) {
+    robustAt = s.At(robust);
+    SheetItem mark = dot;
+    mark.from = *robustAt;
+    mark.tone = Tone::kRobustFix;
+    items.push_back(mark);
+    mark.kind = SheetItem::Kind::kCircle;
+    mark.radius = 2.5;
+    items.push_back(mark);
+    labels.AvoidBox(Grown({robustAt->x, robustAt->y, robustAt->x, robustAt->y}, mark.radius + 0.3));
+  }
 
   // The labels last, each where it covers no line and no other label.
   items.push_back(labels.Place(AroundMark(fixAt, fixRadius, "Fix " + PositionText(fix.position), 3.2), inside));
+  if (robustAt) {
+    const std::string text = "Robust fix " + PositionText(*marks.robustFix);
+    items.push_back(labels.Place(AroundMark(*robustAt, 2.5, text, 3.2), inside));
+    items.back().tone = Tone::kRobustFix;
+  }
   items.push_back(labels.Place(AroundMark(ap.from, ap.radius, "AP " + PositionText(assumed), 2.6), inside));
   for (const Labelled& l : lineLabels) items.push_back(labels.Place(BesideLine(l.a, l.b, l.text, 3.0), inside));
   AddScaleAndNorth(items, sheet.milesPerMillimetre);
   return sheet;
+}
+
+}  // namespace
+
+PlottingSheet DrawPlottingSheet(const Fix& fix, const GeoPosition& assumed) { return DrawSheet(fix, assumed, {}); }
+
+PlottingSheet DrawPlottingSheet(const CheckedFix& checked, const GeoPosition& assumed) {
+  CheckMarks marks;
+  if (checked.robust && !checked.robust->suspects.empty()) {
+    marks.suspects = checked.robust->suspects;
+    marks.robustFix = checked.robust->fix.position;
+  }
+  return DrawSheet(checked.plain, assumed, marks);
 }
 
 }  // namespace orrelin::navigation

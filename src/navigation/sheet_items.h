@@ -35,7 +35,7 @@ struct SheetItem {
   std::string text;             // texts, drawn with their left end and baseline at `from`
   double textSize = 3.0;        // millimetres: the font's size
   double textWidth = 0.0;       // millimetres the text may take: a wider font is drawn smaller
-  enum class Tone { kInk, kLine, kFix, kFaint } tone = Tone::kInk;
+  enum class Tone { kInk, kLine, kFix, kFaint, kSuspect, kRobustFix } tone = Tone::kInk;
   enum class Role { kOther, kLineOfPosition, kGrid } role = Role::kOther;
 };
 
@@ -50,13 +50,16 @@ inline SheetBox TextBox(const SheetItem& t) {
 struct SheetColour {
   int red = 0, green = 0, blue = 0;  // 0..255
 };
-// Ink black, the lines of position blue, the fix red, the grid and the intercepts grey.
+// Ink black, the lines of position blue, the fix red, the grid and the intercepts grey;
+// a suspect line orange, the fix without it green.
 inline SheetColour ToneColour(SheetItem::Tone tone) {
   switch (tone) {
     case SheetItem::Tone::kInk: return {0, 0, 0};
     case SheetItem::Tone::kLine: return {0, 64, 166};
     case SheetItem::Tone::kFix: return {204, 0, 0};
     case SheetItem::Tone::kFaint: return {115, 115, 115};
+    case SheetItem::Tone::kSuspect: return {230, 110, 0};
+    case SheetItem::Tone::kRobustFix: return {0, 135, 60};
   }
   return {0, 0, 0};
 }

@@ -43,8 +43,9 @@ std::string FixText(const Fix& fix, const GeoPosition& assumed) {
   return out;
 }
 
-std::string SeriesText(const std::vector<Sight>& sights, const std::vector<int>& lineNumbers, const SightSeries& s) {
-  const auto line = [&lineNumbers](std::size_t i) { return "line " + WholeText(lineNumbers[i]); };
+std::string SeriesText(const std::vector<Sight>& sights, const std::vector<int>& lineNumbers, const SightSeries& s,
+                       const std::string& numbered) {
+  const auto line = [&](std::size_t i) { return numbered + " " + WholeText(lineNumbers[i]); };
   std::string out = sights.front().body + ", " + WholeText(static_cast<long long>(sights.size())) + " sights, " +
                     UtcMomentText(sights.front().julianDayUt) + " to " + UtcMomentText(sights.back().julianDayUt).substr(11) +
                     " UT\n";

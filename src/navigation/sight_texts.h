@@ -29,10 +29,11 @@ std::string FixText(const Fix& fix, const GeoPosition& assumed);
 std::string FixCheckText(const CheckedFix& checked);
 
 // A series of one body: its sights' span, the intercept and spread, the sights off the
-// line and the representative sight, each by its line in the sights file.
+// line and the representative sight, each by its line in the sights file (or by the
+// word given, as "sight 3" of a table).
 //   Sun, 5 sights, 2026-12-10 12:00:00 to 12:04:00 UT
 //   Intercept            0.32' toward
 std::string SeriesText(const std::vector<Sight>& sights, const std::vector<int>& lineNumbers,
-                       const SightSeries& series);
+                       const SightSeries& series, const std::string& numbered = "line");
 
 }  // namespace orrelin::navigation

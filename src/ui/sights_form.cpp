@@ -25,17 +25,12 @@
 #include "navigation/sights_file.h"
 #include "report/observer_reading.h"
 #include "ui/printing.h"
+#include "ui/sights_columns.h"
+#include "ui/sights_watch_column.h"
 
 namespace orrelin::ui {
 
 namespace {
-
-// utc, body, limb, hs, ie, height, pressure, temperature; then the watch's reading, its
-// error and the zone description of a sight timed by the watch.
-constexpr int kColumns = 11;
-constexpr int kWatchColumns = 3;
-const char* const kCaptions[kColumns] = {"UTC",  "Body", "Limb", "Hs", "IE", "Height", "Pressure", "Temp",
-                                         "Watch", "WE",  "ZD"};
 
 const char* const kMessageDrCourseSpeed =
     "Give the DR as \"59 50 N, 24 50 E\", the course in degrees (0 to 360) and the speed in knots";
@@ -64,12 +59,14 @@ TSightsForm::TSightsForm(const SettingsFile& settings, std::filesystem::path sig
   QStringList captions;
   for (const char* c : kCaptions) captions << c;
   table_->setHorizontalHeaderLabels(captions);
-  table_->verticalHeader()->hide();
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);  // the sights numbered as the texts name them
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->horizontalHeader()->setStretchLastSection(true);
-  table_->setColumnWidth(0, table_->fontMetrics().horizontalAdvance("2026-12-08 14:32:10") + 16);  // UTC on one line
-  table_->setMinimumHeight(140);
-  layout->addWidget(table_);
+  table_->setItemDelegateForColumn(0, new ResolvedTimeDelegate(table_));
+  FitColumns();
+  // Five rows and a half at least.
+  table_->setMinimumHeight(table_->horizontalHeader()->sizeHint().height() +
+                           11 * table_->verticalHeader()->defaultSectionSize() / 2);
+  layout->addWidget(table_, 1);
 
   auto* controls = new QHBoxLayout;
   auto* add = Button("btnAdd", "Add");
@@ -93,9 +90,33 @@ TSightsForm::TSightsForm(const SettingsFile& settings, std::filesystem::path sig
   controls->addWidget(fix);
   layout->addLayout(controls);
 
+  QFont mono("DejaVu Sans Mono", 9);
+  auto* series = new QHBoxLayout;
+  seriesView_ = new SeriesGraphView;
+  seriesText_ = new QPlainTextEdit;
+  seriesText_->setObjectName("memSeries");
+  seriesText_->setReadOnly(true);
+  seriesText_->setFont(mono);
+  seriesText_->setPlaceholderText("The series of the chosen sight's body: its intercept, spread, the sights off the line "
+                                  "and the representative sight");
+  seriesText_->setFixedHeight(140);
+  seriesView_->setFixedHeight(140);
+  auto* seriesButtons = new QVBoxLayout;
+  useRepresentative_ = Button("btnUseRepresentative", "Use representative");
+  useRepresentative_->setToolTip("The fix takes the representative sight, its Hs brought onto the fitted line, and "
+                                 "leaves the series' other sights out");
+  useEverySight_ = Button("btnUseAll", "Use every sight");
+  useEverySight_->setToolTip("The fix takes every sight of the table again");
+  seriesButtons->addWidget(useRepresentative_);
+  seriesButtons->addWidget(useEverySight_);
+  seriesButtons->addStretch(1);
+  series->addWidget(seriesView_, 2);
+  series->addWidget(seriesText_, 3);
+  series->addLayout(seriesButtons);
+  layout->addLayout(series);
+
   auto* lower = new QHBoxLayout;
   auto* texts = new QVBoxLayout;
-  QFont mono("DejaVu Sans Mono", 9);
   reduction_ = new QPlainTextEdit;
   reduction_->setObjectName("memReduction");
   reduction_->setReadOnly(true);
@@ -106,14 +127,14 @@ TSightsForm::TSightsForm(const SettingsFile& settings, std::filesystem::path sig
   fixText_->setReadOnly(true);
   fixText_->setFont(mono);
   fixText_->setPlaceholderText("The fix from the sights, with each line's residual");
-  texts->addWidget(reduction_);
-  texts->addWidget(fixText_);
+  texts->addWidget(reduction_, 2);
+  texts->addWidget(fixText_, 3);
   lower->addLayout(texts, 1);
   view_ = new PlottingSheetView;
   lower->addWidget(view_, 1);
-  layout->addLayout(lower, 1);
+  layout->addLayout(lower, 2);
   setCentralWidget(central);
-  resize(980, 720);
+  resize(1060, 820);
 
   AddCloseAndPrintMenu(*this, [this](QPrinter& printer) {
     if (!view_->Sheet()) return false;
@@ -138,16 +159,27 @@ TSightsForm::TSightsForm(const SettingsFile& settings, std::filesystem::path sig
   connect(add, &QPushButton::clicked, this, &TSightsForm::AddSight);
   connect(remove, &QPushButton::clicked, this, &TSightsForm::DeleteSight);
   connect(fix, &QPushButton::clicked, this, &TSightsForm::ComputeFix);
-  connect(table_, &QTableWidget::currentCellChanged, this, [this](int row, int, int, int) { ShowReduction(row); });
-  // The chosen sight's reduction is from the DR run back to its time: it follows the
-  // DR, the course and the speed.
+  connect(useRepresentative_, &QPushButton::clicked, this, &TSightsForm::UseRepresentative);
+  connect(useEverySight_, &QPushButton::clicked, this, &TSightsForm::UseEverySight);
+  connect(table_, &QTableWidget::currentCellChanged, this, [this](int row, int, int previous, int) {
+    ShowReduction(row);
+    if (row != previous) ShowSeries();
+  });
+  connect(table_, &QTableWidget::itemSelectionChanged, this, &TSightsForm::ShowSeries);
+  // The chosen sight's reduction and its series are from the DR run back to its time:
+  // they follow the DR, the course and the speed.
   for (QLineEdit* box : {dr_, course_, speed_}) {
-    connect(box, &QLineEdit::textChanged, this, [this] { ShowReduction(table_->currentRow()); });
+    connect(box, &QLineEdit::textChanged, this, [this] {
+      ShowReduction(table_->currentRow());
+      ShowSeries();
+    });
   }
   connect(table_, &QTableWidget::cellChanged, this, [this](int row, int) {
     if (loading_) return;
+    ShowWatchTime(row);
     Save();
     ShowReduction(row);
+    ShowSeries();
   });
   RestoreStoredPlace();
   Load();
@@ -169,49 +201,13 @@ void TSightsForm::showEvent(QShowEvent* event) {
   }
 }
 
-void TSightsForm::SetRow(int row, const std::vector<std::string>& fields) {
-  for (int c = 0; c < kColumns; ++c) {
-    table_->setItem(row, c, new QTableWidgetItem(Q(c < static_cast<int>(fields.size()) ? fields[c] : "")));
-  }
-}
-
-void TSightsForm::AddSight() {
-  MainWindowRecord main = main_.read();
-  bool valid = true;
-  const TCalendarDate date = DateToRecord(main.date, valid);
-  const std::string body = main_.identifiedBody ? main_.identifiedBody() : "";
-  const int row = table_->rowCount();
-  // The same sextant and the same deck as the sight before, else the main window's.
-  std::vector<std::string> kept{"0", main.height, main.pressure, main.temperature};
-  if (row > 0) {
-    for (int c = 4; c < kColumns - kWatchColumns; ++c) {
-      const QTableWidgetItem* item = table_->item(row - 1, c);
-      kept[static_cast<std::size_t>(c - 4)] = item ? S(item->text()) : std::string();
-    }
-  }
-  loading_ = true;
-  table_->insertRow(row);
-  SetRow(row, {date.dateText + " " + main.time, body.empty() ? "Sun" : body, body.empty() ? "lower" : "", "", kept[0],
-               kept[1], kept[2], kept[3]});
-  loading_ = false;
-  table_->setCurrentCell(row, 3);
-  Save();
-}
-
-void TSightsForm::DeleteSight() {
-  const int row = table_->currentRow();
-  if (row < 0) return;
-  table_->removeRow(row);
-  Save();
-}
-
-std::vector<navigation::Sight> TSightsForm::RowsAsSights(bool tell) {
-  std::vector<navigation::Sight> sights;
+std::vector<TSightsForm::RowSight> TSightsForm::RowsAsSights(bool tell) {
+  std::vector<RowSight> sights;
   std::vector<std::string> problems;
   for (int r = 0; r < table_->rowCount(); ++r) {
     std::string problem;
     if (const auto s = navigation::ReadSightLine(RowLine(r), problem)) {
-      sights.push_back(*s);
+      sights.push_back({r, *s});
     } else {
       problems.push_back("Sight " + WholeText(r + 1) + ": " + problem);
     }
@@ -228,15 +224,21 @@ void TSightsForm::ShowReduction(int row) {
   reduction_->clear();
   if (row < 0 || row >= table_->rowCount()) return;
   std::string why;
-  const auto sight = navigation::ReadSightLine(RowLine(row), why);
+  const auto record = navigation::ReadSightRecord(RowLine(row), why);
   const auto in = FixInputOfBoxes(false);
-  if (!sight || !in) {
-    reduction_->setPlainText(Q(!sight ? "This sight does not read: " + why : kMessageDrCourseSpeed));
+  if (!record || !in) {
+    reduction_->setPlainText(Q(!record ? "This sight does not read: " + why : kMessageDrCourseSpeed));
     return;
   }
   // From the DR at the sight's time, as the fix reduces it.
-  const auto r = navigation::ReduceSightOfFix(*in, *sight, why);
-  reduction_->setPlainText(Q(r ? navigation::SightText(*sight, *r) : why));
+  const auto r = navigation::ReduceSightOfFix(*in, record->sight, why);
+  std::string watch;
+  if (const auto& w = record->watch) {
+    // The UT it gives is the next line's.
+    watch = "Watch time " + UtcMomentText(w->reading) + ", " + navigation::WatchErrorText(w->fastSeconds) + ", ZD " +
+            navigation::ZoneDescriptionText(w->zoneDescription) + "\n";
+  }
+  reduction_->setPlainText(Q(r ? watch + navigation::SightText(record->sight, *r) : why));
 }
 
 std::optional<navigation::FixInput> TSightsForm::FixInputOfBoxes(bool tell) {
@@ -248,7 +250,33 @@ std::optional<navigation::FixInput> TSightsForm::FixInputOfBoxes(bool tell) {
   in.assumed = *assumed;
   in.course = *course;
   in.speed = *speed;
-  in.sights = RowsAsSights(tell);
+  const std::vector<RowSight> rows = RowsAsSights(tell);
+  std::vector<std::string> lines;
+  for (const RowSight& r : rows) {
+    in.sights.push_back(r.sight);
+    lines.push_back(RowLine(r.row));
+  }
+  // A representative whose row was changed or deleted stands for its series no more.
+  representatives_.erase(std::remove_if(representatives_.begin(), representatives_.end(),
+                                        [&lines](const Representative& p) {
+                                          return std::find(lines.begin(), lines.end(), p.line) == lines.end();
+                                        }),
+                         representatives_.end());
+  in.timeOfFix = navigation::TimeOfFix(in);
+  in.sights.clear();
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    const RowSight& r = rows[i];
+    const std::string& line = lines[i];
+    const auto stands = std::find_if(representatives_.begin(), representatives_.end(), [&line](const Representative& p) {
+      return std::find(p.lines.begin(), p.lines.end(), line) != p.lines.end();
+    });
+    if (stands == representatives_.end()) {
+      in.sights.push_back(r.sight);
+    } else if (stands->line == line) {
+      in.sights.push_back(r.sight);
+      in.sights.back().sextantAltitude = stands->hs;
+    }
+  }
   return in;
 }
 
@@ -259,61 +287,19 @@ bool TSightsForm::ComputeFix() {
     return false;
   }
   std::string message;
-  fix_ = navigation::FixPosition(*in, message);
-  if (!fix_) {
+  const auto checked = navigation::FixWithCheck(*in, message);
+  if (!checked) {
+    fix_.reset();
     sink_.ShowMessage(message);
     fixText_->clear();
     view_->SetSheet(std::nullopt);
     return false;
   }
-  fixText_->setPlainText(Q(navigation::FixText(*fix_, in->assumed)));
-  view_->SetSheet(navigation::DrawPlottingSheet(*fix_, in->assumed));
+  fix_ = checked->plain;
+  fixText_->setPlainText(Q(navigation::FixText(*fix_, in->assumed) + navigation::FixCheckText(*checked) +
+                           RepresentativesText()));
+  view_->SetSheet(navigation::DrawPlottingSheet(*checked, in->assumed));
   return true;
-}
-
-std::vector<std::string> TSightsForm::RowFields(int row) const {
-  std::vector<std::string> fields;
-  for (int c = 0; c < kColumns; ++c) {
-    const QTableWidgetItem* item = table_->item(row, c);
-    fields.push_back(item ? S(item->text()) : std::string());
-  }
-  // A sight timed in UT keeps the file's eight columns.
-  if (std::all_of(fields.end() - kWatchColumns, fields.end(), [](const std::string& f) { return f.empty(); })) {
-    fields.resize(kColumns - kWatchColumns);
-  }
-  return fields;
-}
-
-std::string TSightsForm::RowLine(int row) const { return navigation::SightsFileLine(RowFields(row)); }
-
-void TSightsForm::Save() {
-  std::vector<std::vector<std::string>> rows;
-  for (int r = 0; r < table_->rowCount(); ++r) rows.push_back(RowFields(r));
-  const std::vector<std::string> lines = navigation::SightsFileLines(rows);
-  const FileWrite written = WriteFileAtomically(file_, JoinLines(lines));
-  if (!written.ok) sink_.ShowMessage("The sights could not be saved to " + file_.string() + " (" + written.errorText + ")");
-}
-
-void TSightsForm::Load() {
-  const TextLines text = ReadTextLines(file_, 16 * 1024 * 1024);
-  if (!text.exists) return;
-  if (!text.readable) {
-    loadMessage_ = "The sights could not be read from " + file_.string() + " (" + text.problem + ")";
-    return;
-  }
-  loading_ = true;
-  for (const std::vector<std::string>& fields : navigation::SightsFileRows(text.lines)) {
-    const int row = table_->rowCount();
-    table_->insertRow(row);
-    SetRow(row, fields);  // a line that does not read is kept as it is, to be mended
-  }
-  loading_ = false;
-  // Numbered as the file's lines, by the reading the command line's fix uses.
-  const navigation::SightsFile read = navigation::ReadSights(text.lines);
-  if (!read.problems.empty()) {
-    loadMessage_ = "Some sights of " + file_.string() + " do not read:";
-    for (const auto& p : read.problems) loadMessage_ += "\n" + p;
-  }
 }
 
 }  // namespace orrelin::ui

@@ -3,6 +3,7 @@
 // with its plotting sheet. The sights are kept in the settings folder as a CSV file.
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableWidget>
 #include <filesystem>
 #include <functional>
@@ -10,9 +11,12 @@
 
 #include "core/messages.h"
 #include "navigation/fix.h"
+#include "navigation/robust_fix.h"
+#include "navigation/sight_series.h"
 #include "report/main_window_record.h"
 #include "ui/placed_window.h"
 #include "ui/plotting_sheet_view.h"
+#include "ui/sights_series_view.h"
 
 namespace orrelin::ui {
 
@@ -35,16 +39,40 @@ class TSightsForm : public PlacedWindow {
   bool ComputeFix();
   const std::optional<navigation::Fix>& LastFix() const { return fix_; }
   PlottingSheetView& SheetView() { return *view_; }
+  // The series of the selected sights (three or more of one body), else the series the
+  // chosen sight belongs to: its graph and text.
+  void ShowSeries();
+  SeriesGraphView& SeriesView() { return *seriesView_; }
+  // The fix takes the shown series' representative sight (its Hs brought onto the line)
+  // instead of the series' sights; every sight again.
+  void UseRepresentative();
+  void UseEverySight();
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
-  // The table's rows as sights; rows that do not read are told (once) and left out.
-  std::vector<navigation::Sight> RowsAsSights(bool tell);
-  // The DR, course and speed boxes with the rows that read (told when `tell`); none when
-  // a box does not read.
+  struct RowSight {
+    int row = 0;
+    navigation::Sight sight;
+  };
+  // The table's rows that read as sights; the others are told (once) when `tell`.
+  std::vector<RowSight> RowsAsSights(bool tell);
+  // The DR, course and speed boxes with the rows that read (told when `tell`), the time
+  // of the fix that of every row, a series' sights replaced by its representative where
+  // the user chose so; none when a box does not read.
   std::optional<navigation::FixInput> FixInputOfBoxes(bool tell);
+  // A series' rows whose representative stands for them in the fix, by the rows' lines.
+  struct Representative {
+    std::vector<std::string> lines;  // the series' rows
+    std::string line;                // the representative's row
+    double hs = 0.0;                 // its sextant altitude on the fitted line, degrees
+  };
+  // Which of the fix's sights stand for series, and how: a sentence each ("" for none).
+  std::string RepresentativesText();
+  // The utc cell of a row timed by the watch shows the UT the watch gives.
+  void ShowWatchTime(int row);
+  void FitColumns();
   // A row's cells, and the row as a line of the sights file.
   std::vector<std::string> RowFields(int row) const;
   std::string RowLine(int row) const;
@@ -61,8 +89,19 @@ class TSightsForm : public PlacedWindow {
   QLineEdit* speed_ = nullptr;
   QPlainTextEdit* reduction_ = nullptr;
   QPlainTextEdit* fixText_ = nullptr;
+  QPlainTextEdit* seriesText_ = nullptr;
+  SeriesGraphView* seriesView_ = nullptr;
+  QPushButton* useRepresentative_ = nullptr;
+  QPushButton* useEverySight_ = nullptr;
   PlottingSheetView* view_ = nullptr;
   std::optional<navigation::Fix> fix_;
+  struct ShownSeries {
+    std::vector<int> rows;  // in time order
+    std::vector<navigation::Sight> sights;
+    navigation::SightSeries fitted;
+  };
+  std::optional<ShownSeries> series_;
+  std::vector<Representative> representatives_;
   bool loading_ = false;
   std::string loadMessage_;  // what was wrong with the file, told when the window first shows
 };

@@ -6,6 +6,8 @@
 #include <cmath>
 
 #include "core/angles.h"
+#include "navigation/robust_fix.h"
+#include "navigation/sights_file.h"
 #include "synthesised_sights.h"
 
 namespace orrelin::navigation {
@@ -130,6 +132,50 @@ TEST(PlottingSheet, LinesThroughTheFixLabelsOffTheLinesAGridWithMinuteTicks) {
     for (std::size_t i = 1; i < leftTicks.size(); ++i) {
       EXPECT_NEAR((leftTicks[i].from.y - leftTicks[i - 1].from.y) * sheet.milesPerMillimetre, c.tickMinutes, 1e-6);
     }
+  }
+}
+
+// Five stars, one read 10' high: its line is dashed in the suspect colour and labelled
+// so, and the robust fix is marked beside the least-squares one; without the blunder the
+// sheet is the plain fix's, item for item.
+TEST(PlottingSheet, ASuspectLineIsDashedAndBothFixesAreMarked) {
+  const double jd = 2461304.5 + 20.0 / 24.0;  // 2026-09-21 20:00 UT
+  const GeoPosition ship{35.5, -40.25};
+  for (const bool blunder : {true, false}) {
+    FixInput in;
+    in.assumed = MovedBy(ship, 120, 15);
+    for (const char* star : {"Vega", "Arcturus", "Altair", "Antares", "Deneb"}) {
+      in.sights.push_back(testing::SightOf(star, jd, ship));
+    }
+    if (blunder) in.sights[2].sextantAltitude += 10.0 / 60.0;
+    std::string message;
+    const auto checked = FixWithCheck(in, message);
+    ASSERT_TRUE(checked && checked->robust) << message;
+    const PlottingSheet sheet = DrawPlottingSheet(*checked, in.assumed);
+    int suspectLines = 0;
+    std::vector<std::string> texts;
+    for (const SheetItem& i : sheet.items) {
+      suspectLines += i.role == SheetItem::Role::kLineOfPosition && i.tone == SheetItem::Tone::kSuspect && i.dashed;
+      if (i.kind == SheetItem::Kind::kText) texts.push_back(i.text);
+    }
+    auto labelled = [&texts](const std::string& start) {
+      return std::count_if(texts.begin(), texts.end(), [&](const std::string& t) { return t.rfind(start, 0) == 0; });
+    };
+    if (!blunder) {
+      EXPECT_EQ(sheet.items.size(), DrawPlottingSheet(checked->plain, in.assumed).items.size());
+      EXPECT_EQ(suspectLines, 0);
+      EXPECT_EQ(labelled("Robust fix"), 0);
+      continue;
+    }
+    EXPECT_EQ(checked->robust->suspects, std::vector<std::size_t>{2});
+    EXPECT_EQ(suspectLines, 1);
+    const auto suspect = [](const std::string& t) { return t.find(" suspect") != std::string::npos; };
+    EXPECT_EQ(std::count_if(texts.begin(), texts.end(), suspect), 1);
+    EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
+                            [&](const std::string& t) { return t.rfind("Altair", 0) == 0 && suspect(t); }),
+              1);
+    EXPECT_EQ(labelled("Fix " + PositionText(checked->plain.position)), 1);
+    EXPECT_EQ(labelled("Robust fix " + PositionText(checked->robust->fix.position)), 1);
   }
 }
 

@@ -10,15 +10,19 @@
 #include <fstream>
 #include <sstream>
 
+#include <nlohmann/json.hpp>
+
 #include "cli/cli_program.h"
 #include "core/fields.h"
 #include "core/numbers.h"
 #include "app/settings_file.h"
+#include "navigation/sheet_items.h"
 #include "navigation/sights_file.h"
 #include "navigation/watch_time.h"
 #include "synthesised_sights.h"
 #include "ui/orrelin_form.h"
 #include "ui/sights_form.h"
+#include "ui/sights_watch_column.h"
 #include "ui_test_support.h"
 
 using orrelin::RecordingMessageSink;
@@ -36,6 +40,25 @@ class SightsFormTest : public QObject {
     for (int c = 0; c < 8; ++c) {
       table.setItem(row, c, new QTableWidgetItem(QString::fromStdString(orrelin::ExtractField(line, ",", c))));
     }
+  }
+
+  // The command line's output for the arguments, its status checked.
+  std::string Cli(const std::vector<std::string>& arguments) {
+    std::ostringstream out, err;
+    const orrelin::cli::CliContext context{out, err, starts_.NextFolder().toStdString(), {}};
+    const int status = orrelin::cli::RunCli(arguments, context);
+    if (status != 0) QTest::qFail(err.str().c_str(), __FILE__, __LINE__);
+    return out.str();
+  }
+
+  // A window whose sights file holds the lines, open, with the DR typed.
+  static orrelin::StartEnvironment WithSights(orrelin::testing::FreshStarts& starts,
+                                              const std::vector<std::string>& lines) {
+    const orrelin::StartEnvironment env = starts.Next(true);
+    std::filesystem::create_directories(env.settingsFolder);
+    std::ofstream file(env.settingsFolder / "sights.csv");
+    for (const std::string& line : lines) file << line << "\n";
+    return env;
   }
 
  private slots:
@@ -188,6 +211,123 @@ class SightsFormTest : public QObject {
     QCOMPARE(lines[1], timed);
     QVERIFY2(lines[2].rfind("2026-09-21 20:00:00,Vega,,41 0.0,", 0) == 0, lines[2].c_str());
     QCOMPARE(std::count(lines[2].begin(), lines[2].end(), ','), 7L);
+  }
+
+  // Five Sun sights a minute apart, the third read 4' high, and a star between them: the
+  // window's graph flags the rows the command line's series flags; the representative
+  // sent to the fix stands for its series there.
+  void theSeriesGraphFlagsTheRowsTheCommandLineFlags() {
+    using orrelin::navigation::testing::SightOf;
+    const orrelin::navigation::GeoPosition ship{35.5, -40.25};
+    const double jd = 2461384.5 + 12.0 / 24.0;  // 2026-12-10 12:00 UT
+    std::vector<std::string> lines = {orrelin::navigation::kSightsHeader};
+    for (int i = 0; i < 5; ++i) {
+      orrelin::navigation::Sight sun = SightOf("Sun", jd + i / 1440.0, ship, orrelin::navigation::Limb::kLower);
+      if (i == 2) sun.sextantAltitude += 4.0 / 60.0;
+      lines.push_back(orrelin::navigation::SightLine(sun));
+      if (i == 1) lines.push_back(orrelin::navigation::SightLine(SightOf("Venus", jd + 1.5 / 1440.0, ship)));
+    }
+    const orrelin::StartEnvironment env = WithSights(starts_, lines);
+    const std::string file = (env.settingsFolder / "sights.csv").string();
+    const char* const dr = "35 30 N, 40 15 W";
+    RecordingMessageSink sink;
+    TOrrelinForm form(env, sink);
+    form.show();
+    TSightsForm& sights = form.SightsForm();
+    sights.show();
+    Find<QLineEdit>(sights, "edDr")->setText(dr);
+    auto* table = Find<QTableWidget>(sights, "grdSights");
+    table->setCurrentCell(0, 0);
+    const auto json = nlohmann::json::parse(Cli({"series", file, "--dr", dr, "--json"}));
+    QCOMPARE(json["bodies"].size(), std::size_t{1});
+    std::vector<int> flagged;
+    for (int row : sights.SeriesView().FlaggedRows()) flagged.push_back(row + 2);  // the file's lines, the header first
+    QCOMPARE(flagged, json["bodies"][0]["flagged"].get<std::vector<int>>());
+    QCOMPARE(flagged, std::vector<int>{5});
+    const QString text = Find<QPlainTextEdit>(sights, "memSeries")->toPlainText();
+    QVERIFY2(text.contains("Off the line         sight 4,"), qPrintable(text));
+    // Sights of one body selected are a series of their own; with another body's, none.
+    auto select = [table](int row) {
+      table->selectionModel()->select(table->model()->index(row, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    };
+    table->clearSelection();
+    for (int row : {0, 1, 4}) select(row);
+    QVERIFY(Find<QPlainTextEdit>(sights, "memSeries")
+                ->toPlainText()
+                .startsWith("Sun, 3 sights, 2026-12-10 12:00:00 to 12:03:00 UT"));
+    select(2);
+    QCOMPARE(sights.SeriesView().FlaggedRows(), std::vector<int>{3});  // the chosen row's series again
+    table->setCurrentCell(0, 0);
+
+    QTest::mouseClick(Find<QPushButton>(sights, "btnUseRepresentative"), Qt::LeftButton);
+    QVERIFY(sights.LastFix().has_value());
+    QCOMPARE(sights.LastFix()->lines.size(), std::size_t{2});  // the Sun's representative and Venus
+    const QString fix = Find<QPlainTextEdit>(sights, "memFix")->toPlainText();
+    const int representative = json["bodies"][0]["representative"]["row"].get<int>() - 1;
+    QVERIFY2(fix.contains(QString("sight %1 in the fix").arg(representative)) && fix.contains("4 other sights"),
+             qPrintable(fix));
+    QTest::mouseClick(Find<QPushButton>(sights, "btnUseAll"), Qt::LeftButton);
+    QCOMPARE(sights.LastFix()->lines.size(), std::size_t{6});
+  }
+
+  // Five stars, Altair read 10' high: the window's fix text is the command line's, the
+  // line it names suspect is the JSON's, and the sheet draws it dashed apart.
+  void theSuspectLineIsTheCommandLinesAndDrawnApart() {
+    using orrelin::navigation::testing::SightOf;
+    const double jd = 2461304.5 + 20.0 / 24.0;  // 2026-09-21 20:00 UT
+    std::vector<std::string> lines = {orrelin::navigation::kSightsHeader};
+    for (const char* star : {"Vega", "Arcturus", "Altair", "Antares", "Deneb"}) {
+      orrelin::navigation::Sight s = SightOf(star, jd, {35.5, -40.25});
+      if (std::string(star) == "Altair") s.sextantAltitude += 10.0 / 60.0;
+      lines.push_back(orrelin::navigation::SightLine(s));
+    }
+    const orrelin::StartEnvironment env = WithSights(starts_, lines);
+    const std::string file = (env.settingsFolder / "sights.csv").string();
+    const char* const dr = "35 20 N, 40 40 W";
+    RecordingMessageSink sink;
+    TOrrelinForm form(env, sink);
+    form.show();
+    TSightsForm& sights = form.SightsForm();
+    sights.show();
+    Find<QLineEdit>(sights, "edDr")->setText(dr);
+    QTest::mouseClick(Find<QPushButton>(sights, "btnFix"), Qt::LeftButton);
+    const std::string shown = Find<QPlainTextEdit>(sights, "memFix")->toPlainText().toStdString();
+    QCOMPARE(shown, Cli({"fix", file, "--dr", dr}));
+    const auto json = nlohmann::json::parse(Cli({"fix", file, "--dr", dr, "--json"}));
+    QCOMPARE(json["suspect"].get<std::vector<int>>(), std::vector<int>{4});
+    const std::string body = orrelin::ExtractField(lines[json["suspect"][0].get<int>() - 1], ",", 1);
+    QVERIFY2(shown.find("Suspect line         " + body + ",") != std::string::npos, shown.c_str());
+    int dashed = 0;
+    for (const auto& item : sights.SheetView().Sheet()->items) {
+      dashed += item.tone == orrelin::navigation::SheetItem::Tone::kSuspect && item.dashed;
+    }
+    QCOMPARE(dashed, 1);
+  }
+
+  // A sight timed by the watch in a west zone late in the evening: its utc cell shows the
+  // UT of the command line's "time", on the next date, and so does its reduction.
+  void theWatchTimesUtIsTheCommandLines() {
+    const std::vector<std::string> lines = {orrelin::navigation::kSightsWatchHeader,
+                                            ",Vega,,40 0.0,0,12,1020,18,2026-09-21 22:42:17,3 fast,+2"};
+    const orrelin::StartEnvironment env = WithSights(starts_, lines);
+    RecordingMessageSink sink;
+    TOrrelinForm form(env, sink);
+    form.show();
+    TSightsForm& sights = form.SightsForm();
+    sights.show();
+    auto* table = Find<QTableWidget>(sights, "grdSights");
+    const auto json = nlohmann::json::parse(
+        Cli({"time", "--watch", "22:42:17", "--we", "3 fast", "--zd", "+2", "--date", "2026-09-21", "--json"}));
+    const QString ut = QString::fromStdString(json["utc"].get<std::string>());
+    QCOMPARE(ut, QString("2026-09-22 00:42:14"));
+    QCOMPARE(table->item(0, 0)->text(), QString());
+    QCOMPARE(table->item(0, 0)->data(orrelin::ui::kResolvedUtRole).toString(), ut);
+    QVERIFY(table->item(0, 0)->toolTip().contains("from the watch time"));
+    table->setCurrentCell(0, 3);
+    QVERIFY(Find<QPlainTextEdit>(sights, "memReduction")->toPlainText().contains(ut + " UT"));
+    table->item(0, 10)->setText("+3");  // the zone changed: the UT follows
+    QCOMPARE(table->item(0, 0)->data(orrelin::ui::kResolvedUtRole).toString(), QString("2026-09-22 01:42:14"));
   }
 
   void aDamagedSightsFileKeepsEveryLineAndNamesTheWrongOne() {

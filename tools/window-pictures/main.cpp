@@ -113,6 +113,30 @@ int main(int argc, char** argv) {
   ok = sights.ComputeFix() && ok;
   ok = Save(sights, out + "/sights.png") && ok;
   ok = orrelin::ui::SavePlottingSheet(*sights.SheetView().Sheet(), out + "/plotting-sheet.png") && ok;
+  // The manual's series: five Sun sights, the third misread by 3'.
+  table->setRowCount(0);
+  for (const char* line :
+       {"2026-12-10 09:30:00,Sun,lower,6 41.3,0,3,1010,10", "2026-12-10 09:31:10,Sun,lower,6 42.3,0,3,1010,10",
+        "2026-12-10 09:32:05,Sun,lower,6 46.8,0,3,1010,10", "2026-12-10 09:33:20,Sun,lower,6 45.4,0,3,1010,10",
+        "2026-12-10 09:34:30,Sun,lower,6 46.5,0,3,1010,10"}) {
+    const int row = table->rowCount();
+    table->insertRow(row);
+    for (int c = 0; c < 8; ++c) {
+      table->setItem(row, c, new QTableWidgetItem(QString::fromStdString(orrelin::ExtractField(line, ",", c))));
+    }
+  }
+  Child<QLineEdit>(sights, "edDr")->setText("59 50 N, 24 50 E");
+  Child<QLineEdit>(sights, "edCourse")->setText("0");
+  Child<QLineEdit>(sights, "edSpeed")->setText("0");
+  table->setCurrentCell(1, 0);
+  {
+    // The table and the series; the sheet below is still the stars' fix.
+    const QWidget* graph = Child<QWidget>(sights, "pbSeries");
+    const int bottom = graph->mapTo(&sights, QPoint(0, graph->height())).y() + 6;
+    const bool saved = sights.grab(QRect(0, 0, sights.width(), bottom)).save(out + "/sights-series.png");
+    if (!saved) std::fprintf(stderr, "could not write %s\n", qPrintable(out + "/sights-series.png"));
+    ok = saved && ok;
+  }
   sights.close();
 
   // The manual's noon example: the Sun's lower limb at the passage, the ship running south.

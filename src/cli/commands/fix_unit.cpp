@@ -79,7 +79,7 @@ int Fix::Run(const CliContext& c) const {
     std::string why;
     const DrawingModule* drawing = LoadDrawingModule(c.moduleFolders, why);
     if (drawing == nullptr) return Fail(c, why);
-    const navigation::PlottingSheet drawn = navigation::DrawPlottingSheet(*fix, in.assumed);
+    const navigation::PlottingSheet drawn = navigation::DrawPlottingSheet(*checked, in.assumed);
     const std::string bytes =
         *sheet == PlotFormat::kPdf ? drawing->plottingSheetPdf(drawn) : drawing->plottingSheetPng(drawn);
     if (!WriteExport(c, o_.plot, bytes)) return kExitBadInput;
