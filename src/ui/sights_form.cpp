@@ -24,6 +24,7 @@
 #include "navigation/sight_texts.h"
 #include "navigation/sights_file.h"
 #include "report/observer_reading.h"
+#include "ui/hint_delegate.h"
 #include "ui/printing.h"
 
 namespace orrelin::ui {
@@ -69,6 +70,7 @@ TSightsForm::TSightsForm(const SettingsFile& settings, std::filesystem::path sig
   table_->horizontalHeader()->setStretchLastSection(true);
   table_->setColumnWidth(0, table_->fontMetrics().horizontalAdvance("2026-12-08 14:32:10") + 16);  // UTC on one line
   table_->setMinimumHeight(140);
+  table_->setItemDelegateForColumn(3, new HintDelegate(table_));  // a planned sight's preset Hs
   layout->addWidget(table_);
 
   auto* controls = new QHBoxLayout;
@@ -91,6 +93,12 @@ TSightsForm::TSightsForm(const SettingsFile& settings, std::filesystem::path sig
   controls->addWidget(new QLabel("Speed"));
   controls->addWidget(speed_);
   controls->addWidget(fix);
+  auto* plan = Button("btnPlan", "Plan…");
+  plan->setToolTip("Plan the twilight's star sights: which bodies, where, and the altitude to preset");
+  controls->addWidget(plan);
+  connect(plan, &QPushButton::clicked, this, [this] {
+    if (main_.plan) main_.plan();
+  });
   layout->addLayout(controls);
 
   auto* lower = new QHBoxLayout;
@@ -195,6 +203,22 @@ void TSightsForm::AddSight() {
                kept[1], kept[2], kept[3]});
   loading_ = false;
   table_->setCurrentCell(row, 3);
+  Save();
+}
+
+void TSightsForm::AddPlannedSights(const std::vector<PlannedSight>& sights) {
+  for (const PlannedSight& planned : sights) {
+    AddSight();
+    const int row = table_->rowCount() - 1;
+    const bool limbed = planned.body == "Sun" || planned.body == "Moon";
+    loading_ = true;
+    table_->item(row, 0)->setText(Q(planned.utc));
+    table_->item(row, 1)->setText(Q(planned.body));
+    table_->item(row, 2)->setText(limbed ? "lower" : "");
+    table_->item(row, 3)->setToolTip(Q("Preset the sextant to " + planned.presetHs));
+    table_->item(row, 3)->setData(Qt::UserRole, Q(planned.presetHs));
+    loading_ = false;
+  }
   Save();
 }
 
