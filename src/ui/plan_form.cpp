@@ -283,6 +283,8 @@ bool TPlanForm::ComputePlan() {
   if (!plan) return Refuse(why);
   plan_ = std::move(plan);
   planDay_ = in->dayJulianDayUt;
+  planIe_ = S(ie_);
+  planHeight_ = S(height_);
   ShowPlan();
   view_->SetSheet(navigation::DrawSkyPlot(navigation::SkyPlotBodies(*plan_), in->band,
                                           navigation::PlanTitle(*plan_, planDay_)));
@@ -332,7 +334,8 @@ void TPlanForm::AddToSights() {
   for (int row = 0; row < table_->rowCount(); ++row) {  // in the table's order
     if (!table_->selectionModel()->isRowSelected(row, QModelIndex())) continue;
     const auto& b = plan_->bodies[static_cast<std::size_t>(table_->item(row, kBody)->data(kBodyIndex).toInt())];
-    sights.push_back({UtcMomentText(*plan_->plannedJulianDayUt), b.body.name, navigation::CellsOf(b).presetHs});
+    sights.push_back({UtcMomentText(*plan_->plannedJulianDayUt), b.body.name, navigation::CellsOf(b).presetHs,
+                      planIe_, planHeight_});
   }
   TSightsForm& form = sights_();
   form.AddPlannedSights(sights);

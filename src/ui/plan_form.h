@@ -65,6 +65,7 @@ class TPlanForm : public PlacedWindow {
   PlottingSheetView* view_ = nullptr;
   std::optional<navigation::TwilightPlan> plan_;
   double planDay_ = 0.0;
+  std::string planIe_, planHeight_;  // the boxes the plan was made with, for its sights
 };
 
 }  // namespace orrelin::ui

@@ -215,6 +215,8 @@ void TSightsForm::AddPlannedSights(const std::vector<PlannedSight>& sights) {
     table_->item(row, 0)->setText(Q(planned.utc));
     table_->item(row, 1)->setText(Q(planned.body));
     table_->item(row, 2)->setText(limbed ? "lower" : "");
+    table_->item(row, 4)->setText(Q(planned.ie));
+    table_->item(row, 5)->setText(Q(planned.height));
     table_->item(row, 3)->setToolTip(Q("Preset the sextant to " + planned.presetHs));
     table_->item(row, 3)->setData(Qt::UserRole, Q(planned.presetHs));
     loading_ = false;

@@ -31,10 +31,10 @@ class TSightsForm : public PlacedWindow {
   // A new sight at the main window's moment, with its height, pressure and temperature.
   void AddSight();
   // Sights planned for a twilight, added as rows ready for the observed Hs: the moment
-  // and the body (the lower limb of the Sun or the Moon), the sextant and the deck of the
-  // last row, the Hs empty with the preset altitude as its hint.
+  // and the body (the lower limb of the Sun or the Moon), the index error and height of
+  // eye the plan was made for, the Hs empty with the preset altitude as its hint.
   struct PlannedSight {
-    std::string utc, body, presetHs;
+    std::string utc, body, presetHs, ie, height;
   };
   void AddPlannedSights(const std::vector<PlannedSight>& sights);
   void DeleteSight();

@@ -164,6 +164,8 @@ class PlanFormTest : public QObject {
       QCOMPARE(rows.item(r, 0)->text().toStdString(), planned);
       QCOMPARE(rows.item(r, 1)->text(), chosen[static_cast<std::size_t>(r)].first);
       QCOMPARE(rows.item(r, 3)->text(), QString());  // ready for the observed Hs
+      QCOMPARE(rows.item(r, 4)->text(), QString("-1.2"));  // the sextant and the deck planned for
+      QCOMPARE(rows.item(r, 5)->text(), QString("3"));
       QCOMPARE(rows.item(r, 3)->data(Qt::UserRole).toString(), chosen[static_cast<std::size_t>(r)].second);
       QVERIFY(rows.item(r, 3)->toolTip().contains(chosen[static_cast<std::size_t>(r)].second));
     }
