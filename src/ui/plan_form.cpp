@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QFontMetrics>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPrinter>
@@ -125,6 +126,8 @@ TPlanForm::TPlanForm(const SettingsFile& settings, std::filesystem::path starFil
   moments_->setReadOnly(true);
   moments_->setFont(QFont("DejaVu Sans Mono", 9));
   moments_->setPlaceholderText("The twilight's moments, the ship's position then, the triad, the pair and their rule");
+  // The moments' lines whole, in their columns; the sky gives way on a narrow screen.
+  moments_->setMinimumWidth(QFontMetrics(moments_->font()).horizontalAdvance(QString(64, 'M')) + 24);
   auto* left = new QSplitter(Qt::Vertical);
   left->addWidget(table_);
   left->addWidget(moments_);
