@@ -199,32 +199,7 @@ void TPlanForm::BuildBoxes(QGridLayout& grid) {
 }
 
 void TPlanForm::BuildMenu() {
-  AddCloseAndPrintMenu(*this, [this](QPrinter& printer) {
-    if (!plan_) return false;
-    // The sky on the first page, the plan's text on the pages after it.
-    const QFont font("DejaVu Sans Mono");
-    const auto pages = LinesOnPages(SplitLines(navigation::PlanText(*plan_, planDay_)), PageAreaOf(printer), 10);
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    if (view_->Sheet()) {
-      const QRect page = painter.viewport();
-      painter.save();
-      PaintPlottingSheet(painter, *view_->Sheet(), QRectF(0, 0, std::min(page.width(), page.height()),
-                                                          std::min(page.width(), page.height())));
-      painter.restore();
-    }
-    QFont f = font;
-    for (const PrintedPage& p : pages) {
-      printer.newPage();
-      for (const PrintedText& t : p.texts) {
-        f.setPointSize(t.pointSize);
-        painter.setFont(f);
-        painter.drawText(QRect(t.x, t.y, painter.viewport().width(), painter.viewport().height()),
-                         Qt::AlignLeft | Qt::AlignTop, Q(t.text));
-      }
-    }
-    return painter.end();
-  });
+  AddCloseAndPrintMenu(*this, [this](QPrinter& printer) { return Print(printer); });
   QAction* save = menuBar()->addAction("&Save Plot");
   save->setObjectName("SavePlot");
   connect(save, &QAction::triggered, this, [this] {
@@ -235,6 +210,32 @@ void TPlanForm::BuildMenu() {
       sink_.ShowMessage("The sky plot could not be saved to " + path.toStdString());
     }
   });
+}
+
+bool TPlanForm::Print(QPrinter& printer) {
+  if (!plan_) return false;
+  const QFont font("DejaVu Sans Mono");
+  const auto pages = LinesOnPages(SplitLines(navigation::PlanText(*plan_, planDay_)), PageAreaOf(printer), 10);
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  if (view_->Sheet()) {
+    const QRect page = painter.viewport();
+    painter.save();
+    PaintPlottingSheet(painter, *view_->Sheet(), QRectF(0, 0, std::min(page.width(), page.height()),
+                                                        std::min(page.width(), page.height())));
+    painter.restore();
+  }
+  QFont f = font;
+  for (const PrintedPage& p : pages) {
+    printer.newPage();
+    for (const PrintedText& t : p.texts) {
+      f.setPointSize(t.pointSize);
+      painter.setFont(f);
+      painter.drawText(QRect(t.x, t.y, painter.viewport().width(), painter.viewport().height()),
+                       Qt::AlignLeft | Qt::AlignTop, Q(t.text));
+    }
+  }
+  return painter.end();
 }
 
 void TPlanForm::showEvent(QShowEvent* event) {

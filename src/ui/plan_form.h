@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <functional>
@@ -38,6 +39,9 @@ class TPlanForm : public PlacedWindow {
   bool ComputePlan();
   // The chosen rows (every row when none is chosen) into the Sights window.
   void AddToSights();
+  // The sky on the first page, the plan's text on the pages after it; false with no plan
+  // or when painting failed.
+  bool Print(QPrinter& printer);
   const std::optional<navigation::TwilightPlan>& LastPlan() const { return plan_; }
   PlottingSheetView& SkyView() { return *view_; }
 

@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -68,11 +69,13 @@ class PlanFormTest : public QObject {
   orrelin::testing::FreshStarts starts_;
 
   // The plan command run in-process on the window's own settings folder and catalogue.
-  static nlohmann::json CommandLine(const orrelin::StartEnvironment& env) {
+  static std::string CommandLine(const orrelin::StartEnvironment& env, bool json) {
     std::ostringstream out, err;
     const orrelin::cli::CliContext context{out, err, env.settingsFolder, {ORRELIN_SHIPPED_STAR_DIR}};
-    if (orrelin::cli::RunCli(kOptions, context) != 0) qFatal("plan: %s", err.str().c_str());
-    return nlohmann::json::parse(out.str());
+    std::vector<std::string> options = kOptions;
+    if (!json) options.pop_back();
+    if (orrelin::cli::RunCli(options, context) != 0) qFatal("plan: %s", err.str().c_str());
+    return out.str();
   }
 
   // The window opened from the main window's button, planned from kBoxes.
@@ -99,7 +102,7 @@ class PlanFormTest : public QObject {
     TPlanForm& plan = Planned(form);
     QVERIFY2(sink.messages.empty(), sink.messages.empty() ? "" : sink.messages[0].c_str());
 
-    const nlohmann::json j = CommandLine(env);
+    const nlohmann::json j = nlohmann::json::parse(CommandLine(env, true));
     const auto& table = *Find<QTableWidget>(plan, "grdPlan");
     QCOMPARE(static_cast<std::size_t>(table.rowCount()), j["bodies"].size());
     QVERIFY(table.rowCount() > 10);
@@ -122,7 +125,25 @@ class PlanFormTest : public QObject {
       QVERIFY2(moments.contains(QString::fromStdString(j[key].get<std::string>())), key);
     }
     QVERIFY(moments.contains(QString::fromStdString(j["rule"].get<std::string>())));
+    // And the texts: the moments, each row's cells and the rule as the command prints them.
+    const QString text = QString::fromStdString(CommandLine(env, false));
+    const QString rule = moments.mid(moments.indexOf("\nTriad") + 1);
+    QVERIFY(text.startsWith(moments.left(moments.indexOf("\n\n") + 1)));
+    QVERIFY(text.endsWith(rule));
+    for (int r = 0; r < table.rowCount(); ++r) {
+      const QRegularExpression row("\\s+" + QRegularExpression::escape(table.item(r, 0)->text()) + "\\s+" +
+                                   QRegularExpression::escape(table.item(r, kHc)->text()) + "\\s+" +
+                                   QRegularExpression::escape(table.item(r, kZn)->text()) + "\\s+" +
+                                   QRegularExpression::escape(table.item(r, kMag)->text()) + "\\s+" +
+                                   QRegularExpression::escape(table.item(r, kHs)->text()) + "\\s");
+      QVERIFY2(text.contains(row), qPrintable(table.item(r, 0)->text()));
+    }
     QVERIFY(plan.SkyView().Sheet().has_value());
+    const QString pdf = starts_.Path() + "/plan.pdf";
+    QPrinter printer(QPrinter::HighResolution);
+    orrelin::testing::PrintToPdf(printer, pdf);
+    QVERIFY(plan.Print(printer));
+    QVERIFY(orrelin::testing::IsPdfFile(pdf, 5000));
   }
 
   void headersSortByAzimuthAltitudeAndMagnitudeAsNumbers() {
