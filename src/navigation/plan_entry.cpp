@@ -51,7 +51,9 @@ std::optional<PlanInput> PlanInputOfTyped(const TypedPlan& typed, const Observer
     return typed.course ? Refuse(why, names.course, "give " + names.speed + " with it (under way needs both)")
                         : Refuse(why, names.speed, "give " + names.course + " with it (under way needs both)");
   }
-  if (typed.course && !typed.drUtc) return Refuse(why, names.course, "give " + names.drUtc + " with it, the time the DR holds");
+  if (typed.course && !typed.drUtc) {
+    return Refuse(why, names.course, "give " + names.drUtc + " with it, the time the DR holds");
+  }
   if (typed.drUtc && !typed.course) {
     return Refuse(why, names.drUtc, "give " + names.course + " and " + names.speed + " with it");
   }

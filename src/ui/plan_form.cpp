@@ -349,7 +349,8 @@ void TPlanForm::AddToSights() {
 
 void TPlanForm::StoreBoxes() const {
   const QLineEdit* boxes[] = {dr_, course_, speed_, ie_, limb_, mag_, bandLow_, bandHigh_};
-  std::vector<std::pair<std::string, std::string>> values{{"PlanTwilight", morning_->isChecked() ? "morning" : "evening"}};
+  std::vector<std::pair<std::string, std::string>> values{
+      {"PlanTwilight", morning_->isChecked() ? "morning" : "evening"}};
   for (std::size_t i = 0; i < std::size(boxes); ++i) values.emplace_back(kKeptBoxes[i], S(boxes[i]));
   settings_.WriteAll(values);
 }

@@ -112,8 +112,8 @@ int Plan::Run(const CliContext& c) const {
     if (!c.exportsAllowed) return Fail(c, "Exports are not allowed here");
     const DrawingModule* drawing = LoadDrawingModule(c.moduleFolders, why);
     if (drawing == nullptr) return Fail(c, why);
-    const navigation::PlottingSheet drawn =
-        navigation::DrawSkyPlot(navigation::SkyPlotBodies(*plan), in->band, navigation::PlanTitle(*plan, in->dayJulianDayUt));
+    const navigation::PlottingSheet drawn = navigation::DrawSkyPlot(
+        navigation::SkyPlotBodies(*plan), in->band, navigation::PlanTitle(*plan, in->dayJulianDayUt));
     const std::string bytes =
         *format == PlotFormat::kPdf ? drawing->plottingSheetPdf(drawn) : drawing->plottingSheetPng(drawn);
     if (!WriteExport(c, plot_, bytes)) return kExitBadInput;
