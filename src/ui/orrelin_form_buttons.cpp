@@ -90,7 +90,7 @@ QWidget* TOrrelinForm::BuildButtons() {
   precise_ = new QCheckBox("Precise");
   precise_->setObjectName("chPrecise");
   precise_->setToolTip("Reports from the precise ephemeris (JPL DE431, 1800 to 2399) instead of the book's methods");
-  grid->addWidget(precise_, i / 5, i % 5);
+  grid->addWidget(precise_, (i - 1) / 5, 5);  // beside the last buttons: the panel no taller
   return panel;
 }
 
