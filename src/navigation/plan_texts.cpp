@@ -48,7 +48,7 @@ std::string Names(const TwilightPlan& plan, const std::vector<std::size_t>& chos
 
 }  // namespace
 
-std::string PlanText(const TwilightPlan& plan, double dayJulianDayUt) {
+std::string PlanMomentsText(const TwilightPlan& plan, double dayJulianDayUt) {
   const bool morning = plan.times.twilight == Twilight::kMorning;
   ExplanationLines lines;
   ReportLine(&lines, "Twilight:", std::string(morning ? "morning" : "evening") + " of " + DateText(dayJulianDayUt));
@@ -60,24 +60,37 @@ std::string PlanText(const TwilightPlan& plan, double dayJulianDayUt) {
   ReportLine(&lines, "Planned moment:", MomentOrNone(plan.plannedJulianDayUt));
   std::string out;
   for (const std::string& m : plan.messages) out += m + "\n";
-  if (!plan.plannedJulianDayUt) return out + WorkingLinesText(lines);
-  ReportLine(&lines, "Ship's position then:", PositionText(plan.position));
-  out += WorkingLinesText(lines) + "\n";
-  out += "  Body                    Hc       Zn    Mag   Preset Hs\n";
-  for (const PlanBody& b : plan.bodies) {
-    out += std::string(b.recommended ? "*" : " ") + " " + Padded(b.body.name, 16) +
-           RightAligned(AltitudeText(b.body.hc), 10) + RightAligned(AzimuthText(b.body.zn), 9) +
-           RightAligned(FixedText(b.body.magnitude, 1), 7) + RightAligned(AltitudeText(b.presetAltitude), 12) +
-           (b.pair ? "  pair" : "") + "\n";
-  }
-  if (plan.bodies.empty()) out += "  (no body above the horizon within the magnitude limit)\n";
-  out += "\n";
+  if (plan.plannedJulianDayUt) ReportLine(&lines, "Ship's position then:", PositionText(plan.position));
+  return out + WorkingLinesText(lines);
+}
+
+PlanBodyCells CellsOf(const PlanBody& b) {
+  return {b.body.name, AltitudeText(b.body.hc), AzimuthText(b.body.zn), FixedText(b.body.magnitude, 1),
+          AltitudeText(b.presetAltitude)};
+}
+
+std::string PlanRuleText(const TwilightPlan& plan) {
+  std::string out;
   if (!plan.recommendation.triad.empty()) out += "Triad (*): " + Names(plan, plan.recommendation.triad) + "\n";
   if (plan.recommendation.pair) {
     out += "Pair: " + Names(plan, {plan.recommendation.pair->first, plan.recommendation.pair->second}) + "\n";
   }
-  out += plan.recommendation.rule + "\n";
-  return out;
+  return out + plan.recommendation.rule + "\n";
+}
+
+std::string PlanText(const TwilightPlan& plan, double dayJulianDayUt) {
+  std::string out = PlanMomentsText(plan, dayJulianDayUt);
+  if (!plan.plannedJulianDayUt) return out;
+  out += "\n";
+  out += "  Body                    Hc       Zn    Mag   Preset Hs\n";
+  for (const PlanBody& b : plan.bodies) {
+    const PlanBodyCells cells = CellsOf(b);
+    out += std::string(b.recommended ? "*" : " ") + " " + Padded(cells.name, 16) + RightAligned(cells.hc, 10) +
+           RightAligned(cells.zn, 9) + RightAligned(cells.magnitude, 7) + RightAligned(cells.presetHs, 12) +
+           (b.pair ? "  pair" : "") + "\n";
+  }
+  if (plan.bodies.empty()) out += "  (no body above the horizon within the magnitude limit)\n";
+  return out + "\n" + PlanRuleText(plan);
 }
 
 std::vector<SkyPlotBody> SkyPlotBodies(const TwilightPlan& plan) {

@@ -19,6 +19,7 @@
 #include "ui/printing.h"
 #include "ui/program_files.h"
 #include "ui/sights_form.h"
+#include "ui/plan_form.h"
 #include "ui/watch_form.h"
 #include "ui/star_form.h"
 #include "ui/window_placement.h"
@@ -119,9 +120,13 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
                                     [this] {
                                       const auto& first = identifyForm_->Record().panels[0];
                                       return first.visible ? first.name : std::string();
-                                    }},
+                                    },
+                                    [this] { OpenPlan(); }},
       this);
   watchForm_ = std::make_unique<TWatchForm>(settings_, sink_, [this] { return ToRecord(); }, this);
+  planForm_ = std::make_unique<TPlanForm>(
+      settings_, env.settingsFolder / kStarFileName, sink_, [this] { return ToRecord(); },
+      [this]() -> TSightsForm& { return *sightsForm_; }, this);
 }
 
 TOrrelinForm::~TOrrelinForm() = default;

@@ -27,6 +27,7 @@ class TAlmanacForm;
 class TDailyPagesForm;
 class TSightsForm;
 class TWatchForm;
+class TPlanForm;
 class TIdentifyForm;
 class TJupiterForm;
 class THelpForm;
@@ -48,6 +49,7 @@ class TOrrelinForm : public QMainWindow {
   TDailyPagesForm& DailyPagesForm() { return *dailyPagesForm_; }
   TSightsForm& SightsForm() { return *sightsForm_; }
   TWatchForm& WatchForm() { return *watchForm_; }
+  TPlanForm& PlanForm() { return *planForm_; }
   const SettingsFile& Settings() const { return settings_; }
   MessageSink& Sink() { return reportSink_; }
 
@@ -59,6 +61,8 @@ class TOrrelinForm : public QMainWindow {
   void RunBodyReport(Body body);
   // The report window's "Satellites": the satellites window for the date and time.
   void OpenSatellites();
+  // The twilight's plan, from the main window's button and the Sights window's.
+  void OpenPlan();
   // "&Help": the user's manual in the help window at the chapter ("almanac.html"), with
   // a note above it when one is given; a message when it is not installed.
   void OpenHelp(const QString& chapter = "place-and-moment.html", const QString& note = {});
@@ -115,6 +119,7 @@ class TOrrelinForm : public QMainWindow {
   std::unique_ptr<TDailyPagesForm> dailyPagesForm_;
   std::unique_ptr<TSightsForm> sightsForm_;
   std::unique_ptr<TWatchForm> watchForm_;
+  std::unique_ptr<TPlanForm> planForm_;
   std::unique_ptr<TPlanetForm> planetForm_;
 
   QComboBox* place_ = nullptr;

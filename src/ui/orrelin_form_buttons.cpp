@@ -11,6 +11,7 @@
 #include "ui/jupiter_form.h"
 #include "ui/planet_form.h"
 #include "ui/sights_form.h"
+#include "ui/plan_form.h"
 #include "ui/watch_form.h"
 #include "ui/star_form.h"
 #include "ui/window_placement.h"
@@ -80,11 +81,22 @@ QWidget* TOrrelinForm::BuildButtons() {
   });
   grid->addWidget(watch, i / 5, i % 5);
   ++i;
+  auto* plan = new QPushButton("Plan");
+  plan->setObjectName("Plan");
+  plan->setToolTip("The twilight's star sights planned: every body's Hc, Zn and preset Hs, the best triad, the sky");
+  connect(plan, &QPushButton::clicked, this, &TOrrelinForm::OpenPlan);
+  grid->addWidget(plan, i / 5, i % 5);
+  ++i;
   precise_ = new QCheckBox("Precise");
   precise_->setObjectName("chPrecise");
   precise_->setToolTip("Reports from the precise ephemeris (JPL DE431, 1800 to 2399) instead of the book's methods");
-  grid->addWidget(precise_, i / 5, i % 5);
+  grid->addWidget(precise_, (i - 1) / 5, 5);  // beside the last buttons: the panel no taller
   return panel;
+}
+
+void TOrrelinForm::OpenPlan() {
+  planForm_->show();
+  planForm_->raise();
 }
 
 void TOrrelinForm::ShowBody(Body body) {

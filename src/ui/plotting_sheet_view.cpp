@@ -132,7 +132,7 @@ void PlottingSheetView::paintEvent(QPaintEvent*) {
   const QRectF square((width() - side) / 2.0, (height() - side) / 2.0, side, side);
   if (!sheet_) {
     painter.fillRect(square, Colour(navigation::kSheetPaper));
-    painter.drawText(square, Qt::AlignCenter, "No fix yet: two sights or more, then Fix");
+    painter.drawText(square, Qt::AlignCenter | Qt::TextWordWrap, emptyText_);
     return;
   }
   PaintPlottingSheet(painter, *sheet_, square);

@@ -22,12 +22,15 @@ class PlottingSheetView : public QWidget {
   explicit PlottingSheetView(QWidget* parent = nullptr);
   void SetSheet(std::optional<navigation::PlottingSheet> sheet);
   const std::optional<navigation::PlottingSheet>& Sheet() const { return sheet_; }
+  // What the view says while it has no sheet.
+  void SetEmptyText(const QString& text) { emptyText_ = text; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   std::optional<navigation::PlottingSheet> sheet_;
+  QString emptyText_ = "No fix yet: two sights or more, then Fix";
 };
 
 }  // namespace orrelin::ui

@@ -24,6 +24,7 @@
 #include "navigation/sight_texts.h"
 #include "navigation/sights_file.h"
 #include "report/observer_reading.h"
+#include "ui/hint_delegate.h"
 #include "ui/printing.h"
 #include "ui/sights_columns.h"
 #include "ui/sights_watch_column.h"
@@ -62,6 +63,7 @@ TSightsForm::TSightsForm(const SettingsFile& settings, std::filesystem::path sig
   table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);  // the sights numbered as the texts name them
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setItemDelegateForColumn(0, new ResolvedTimeDelegate(table_));
+  table_->setItemDelegateForColumn(3, new HintDelegate(table_));  // a planned sight's preset Hs
   FitColumns();
   // Five rows and a half at least.
   table_->setMinimumHeight(table_->horizontalHeader()->sizeHint().height() +
@@ -88,6 +90,12 @@ TSightsForm::TSightsForm(const SettingsFile& settings, std::filesystem::path sig
   controls->addWidget(new QLabel("Speed"));
   controls->addWidget(speed_);
   controls->addWidget(fix);
+  auto* plan = Button("btnPlan", "Plan…");
+  plan->setToolTip("Plan the twilight's star sights: which bodies, where, and the altitude to preset");
+  controls->addWidget(plan);
+  connect(plan, &QPushButton::clicked, this, [this] {
+    if (main_.plan) main_.plan();
+  });
   layout->addLayout(controls);
 
   QFont mono("DejaVu Sans Mono", 9);

@@ -27,12 +27,20 @@ class TSightsForm : public PlacedWindow {
   struct MainWindowAccess {
     std::function<MainWindowRecord()> read;       // the place and moment boxes
     std::function<std::string()> identifiedBody;  // the identification's first result, or ""
+    std::function<void()> plan;                   // opens the twilight's plan
   };
   TSightsForm(const SettingsFile& settings, std::filesystem::path sightsFile, MessageSink& sink,
               MainWindowAccess mainWindow, QWidget* anchor, QWidget* parent = nullptr);
 
   // A new sight at the main window's moment, with its height, pressure and temperature.
   void AddSight();
+  // Sights planned for a twilight, added as rows ready for the observed Hs: the moment
+  // and the body (the lower limb of the Sun or the Moon), the index error and height of
+  // eye the plan was made for, the Hs empty with the preset altitude as its hint.
+  struct PlannedSight {
+    std::string utc, body, presetHs, ie, height;
+  };
+  void AddPlannedSights(const std::vector<PlannedSight>& sights);
   void DeleteSight();
   // Reduces the chosen row; computes the fix of all rows and draws its sheet.
   void ShowReduction(int row);

@@ -73,6 +73,24 @@ void TSightsForm::AddSight() {
   Save();
 }
 
+void TSightsForm::AddPlannedSights(const std::vector<PlannedSight>& sights) {
+  for (const PlannedSight& planned : sights) {
+    AddSight();
+    const int row = table_->rowCount() - 1;
+    const bool limbed = planned.body == "Sun" || planned.body == "Moon";
+    loading_ = true;
+    table_->item(row, 0)->setText(Q(planned.utc));
+    table_->item(row, 1)->setText(Q(planned.body));
+    table_->item(row, 2)->setText(limbed ? "lower" : "");
+    table_->item(row, 4)->setText(Q(planned.ie));
+    table_->item(row, 5)->setText(Q(planned.height));
+    table_->item(row, 3)->setToolTip(Q("Preset the sextant to " + planned.presetHs));
+    table_->item(row, 3)->setData(Qt::UserRole, Q(planned.presetHs));
+    loading_ = false;
+  }
+  Save();
+}
+
 void TSightsForm::DeleteSight() {
   const int row = table_->currentRow();
   if (row < 0) return;

@@ -17,6 +17,7 @@
 #include "ui/about_box.h"
 #include "ui/almanac_form.h"
 #include "ui/daily_pages_form.h"
+#include "ui/plan_form.h"
 #include "ui/sights_form.h"
 #include "ui/watch_form.h"
 #include "core/fields.h"
@@ -150,6 +151,17 @@ int main(int argc, char** argv) {
   ok = watch.ComputeNoon() && ok;
   ok = Save(watch, out + "/noon-and-compass.png") && ok;
   watch.close();
+
+  // The manual's twilight plan: the evening of 2026 December 10 in the Gulf of Finland, from 3 m.
+  orrelin::ui::TPlanForm& plan = form.PlanForm();
+  plan.show();
+  for (const auto& [box, text] : std::vector<std::pair<const char*, const char*>>{
+           {"edDate", "2026-12-10"}, {"edDr", "59 50 N, 24 50 E"}, {"edHeight", "3"}}) {
+    Child<QLineEdit>(plan, box)->setText(text);
+  }
+  ok = plan.ComputePlan() && ok;
+  ok = Save(plan, out + "/plan.png") && ok;
+  plan.close();
 
   form.AboutBox().show();
   ok = Save(form.AboutBox(), out + "/about.png") && ok;

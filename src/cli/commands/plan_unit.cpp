@@ -10,6 +10,7 @@
 #include "cli/json_number.h"
 #include "cli/modules/module_loader.h"
 #include "core/fields.h"
+#include "navigation/plan_entry.h"
 #include "navigation/plan_texts.h"
 #include "navigation/sights_file.h"
 #include "navigation/sky_plot.h"
@@ -21,12 +22,6 @@ namespace orrelin::cli {
 
 namespace {
 
-// The plan command's own options, as typed.
-struct PlanOptions {
-  std::string date, twilight, plot, limb = "lower", ie = "0", mag = "3.0", band = "15 70";
-  std::optional<std::string> dr, course, speed, drUtc, utc;
-};
-
 class Plan final : public CommandUnit {
  public:
   CLI::App* Add(CLI::App& program) override;
@@ -34,7 +29,8 @@ class Plan final : public CommandUnit {
 
  private:
   PlaceOptions options_;
-  PlanOptions o_;
+  navigation::TypedPlan o_;
+  std::string plot_;
   bool json_ = false;
 };
 
@@ -55,26 +51,8 @@ CLI::App* Plan::Add(CLI::App& program) {
   plan->add_option("--band", o_.band, "The altitudes a triad is chosen within, degrees (default \"15 70\")");
   AddPlaceOptions(*plan, options_, kPlaceBoxes | kWeatherBoxes);
   plan->add_flag("--json", json_, "Print one JSON object");
-  plan->add_option("--plot", o_.plot, "Also draw the sky as a star finder shows it into a file: FILE.png or FILE.pdf");
+  plan->add_option("--plot", plot_, "Also draw the sky as a star finder shows it into a file: FILE.png or FILE.pdf");
   return plan;
-}
-
-std::optional<navigation::AltitudeBand> ReadBand(const std::string& text) {
-  const std::vector<std::string> words = SplitAtBlanks(text);
-  if (words.size() != 2) return std::nullopt;
-  const auto lowest = ReadBoundedDecimal(words[0], 0.0, 90.0), highest = ReadBoundedDecimal(words[1], 0.0, 90.0);
-  if (!lowest || !highest || *lowest >= *highest) return std::nullopt;
-  return navigation::AltitudeBand{*lowest, *highest};
-}
-
-// The catalogue's stars with their magnitudes (an unnamed or damaged record left out).
-std::vector<navigation::CatalogueStar> CatalogueStars(const StarCatalogue& catalogue) {
-  std::vector<navigation::CatalogueStar> stars;
-  for (std::size_t i = 0; i < catalogue.records.size(); ++i) {
-    if (!catalogue.values[i] || catalogue.records[i].Name().empty()) continue;
-    stars.push_back({catalogue.records[i].Name(), catalogue.magnitudes[i]});
-  }
-  return stars;
 }
 
 double Degrees(double x) { return JsonNumber(x, 6); }
@@ -118,69 +96,27 @@ int Plan::Run(const CliContext& c) const {
   const auto place = ReadObserver(*main);
   if (!place) return Fail(c, kMessageBadLocation);
   std::string why;
-  const auto day = ReadDayOption("--date", o_.date, why);
-  if (!day) return Fail(c, why);
-  navigation::PlanInput in;
-  in.dayJulianDayUt = *day;
-  if (o_.twilight != "morning" && o_.twilight != "evening") return Fail(c, "--twilight: morning or evening");
-  in.twilight = o_.twilight == "morning" ? navigation::Twilight::kMorning : navigation::Twilight::kEvening;
-  const auto dr = AssumedPosition(o_.dr, *place);
-  if (!dr) return Fail(c, "--dr: give the position as \"59 50 N, 24 50 E\"");
-  if (o_.course.has_value() != o_.speed.has_value()) {
-    return Fail(c, o_.course ? "--course: give --speed with it (under way needs both)"
-                            : "--speed: give --course with it (under way needs both)");
-  }
-  if (o_.course && !o_.drUtc) return Fail(c, "--course: give --dr-utc with it, the time the DR holds");
-  if (o_.drUtc && !o_.course) return Fail(c, "--dr-utc: give --course and --speed with it");
-  const auto course = ReadBoundedDecimal(o_.course.value_or("0"), 0.0, 360.0);
-  const auto speed = ReadBoundedDecimal(o_.speed.value_or("0"), 0.0, 100.0);
-  if (!course) return Fail(c, "--course: degrees true, 0 to 360");
-  if (!speed) return Fail(c, "--speed: knots, 0 to 100");
-  in.track = {*dr, *day, *course, *speed};
-  if (o_.drUtc) {
-    const auto drUtc = ReadUtcMoment(*o_.drUtc, why);
-    if (!drUtc) return Fail(c, "--dr-utc: " + why);
-    in.track.drJulianDayUt = *drUtc;
-  }
-  if (o_.utc) {
-    const auto utc = ReadUtcMoment(*o_.utc, why);
-    if (!utc) return Fail(c, "--utc: " + why);
-    in.plannedJulianDayUt = *utc;
-  }
-  const auto limb = navigation::ReadLimb(o_.limb);
-  if (!limb || *limb == navigation::Limb::kCentre) return Fail(c, "--limb: lower or upper");
-  const auto ie = ReadBoundedDecimal(o_.ie, -60.0, 60.0);
-  if (!ie) return Fail(c, "--ie: minutes of arc, -60 to 60 (positive on the arc)");
-  const auto mag = ReadBoundedDecimal(o_.mag, -30.0, 30.0);
-  if (!mag) return Fail(c, "--mag: a magnitude, -30 to 30");
-  const auto band = ReadBand(o_.band);
-  if (!band) return Fail(c, "--band: the lowest and the highest altitude, degrees 0 to 90, lowest first: \"15 70\"");
-  const auto format = PlotFormatOf(o_.plot);
+  auto in = navigation::PlanInputOfTyped(o_, *place, navigation::PlanFieldNames{}, why);
+  if (!in) return Fail(c, why);
+  const auto format = PlotFormatOf(plot_);
   if (!format) return Fail(c, "--plot: the file's name ends in .png or .pdf");
-  in.sextant.limb = *limb;
-  in.sextant.indexError = *ie;
-  in.sextant.heightOfEye = place->height;
-  in.sextant.pressure = place->pressure;
-  in.sextant.temperature = place->temperature;
-  in.magnitudeLimit = *mag;
-  in.band = *band;
   const StarCatalogue catalogue = LoadStarCatalogue(CataloguePath(c));
   if (!catalogue.read) return Fail(c, catalogue.message);
   std::vector<std::string> messages;
   if (!catalogue.message.empty()) messages.push_back(catalogue.message);
-  if (!o_.dr) messages.push_back("No --dr: the DR is the place, " + navigation::PositionText(*dr));
-  in.stars = CatalogueStars(catalogue);
-  const auto plan = navigation::PlanTwilight(in, why);
+  if (!o_.dr) messages.push_back("No --dr: the DR is the place, " + navigation::PositionText(in->track.dr));
+  in->stars = navigation::CatalogueStars(catalogue);
+  const auto plan = navigation::PlanTwilight(*in, why);
   if (!plan) return Fail(c, why);
   if (*format != PlotFormat::kNone) {
     if (!c.exportsAllowed) return Fail(c, "Exports are not allowed here");
     const DrawingModule* drawing = LoadDrawingModule(c.moduleFolders, why);
     if (drawing == nullptr) return Fail(c, why);
-    const navigation::PlottingSheet drawn =
-        navigation::DrawSkyPlot(navigation::SkyPlotBodies(*plan), in.band, navigation::PlanTitle(*plan, *day));
+    const navigation::PlottingSheet drawn = navigation::DrawSkyPlot(
+        navigation::SkyPlotBodies(*plan), in->band, navigation::PlanTitle(*plan, in->dayJulianDayUt));
     const std::string bytes =
         *format == PlotFormat::kPdf ? drawing->plottingSheetPdf(drawn) : drawing->plottingSheetPng(drawn);
-    if (!WriteExport(c, o_.plot, bytes)) return kExitBadInput;
+    if (!WriteExport(c, plot_, bytes)) return kExitBadInput;
   }
   if (json_) {
     std::vector<std::string> all = messages;
@@ -188,7 +124,7 @@ int Plan::Run(const CliContext& c) const {
     c.out << PlanJson(*plan, all);
   } else {
     Say(c, messages);
-    c.out << navigation::PlanText(*plan, *day);
+    c.out << navigation::PlanText(*plan, in->dayJulianDayUt);
   }
   return 0;
 }
