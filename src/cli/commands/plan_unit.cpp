@@ -6,6 +6,7 @@
 #include "app/date_box.h"
 #include "cli/commands/command_support.h"
 #include "cli/commands/command_unit.h"
+#include "cli/commands/moment_options.h"
 #include "cli/commands/sight_options.h"
 #include "cli/json_number.h"
 #include "cli/modules/module_loader.h"
@@ -24,7 +25,8 @@ namespace {
 // The plan command's own options, as typed.
 struct PlanOptions {
   std::string date, twilight, plot, limb = "lower", ie = "0", mag = "3.0", band = "15 70";
-  std::optional<std::string> dr, course, speed, drUtc, utc;
+  std::optional<std::string> dr, course, speed, drUtc;
+  MomentTexts moment;  // the watch's reading on the ship's local date
 };
 
 class Plan final : public CommandUnit {
@@ -47,8 +49,9 @@ CLI::App* Plan::Add(CLI::App& program) {
   plan->add_option("--course", o_.course, "The ship's course, degrees true (under way)");
   plan->add_option("--speed", o_.speed, "The ship's speed, knots");
   plan->add_option("--dr-utc", o_.drUtc, "The time the DR holds under way, \"yyyy-mm-dd hh:mm:ss\" UT");
-  plan->add_option("--utc", o_.utc,
-                   "The moment to plan, \"yyyy-mm-dd hh:mm:ss\" UT (default: between civil and nautical twilight)");
+  AddMomentOptions(*plan, o_.moment,
+                   "The moment to plan, \"yyyy-mm-dd hh:mm:ss\" UT (default: between civil and nautical twilight)",
+                   false);
   plan->add_option("--limb", o_.limb, "The Sun's and the Moon's limb for the preset Hs: lower (default) or upper");
   plan->add_option("--ie", o_.ie, "Index error, minutes; positive on the arc (default 0)");
   plan->add_option("--mag", o_.mag, "Magnitude limit (default 3.0): bodies this bright or brighter");
@@ -113,10 +116,8 @@ std::string PlanJson(const navigation::TwilightPlan& plan, const std::vector<std
 }
 
 int Plan::Run(const CliContext& c) const {
-  auto main = PlaceAndMoment(c, options_);
-  if (!main) return kExitBadInput;
-  const auto place = ReadObserver(*main);
-  if (!place) return Fail(c, kMessageBadLocation);
+  const auto place = ReadPlace(c, options_);
+  if (!place) return kExitBadInput;
   std::string why;
   const auto day = ReadDayOption("--date", o_.date, why);
   if (!day) return Fail(c, why);
@@ -124,29 +125,16 @@ int Plan::Run(const CliContext& c) const {
   in.dayJulianDayUt = *day;
   if (o_.twilight != "morning" && o_.twilight != "evening") return Fail(c, "--twilight: morning or evening");
   in.twilight = o_.twilight == "morning" ? navigation::Twilight::kMorning : navigation::Twilight::kEvening;
-  const auto dr = AssumedPosition(o_.dr, *place);
-  if (!dr) return Fail(c, "--dr: give the position as \"59 50 N, 24 50 E\"");
-  if (o_.course.has_value() != o_.speed.has_value()) {
-    return Fail(c, o_.course ? "--course: give --speed with it (under way needs both)"
-                            : "--speed: give --course with it (under way needs both)");
-  }
-  if (o_.course && !o_.drUtc) return Fail(c, "--course: give --dr-utc with it, the time the DR holds");
-  if (o_.drUtc && !o_.course) return Fail(c, "--dr-utc: give --course and --speed with it");
-  const auto course = ReadBoundedDecimal(o_.course.value_or("0"), 0.0, 360.0);
-  const auto speed = ReadBoundedDecimal(o_.speed.value_or("0"), 0.0, 100.0);
-  if (!course) return Fail(c, "--course: degrees true, 0 to 360");
-  if (!speed) return Fail(c, "--speed: knots, 0 to 100");
-  in.track = {*dr, *day, *course, *speed};
-  if (o_.drUtc) {
-    const auto drUtc = ReadUtcMoment(*o_.drUtc, why);
-    if (!drUtc) return Fail(c, "--dr-utc: " + why);
-    in.track.drJulianDayUt = *drUtc;
-  }
-  if (o_.utc) {
-    const auto utc = ReadUtcMoment(*o_.utc, why);
-    if (!utc) return Fail(c, "--utc: " + why);
-    in.plannedJulianDayUt = *utc;
-  }
+  const auto dr = ReadDr(c, o_.dr, *place);
+  if (!dr) return kExitBadInput;
+  const auto ship = ReadUnderWay(c, o_.course, o_.speed, o_.drUtc, true);
+  if (!ship) return kExitBadInput;
+  in.track = {*dr, ship->drJulianDayUt.value_or(*day), ship->course, ship->speed};
+  MomentTexts moment = o_.moment;
+  if (moment.watch.watch) moment.watch.date = o_.date;
+  const auto planned = ReadMomentOptions(moment, false, why);
+  if (!planned && !why.empty()) return Fail(c, why);
+  if (planned) in.plannedJulianDayUt = planned->julianDayUt;
   const auto limb = navigation::ReadLimb(o_.limb);
   if (!limb || *limb == navigation::Limb::kCentre) return Fail(c, "--limb: lower or upper");
   const auto ie = ReadBoundedDecimal(o_.ie, -60.0, 60.0);
@@ -188,7 +176,8 @@ int Plan::Run(const CliContext& c) const {
     c.out << PlanJson(*plan, all);
   } else {
     Say(c, messages);
-    c.out << navigation::PlanText(*plan, *day);
+    const std::string text = navigation::PlanText(*plan, *day);
+    c.out << (planned ? WithWatchNote(text, *planned, "Planned moment:") : text);
   }
   return 0;
 }
