@@ -16,7 +16,9 @@
 #include <string>
 #include <vector>
 
+#ifdef ORRELIN_CLI_PATH
 #include "temp_folder.h"
+#endif
 
 namespace orrelin::testing {
 
@@ -99,10 +101,13 @@ inline CliResult RunShell(const std::string& command) {
   return r;
 }
 
-// The program with the arguments as a shell reads them, in a settings folder of its own.
+#ifdef ORRELIN_CLI_PATH
+// The command-line program with the arguments as a shell reads them, in a settings
+// folder of its own.
 inline CliResult RunCli(const std::string& arguments) {
   TempFolder config;
   return RunShell("XDG_CONFIG_HOME='" + config.Path().string() + "' " + ORRELIN_CLI_PATH + " " + arguments);
 }
+#endif
 
 }  // namespace orrelin::testing
