@@ -14,29 +14,14 @@
 
 #include "navigation/sights_file.h"
 #include "pdf_reading.h"
+#include "cli_run.h"
 #include "synthesised_sights.h"
 #include "temp_folder.h"
 
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out;
-};
-
-Result RunCli(const std::string& arguments) {
-  orrelin::testing::TempFolder config;
-  const std::string command =
-      "XDG_CONFIG_HOME='" + config.Path().string() + "' " + ORRELIN_CLI_PATH + " " + arguments + " 2>&1";
-  Result r;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return r;
-  std::array<char, 4096> buffer{};
-  while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) r.out += buffer.data();
-  const int status = pclose(pipe);
-  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
-}
+using Result = orrelin::testing::CliResult;
+using orrelin::testing::RunCli;
 
 TEST(CliProgram, ReportsTheSunAsJson) {
   const Result r = RunCli("report sun --lat '42 20 N' --lon '71 5 W' --date 1988-03-20 --time 12:00:00 --offset 5 --json");
@@ -98,7 +83,7 @@ TEST(CliProgram, BadInputGivesTheMessageAndStatusTwo) {
 // A command offers only the options it reads: one it would ignore is refused.
 TEST(CliProgram, OptionsACommandDoesNotUseAreRefused) {
   const std::string sight = "sight --body vega --utc '2026-09-21 20:00:00' --hs '35 20' ";
-  for (const std::string& arguments : std::vector<std::string>{"almanac 2026 --date 2026-01-01", "almanac 2026 --time 10:00:00", sight + "--date 2026-09-21",
+  for (const std::string& arguments : std::vector<std::string>{"almanac 2026 --date 2026-01-01", "almanac 2026 --time 10:00:00", "series none.csv --date 2026-09-21",
         sight + "--time 20:00:00", sight + "--bc", sight + "--offset -2", sight + "--delta 69.2",
         "fix none.csv --date 2026-09-21", "fix none.csv --time 20:00:00", "fix none.csv --bc",
         "satellites --lat '60 9.7 N'", "ephemeris sun --from '2026-12-08 00:00' --to '2026-12-08 01:00' --delta 69"}) {
@@ -208,15 +193,8 @@ TEST(CliProgram, ExportsNameTheModuleTheyMiss) {
   std::filesystem::copy_file(ORRELIN_CLI_PATH, program);
   const auto run = [&](const std::string& arguments) {
     orrelin::testing::TempFolder config;
-    const std::string command = "cd '" + folder.Path().string() + "' && XDG_CONFIG_HOME='" + config.Path().string() +
-                                "' '" + program.string() + "' " + arguments + " 2>&1";
-    Result r;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> buffer{};
-    while (pipe != nullptr && fgets(buffer.data(), buffer.size(), pipe) != nullptr) r.out += buffer.data();
-    const int status = pipe != nullptr ? pclose(pipe) : -1;
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
+    return orrelin::testing::RunShell("cd '" + folder.Path().string() + "' && XDG_CONFIG_HOME='" +
+                                      config.Path().string() + "' '" + program.string() + "' " + arguments);
   };
   const std::string drawing = "--plot and --pdf need Orrelin's drawing module orrelin-drawing.so, which is not in " +
                               folder.Path().string() + " or ";

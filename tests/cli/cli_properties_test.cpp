@@ -61,7 +61,7 @@ class Generator {
   // A command and a few of its options, valid or not.
   std::vector<std::string> Arguments() {
     std::vector<std::string> a;
-    switch (Below(9)) {
+    switch (Below(10)) {
       case 0: a = {"report", Pick(kBodies)}; break;
       case 1: a = {"report", "star", Pick(kStars)}; break;
       case 2: a = {"satellites"}; break;
@@ -74,6 +74,10 @@ class Generator {
         break;
       case 7:
         a = {"time", "--watch", Pick(kTimes), "--we", Pick(kWatchErrors), "--zd", Pick(kZones), "--date", Pick(kDates)};
+        break;
+      case 8:
+        a = {"sight", "--body", Pick(kBodies), "--limb", "lower", "--hs", "23 41.6", "--watch", Pick(kTimes), "--we",
+             Pick(kWatchErrors), "--zd", Pick(kZones), "--date", Pick(kDates)};
         break;
       default: a = {"stars"}; break;
     }

@@ -1,17 +1,24 @@
 #pragma once
 // Runs the real command-line program as a script would, with its own settings
 // folder, and measures it: exit status, both outputs, the time taken. A run past
-// its time limit is killed and marked.
+// its time limit is killed and marked. Or simply, as a shell line: the status and
+// both outputs together.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#ifdef ORRELIN_CLI_PATH
+#include "temp_folder.h"
+#endif
 
 namespace orrelin::testing {
 
@@ -76,5 +83,31 @@ inline ProgramRun RunProgram(const std::vector<std::string>& argv, const std::fi
   r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return r;
 }
+
+struct CliResult {
+  int status = -1;
+  std::string out;  // the output and the error stream together, as a terminal shows them
+};
+
+// A shell command line run to its end.
+inline CliResult RunShell(const std::string& command) {
+  CliResult r;
+  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+  if (pipe == nullptr) return r;
+  std::array<char, 4096> buffer{};
+  while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) r.out += buffer.data();
+  const int status = pclose(pipe);
+  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return r;
+}
+
+#ifdef ORRELIN_CLI_PATH
+// The command-line program with the arguments as a shell reads them, in a settings
+// folder of its own.
+inline CliResult RunCli(const std::string& arguments) {
+  TempFolder config;
+  return RunShell("XDG_CONFIG_HOME='" + config.Path().string() + "' " + ORRELIN_CLI_PATH + " " + arguments);
+}
+#endif
 
 }  // namespace orrelin::testing

@@ -15,29 +15,14 @@
 #include "navigation/noon.h"
 #include "navigation/sights_file.h"
 #include "pdf_reading.h"
+#include "cli_run.h"
 #include "synthesised_sights.h"
 #include "temp_folder.h"
 
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out;
-};
-
-Result RunCli(const std::string& arguments) {
-  orrelin::testing::TempFolder config;
-  const std::string command =
-      "XDG_CONFIG_HOME='" + config.Path().string() + "' " + ORRELIN_CLI_PATH + " " + arguments + " 2>&1";
-  Result r;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return r;
-  std::array<char, 4096> buffer{};
-  while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) r.out += buffer.data();
-  const int status = pclose(pipe);
-  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
-}
+using Result = orrelin::testing::CliResult;
+using orrelin::testing::RunCli;
 
 nlohmann::json Json(const std::string& arguments) {
   const Result r = RunCli(arguments + " --json");

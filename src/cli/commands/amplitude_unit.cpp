@@ -54,12 +54,9 @@ nlohmann::ordered_json OrNull(const std::optional<double>& x) {
 }
 
 int Amplitude::Run(const CliContext& c) const {
-  auto main = PlaceAndMoment(c, options_);
-  if (!main) return kExitBadInput;
-  const auto place = ReadObserver(*main);
-  if (!place) return Fail(c, kMessageBadLocation);
-  const auto dr = AssumedPosition(o_.dr, *place);
-  if (!dr) return Fail(c, "--dr: give the position as \"59 50 N, 24 50 E\"");
+  const auto start = ReadPlaceAndDr(c, options_, o_.dr);
+  if (!start) return kExitBadInput;
+  const Observer& place = start->place;
   std::string why;
   const auto day = ReadDayOption("--date", o_.date, why);
   if (!day) return Fail(c, why);
@@ -68,11 +65,11 @@ int Amplitude::Run(const CliContext& c) const {
   navigation::AmplitudeCheckInput in;
   in.body = o_.body;
   in.dayJulianDayUt = *day;
-  in.dr = *dr;
+  in.dr = start->dr;
   in.crossing = o_.rising ? navigation::HorizonCrossing::kRising : navigation::HorizonCrossing::kSetting;
-  in.heightOfEye = place->height;
-  in.pressure = place->pressure;
-  in.temperature = place->temperature;
+  in.heightOfEye = place.height;
+  in.pressure = place.pressure;
+  in.temperature = place.temperature;
   if (o_.bearing) {
     in.bearing = navigation::ReadBearing(*o_.bearing);
     if (!in.bearing) return Fail(c, "--bearing: degrees by compass, 0 to 360");

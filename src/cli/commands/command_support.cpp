@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "app/date_box.h"
 #include "app/place_list.h"
 #include "app/settings_file.h"
 #include "app/settings_folder.h"
@@ -12,6 +13,7 @@
 #include "core/file_io.h"
 #include "core/fields.h"
 #include "core/geodesy.h"
+#include "core/message_texts.h"
 #include "navigation/sights_file.h"
 #include "core/messages.h"
 #include "report/body_report.h"
@@ -47,6 +49,26 @@ bool HasDecimalComma(const std::string& text) {
 }
 
 // The options that hold names or files, where a comma is only a character.
+// "--course: give --speed with it (under way needs both)" for the one given alone.
+std::string BothOrNeither(const std::optional<std::string>& course, const std::string& what) {
+  return std::string(course ? "--course: give --speed with it (" : "--speed: give --course with it (") + what +
+         " needs both)";
+}
+
+// The course and the speed as typed, 0 when not given; false, with the message said.
+bool ReadCourseAndSpeedTexts(const CliContext& c, const std::optional<std::string>& course,
+                             const std::optional<std::string>& speed, double& degrees, double& knots) {
+  const auto typedDegrees = ReadBoundedDecimal(course.value_or("0"), 0.0, 360.0);
+  const auto typedKnots = ReadBoundedDecimal(speed.value_or("0"), 0.0, 100.0);
+  if (!typedDegrees || !typedKnots) {
+    Fail(c, !typedDegrees ? "--course: degrees true, 0 to 360" : "--speed: knots, 0 to 100");
+    return false;
+  }
+  degrees = *typedDegrees;
+  knots = *typedKnots;
+  return true;
+}
+
 bool HoldsNumbers(const CLI::Option& option) {
   static const std::vector<std::string> texts = {"--place", "--body", "--ics", "--csv", "--pdf", "--plot",
                                                  "BODY",    "SIGHTS"};
@@ -86,6 +108,14 @@ std::optional<MainWindowRecord> PlaceAndMoment(const CliContext& c, const PlaceO
     return std::nullopt;
   }
   return main;
+}
+
+std::optional<Observer> ReadPlace(const CliContext& c, const PlaceOptions& options) {
+  const auto main = PlaceAndMoment(c, options);
+  if (!main) return std::nullopt;
+  const auto place = ReadObserver(*main);
+  if (!place) Fail(c, kMessageBadLocation);
+  return place;
 }
 
 bool WriteExport(const CliContext& c, const std::string& path, const std::string& bytes) {
@@ -132,22 +162,57 @@ std::optional<navigation::GeoPosition> AssumedPosition(const std::optional<std::
   return navigation::ReadPosition(*dr);
 }
 
+std::optional<navigation::GeoPosition> ReadDr(const CliContext& c, const std::optional<std::string>& dr,
+                                              const Observer& place) {
+  const auto position = AssumedPosition(dr, place);
+  if (!position) Fail(c, "--dr: give the position as \"59 50 N, 24 50 E\"");
+  return position;
+}
+
+std::optional<PlaceAndDr> ReadPlaceAndDr(const CliContext& c, const PlaceOptions& options,
+                                         const std::optional<std::string>& dr) {
+  const auto place = ReadPlace(c, options);
+  if (!place) return std::nullopt;
+  const auto position = ReadDr(c, dr, *place);
+  if (!position) return std::nullopt;
+  return PlaceAndDr{*place, *position};
+}
+
 bool ReadCourseAndSpeed(const CliContext& c, const std::optional<std::string>& course,
                         const std::optional<std::string>& speed, navigation::FixInput& in) {
   if (course.has_value() != speed.has_value()) {
-    Fail(c, course ? "--course: give --speed with it (a running fix needs both)"
-                   : "--speed: give --course with it (a running fix needs both)");
+    Fail(c, BothOrNeither(course, "a running fix"));
     return false;
   }
-  const auto degrees = ReadBoundedDecimal(course.value_or("0"), 0.0, 360.0);
-  const auto knots = ReadBoundedDecimal(speed.value_or("0"), 0.0, 100.0);
-  if (!degrees || !knots) {
-    Fail(c, !degrees ? "--course: degrees true, 0 to 360" : "--speed: knots, 0 to 100");
-    return false;
+  return ReadCourseAndSpeedTexts(c, course, speed, in.course, in.speed);
+}
+
+std::optional<UnderWay> ReadUnderWay(const CliContext& c, const std::optional<std::string>& course,
+                                     const std::optional<std::string>& speed, const std::optional<std::string>& drUtc,
+                                     bool drUtcRequired) {
+  if (course.has_value() != speed.has_value()) {
+    Fail(c, BothOrNeither(course, "under way"));
+    return std::nullopt;
   }
-  in.course = *degrees;
-  in.speed = *knots;
-  return true;
+  if (drUtcRequired && course && !drUtc) {
+    Fail(c, "--course: give --dr-utc with it, the time the DR holds");
+    return std::nullopt;
+  }
+  if (drUtc && !course) {
+    Fail(c, "--dr-utc: give --course and --speed with it");
+    return std::nullopt;
+  }
+  UnderWay ship;
+  if (!ReadCourseAndSpeedTexts(c, course, speed, ship.course, ship.speed)) return std::nullopt;
+  if (drUtc) {
+    std::string why;
+    ship.drJulianDayUt = ReadUtcMoment(*drUtc, why);
+    if (!ship.drJulianDayUt) {
+      Fail(c, "--dr-utc: " + why);
+      return std::nullopt;
+    }
+  }
+  return ship;
 }
 
 std::optional<navigation::SightsFile> ReadSightsFileOption(const CliContext& c, const std::string& path) {

@@ -56,13 +56,38 @@ void AddPlaceOptions(CLI::App& command, PlaceOptions& options, unsigned uses);
 // "--lat: Use point" for the first option of the command typed with a decimal comma.
 std::optional<std::string> DecimalCommaMessage(const CLI::App& command);
 
+// The observer of the main window's boxes and the options; none, with the message
+// said, when an option is refused or the place does not read.
+std::optional<Observer> ReadPlace(const CliContext& c, const PlaceOptions& options);
+
 // The assumed position of a sight or a fix: --dr, else the main window's place.
 std::optional<navigation::GeoPosition> AssumedPosition(const std::optional<std::string>& dr, const Observer& place);
+// As AssumedPosition; none, with --dr's message said, when it does not read.
+std::optional<navigation::GeoPosition> ReadDr(const CliContext& c, const std::optional<std::string>& dr,
+                                              const Observer& place);
+
+// The observer and the DR (--dr, else the place): what a navigation command starts from.
+struct PlaceAndDr {
+  Observer place;
+  navigation::GeoPosition dr;
+};
+std::optional<PlaceAndDr> ReadPlaceAndDr(const CliContext& c, const PlaceOptions& options,
+                                         const std::optional<std::string>& dr);
 
 // The ship's --course and --speed (both or neither) into the input of a running fix or
 // a series; false, with the message said, when one is refused.
 bool ReadCourseAndSpeed(const CliContext& c, const std::optional<std::string>& course,
                         const std::optional<std::string>& speed, navigation::FixInput& input);
+
+// A ship under way: --course and --speed (both or neither, 0 when neither) and the time
+// its DR holds, --dr-utc (only with them; required with them when drUtcRequired).
+struct UnderWay {
+  double course = 0.0, speed = 0.0;
+  std::optional<double> drJulianDayUt;
+};
+std::optional<UnderWay> ReadUnderWay(const CliContext& c, const std::optional<std::string>& course,
+                                     const std::optional<std::string>& speed, const std::optional<std::string>& drUtc,
+                                     bool drUtcRequired);
 
 // A sights file named on the command line; none, with the message said, when there is
 // no such file or it cannot be read. Its lines that do not read are in its problems.

@@ -4,6 +4,7 @@
 #include "app/date_box.h"
 #include "cli/commands/command_support.h"
 #include "cli/commands/command_unit.h"
+#include "cli/commands/moment_options.h"
 #include "cli/commands/sight_options.h"
 #include "cli/json_number.h"
 #include "navigation/compass_check.h"
@@ -17,7 +18,8 @@ namespace {
 
 // The compass command's own options, as typed.
 struct CompassOptions {
-  std::string body, utc, bearing;
+  std::string body, bearing;
+  MomentTexts moment;
   std::optional<std::string> dr, variation, heading;
 };
 
@@ -36,7 +38,7 @@ CLI::App* Compass::Add(CLI::App& program) {
   CLI::App* compass =
       program.add_subcommand("compass", "The compass error and deviation from a body's bearing (by azimuth)");
   compass->add_option("--body", o_.body, "sun, moon, a planet or a navigational star")->required();
-  compass->add_option("--utc", o_.utc, "The time of the bearing, \"yyyy-mm-dd hh:mm:ss\" UT")->required();
+  AddMomentOptions(*compass, o_.moment, "The time of the bearing, \"yyyy-mm-dd hh:mm:ss\" UT", true);
   compass->add_option("--bearing", o_.bearing, "The body's bearing by compass (or gyro), degrees")->required();
   compass->add_option("--dr", o_.dr, "The DR position, \"59 50 N, 24 50 E\" (default: the place)");
   compass->add_option("--variation", o_.variation, "The variation, \"4.5 E\" or \"3 W\": gives the deviation");
@@ -47,19 +49,15 @@ CLI::App* Compass::Add(CLI::App& program) {
 }
 
 int Compass::Run(const CliContext& c) const {
-  auto main = PlaceAndMoment(c, options_);
-  if (!main) return kExitBadInput;
-  const auto place = ReadObserver(*main);
-  if (!place) return Fail(c, kMessageBadLocation);
-  const auto dr = AssumedPosition(o_.dr, *place);
-  if (!dr) return Fail(c, "--dr: give the position as \"59 50 N, 24 50 E\"");
+  const auto start = ReadPlaceAndDr(c, options_, o_.dr);
+  if (!start) return kExitBadInput;
   std::string why;
-  const auto utc = ReadUtcMoment(o_.utc, why);
-  if (!utc) return Fail(c, "--utc: " + why);
+  const auto moment = ReadMomentOptions(o_.moment, true, why);
+  if (!moment) return Fail(c, why);
   if (!navigation::IsSightBody(o_.body)) return Fail(c, "--body: no body of the almanacs is called " + o_.body);
   const auto bearing = navigation::ReadBearing(o_.bearing);
   if (!bearing) return Fail(c, "--bearing: degrees by compass, 0 to 360");
-  navigation::AzimuthCheckInput in{o_.body, *utc, *dr, *bearing, std::nullopt, std::nullopt};
+  navigation::AzimuthCheckInput in{o_.body, moment->julianDayUt, start->dr, *bearing, std::nullopt, std::nullopt};
   if (o_.variation) {
     in.variation = navigation::ReadVariation(*o_.variation);
     if (!in.variation) return Fail(c, "--variation: degrees and E or W, \"4.5 E\"");
@@ -83,7 +81,7 @@ int Compass::Run(const CliContext& c) const {
     j["lines"] = WorkingLinesJson(check->lines);
     c.out << JsonText(j);
   } else {
-    c.out << navigation::AzimuthCheckText(navigation::SightBodyNamed(o_.body)->name, *check);
+    c.out << WithWatchNote(navigation::AzimuthCheckText(navigation::SightBodyNamed(o_.body)->name, *check), *moment);
   }
   return 0;
 }

@@ -87,12 +87,9 @@ int Deviation::Run(const CliContext& c) const {
     drawing = LoadDrawingModule(c.moduleFolders, why);
     if (drawing == nullptr) return Fail(c, why);
   }
-  auto main = PlaceAndMoment(c, options_);
-  if (!main) return kExitBadInput;
-  const auto place = ReadObserver(*main);
-  if (!place) return Fail(c, kMessageBadLocation);
-  const auto dr = AssumedPosition(o_.dr, *place);
-  if (!dr) return Fail(c, "--dr: give the position as \"59 50 N, 24 50 E\"");
+  const auto start = ReadPlaceAndDr(c, options_, o_.dr);
+  if (!start) return kExitBadInput;
+  const navigation::GeoPosition& dr = start->dr;
   double variation = 0.0;
   std::vector<std::string> messages;
   if (o_.variation) {
@@ -102,7 +99,7 @@ int Deviation::Run(const CliContext& c) const {
   } else {
     messages.push_back("No --variation: the card gives the compass error on each heading");
   }
-  if (!o_.dr) messages.push_back("No --dr: the ship's position is the place, " + navigation::PositionText(*dr));
+  if (!o_.dr) messages.push_back("No --dr: the ship's position is the place, " + navigation::PositionText(dr));
   const TextLines file = ReadTextLines(o_.file, 16 * 1024 * 1024);
   if (!file.exists) return Fail(c, "No bearings file " + QuotedText(o_.file, kLongestQuotedPath));
   if (!file.readable) {
@@ -115,7 +112,7 @@ int Deviation::Run(const CliContext& c) const {
     messages.push_back("Only " + std::to_string(bearings.observations.size()) +
                        " bearings: a swing takes eight headings or more");
   }
-  const auto card = navigation::MakeDeviationCard(bearings.observations, *dr, variation, why);
+  const auto card = navigation::MakeDeviationCard(bearings.observations, dr, variation, why);
   if (!card) {
     Say(c, messages);
     return Fail(c, why);

@@ -48,14 +48,10 @@ CLI::App* Fix::Add(CLI::App& program) {
 }
 
 int Fix::Run(const CliContext& c) const {
-  auto main = PlaceAndMoment(c, options_);
-  if (!main) return kExitBadInput;
-  const auto place = ReadObserver(*main);
-  if (!place) return Fail(c, kMessageBadLocation);
+  const auto start = ReadPlaceAndDr(c, options_, o_.dr);
+  if (!start) return kExitBadInput;
   navigation::FixInput in;
-  const auto assumed = AssumedPosition(o_.dr, *place);
-  if (!assumed) return Fail(c, "--dr: give the position as \"59 50 N, 24 50 E\"");
-  in.assumed = *assumed;
+  in.assumed = start->dr;
   if (!ReadCourseAndSpeed(c, o_.course, o_.speed, in)) return kExitBadInput;
   const auto sheet = PlotFormatOf(o_.plot);
   if (!sheet) return Fail(c, "--plot: the file's name ends in .png or .pdf");

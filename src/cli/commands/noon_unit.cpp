@@ -57,30 +57,17 @@ CLI::App* Noon::Add(CLI::App& program) {
 double Degrees(double x) { return JsonNumber(x, 6); }
 
 int Noon::Run(const CliContext& c) const {
-  auto main = PlaceAndMoment(c, options_);
-  if (!main) return kExitBadInput;
-  const auto place = ReadObserver(*main);
-  if (!place) return Fail(c, kMessageBadLocation);
+  const auto place = ReadPlace(c, options_);
+  if (!place) return kExitBadInput;
   std::string why;
   const auto day = ReadDayOption("--date", o_.date, why);
   if (!day) return Fail(c, why);
-  const auto dr = AssumedPosition(o_.dr, *place);
-  if (!dr) return Fail(c, "--dr: give the position as \"59 50 N, 24 50 E\"");
-  if (o_.course.has_value() != o_.speed.has_value()) {
-    return Fail(c, o_.course ? "--course: give --speed with it (under way needs both)"
-                            : "--speed: give --course with it (under way needs both)");
-  }
-  if (o_.drUtc && !o_.course) return Fail(c, "--dr-utc: give --course and --speed with it");
-  const auto course = ReadBoundedDecimal(o_.course.value_or("0"), 0.0, 360.0);
-  const auto speed = ReadBoundedDecimal(o_.speed.value_or("0"), 0.0, 100.0);
-  if (!course) return Fail(c, "--course: degrees true, 0 to 360");
-  if (!speed) return Fail(c, "--speed: knots, 0 to 100");
-  navigation::ShipTrack track{*dr, *day + 0.5 - dr->longitude / 360.0, *course, *speed};
-  if (o_.drUtc) {
-    const auto drUtc = ReadUtcMoment(*o_.drUtc, why);
-    if (!drUtc) return Fail(c, "--dr-utc: " + why);
-    track.drJulianDayUt = *drUtc;
-  }
+  const auto dr = ReadDr(c, o_.dr, *place);
+  if (!dr) return kExitBadInput;
+  const auto ship = ReadUnderWay(c, o_.course, o_.speed, o_.drUtc, false);
+  if (!ship) return kExitBadInput;
+  const navigation::ShipTrack track{*dr, ship->drJulianDayUt.value_or(*day + 0.5 - dr->longitude / 360.0),
+                                    ship->course, ship->speed};
   if (!navigation::IsSightBody(o_.body)) return Fail(c, "--body: no body of the almanacs is called " + o_.body);
   std::optional<navigation::Sight> sight;
   if (o_.hsGiven) {

@@ -6,6 +6,7 @@
 #include "app/date_box.h"
 #include "cli/commands/command_support.h"
 #include "cli/commands/command_unit.h"
+#include "cli/commands/moment_options.h"
 #include "cli/commands/sight_options.h"
 #include "cli/json_number.h"
 #include "cli/modules/module_loader.h"
@@ -29,7 +30,8 @@ class Plan final : public CommandUnit {
 
  private:
   PlaceOptions options_;
-  navigation::TypedPlan o_;
+  navigation::TypedPlan o_;  // its moment read from moment_, which may be a watch time
+  MomentTexts moment_;
   std::string plot_;
   bool json_ = false;
 };
@@ -43,8 +45,9 @@ CLI::App* Plan::Add(CLI::App& program) {
   plan->add_option("--course", o_.course, "The ship's course, degrees true (under way)");
   plan->add_option("--speed", o_.speed, "The ship's speed, knots");
   plan->add_option("--dr-utc", o_.drUtc, "The time the DR holds under way, \"yyyy-mm-dd hh:mm:ss\" UT");
-  plan->add_option("--utc", o_.utc,
-                   "The moment to plan, \"yyyy-mm-dd hh:mm:ss\" UT (default: between civil and nautical twilight)");
+  AddMomentOptions(*plan, moment_,
+                   "The moment to plan, \"yyyy-mm-dd hh:mm:ss\" UT (default: between civil and nautical twilight)",
+                   false);
   plan->add_option("--limb", o_.limb, "The Sun's and the Moon's limb for the preset Hs: lower (default) or upper");
   plan->add_option("--ie", o_.ie, "Index error, minutes; positive on the arc (default 0)");
   plan->add_option("--mag", o_.mag, "Magnitude limit (default 3.0): bodies this bright or brighter");
@@ -91,13 +94,16 @@ std::string PlanJson(const navigation::TwilightPlan& plan, const std::vector<std
 }
 
 int Plan::Run(const CliContext& c) const {
-  auto main = PlaceAndMoment(c, options_);
-  if (!main) return kExitBadInput;
-  const auto place = ReadObserver(*main);
-  if (!place) return Fail(c, kMessageBadLocation);
+  const auto place = ReadPlace(c, options_);
+  if (!place) return kExitBadInput;
   std::string why;
   auto in = navigation::PlanInputOfTyped(o_, *place, navigation::PlanFieldNames{}, why);
   if (!in) return Fail(c, why);
+  MomentTexts moment = moment_;
+  if (moment.watch.watch) moment.watch.date = o_.date;  // the watch's reading on the ship's local date
+  const auto planned = ReadMomentOptions(moment, false, why);
+  if (!planned && !why.empty()) return Fail(c, why);
+  if (planned) in->plannedJulianDayUt = planned->julianDayUt;
   const auto format = PlotFormatOf(plot_);
   if (!format) return Fail(c, "--plot: the file's name ends in .png or .pdf");
   const StarCatalogue catalogue = LoadStarCatalogue(CataloguePath(c));
@@ -124,7 +130,8 @@ int Plan::Run(const CliContext& c) const {
     c.out << PlanJson(*plan, all);
   } else {
     Say(c, messages);
-    c.out << navigation::PlanText(*plan, in->dayJulianDayUt);
+    const std::string text = navigation::PlanText(*plan, in->dayJulianDayUt);
+    c.out << (planned ? WithWatchNote(text, *planned, "Planned moment:") : text);
   }
   return 0;
 }

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "cli/commands/command_support.h"
+#include "cli/commands/moment_options.h"
 #include "core/explanation.h"
 #include "earth/observer.h"
 #include "navigation/sight_reduction.h"
@@ -20,6 +22,27 @@ struct SightOptionTexts {
 // the option's message, when one does not read or the limb does not suit the body.
 std::optional<navigation::Sight> SightOfOptions(const SightOptionTexts& options, const Observer& place,
                                                 std::string& message);
+
+// A sight taken at a moment from a DR: its options beside the body's.
+// An assumed position given as an empty text is refused, not read as "not given".
+struct TimedSightTexts : SightOptionTexts {
+  MomentTexts moment;
+  std::optional<std::string> dr;
+};
+
+// The moment's options (--utc or the watch time), --hs, --ie and --dr, with the help of
+// --utc, --hs and --dr.
+void AddTimedSightOptions(CLI::App& command, TimedSightTexts& texts, const std::string& utcHelp,
+                          const std::string& hsHelp, const std::string& drHelp);
+
+// The sight read from its options, the place and the DR: what the sight and polaris
+// commands start from; none, with the message said, when an option is refused.
+struct TimedSight {
+  PlaceAndDr start;
+  Moment moment;
+  navigation::Sight sight;
+};
+std::optional<TimedSight> ReadTimedSight(const CliContext& c, const PlaceOptions& place, const TimedSightTexts& texts);
 
 // "2026-12-08": the date's 0h UT as a Julian day; none, with the message.
 std::optional<double> ReadDayOption(const std::string& option, const std::string& text, std::string& message);
