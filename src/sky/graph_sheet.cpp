@@ -113,6 +113,7 @@ double CurveAltitude(const AltitudeGraph& graph, std::size_t body, double jd) {
 }
 
 void AddEvents(const AltitudeGraph& graph, const UtcMinusLocalAt& offset, std::vector<SheetItem>& items) {
+  std::vector<navigation::SheetBox> labels;
   for (const GraphEvent& e : graph.events) {
     const auto at = std::find(graph.names.begin(), graph.names.end(), e.body);
     const std::size_t body = static_cast<std::size_t>(at - graph.names.begin());
@@ -123,10 +124,21 @@ void AddEvents(const AltitudeGraph& graph, const UtcMinusLocalAt& offset, std::v
     dot.from = GraphPoint(graph, e.julianDayUt, altitude);
     dot.radius = 0.9;
     items.push_back(Coloured(dot, BodyColour(body)));
-    const double above = e.kind == EventKind::kTransit ? -2.5 : 3.8;
-    items.push_back(Coloured(sheet::CentredText({dot.from.x, dot.from.y + above - 0.9},
-                                                LocalClockText(offset, e.julianDayUt), 2.2),
-                             BodyColour(body)));
+    // The time above a transit, below a rising or setting; on the other side when that
+    // place is taken by another label, left out when both are.
+    const double side = e.kind == EventKind::kTransit ? -1.0 : 1.0;
+    for (const double offsetY : {side * 3.2, -side * 3.2}) {
+      SheetItem label = Coloured(
+          sheet::CentredText({dot.from.x, dot.from.y + offsetY}, LocalClockText(offset, e.julianDayUt), 2.2),
+          BodyColour(body));
+      const navigation::SheetBox box = navigation::TextBox(label);
+      if (std::any_of(labels.begin(), labels.end(), [&](const navigation::SheetBox& b) { return sheet::Overlap(b, box); })) {
+        continue;
+      }
+      labels.push_back(box);
+      items.push_back(label);
+      break;
+    }
   }
 }
 

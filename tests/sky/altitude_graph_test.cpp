@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -19,13 +20,21 @@ constexpr double kMinute = 1.0 / 1440.0;
 
 StarCatalogue Catalogue() { return LoadStarCatalogue(ORRELIN_SHIPPED_STAR_FILE); }
 
+// A decimal with a point in any locale.
+double Number(const std::string& text) {
+  double value = 0.0;
+  const std::size_t first = text.find_first_not_of(' ');
+  std::from_chars(text.data() + first, text.data() + text.size(), value);
+  return value;
+}
+
 // "27° 31.2'", "-5° 02.0'": degrees.
 double AltitudeOfBox(const std::string& text) {
   const bool negative = text.rfind('-', 0) == 0;
   const std::size_t degreeSign = text.find("\xC2\xB0");
-  const double degrees = std::fabs(std::stod(text.substr(0, degreeSign)));
+  const double degrees = std::fabs(Number(text.substr(0, degreeSign)));
   const std::string minutes = text.substr(degreeSign + 2);
-  const double value = degrees + std::stod(minutes) / 60.0;
+  const double value = degrees + Number(minutes) / 60.0;
   return negative ? -value : value;
 }
 
@@ -73,9 +82,9 @@ TEST(AltitudeGraph, EverySampleIsTheReportsAltitudeBox) {
     MainWindowRecord main = Place(c.latitude, c.eastLongitude, c.day, c.precise);
     main.latMin = Decimal(main.latMin);
     main.lonMin = Decimal(main.lonMin);
-    in.observer.latitude = std::stod(main.latDeg) + std::stod(main.latMin) / 60.0;
+    in.observer.latitude = Number(main.latDeg) + Number(main.latMin) / 60.0;
     if (!main.north) in.observer.latitude = -in.observer.latitude;
-    in.observer.longitude = std::stod(main.lonDeg) + std::stod(main.lonMin) / 60.0;
+    in.observer.longitude = Number(main.lonDeg) + Number(main.lonMin) / 60.0;
     if (!main.west) in.observer.longitude = -in.observer.longitude;
     in.dayJulianDayUt = c.day;
     in.stepMinutes = 60;

@@ -139,7 +139,8 @@ int Graph::Run(const CliContext& c) const {
     const DrawingModule* drawing = LoadDrawingModule(c.moduleFolders, why);
     if (drawing == nullptr) return Fail(c, why);
     const std::vector<std::string> title{
-        "Altitudes, " + date_ + " noon to noon, local time (UTC - local " + OffsetText(night->observer.utcMinusLocal) + " h)"};
+        "Altitudes at " + night->placeText,
+        date_ + " noon to noon, local time (UTC - local " + OffsetText(night->observer.utcMinusLocal) + " h)"};
     const navigation::PlottingSheet drawn = sky::DrawGraphSheet(*graph, night->utcMinusLocal, *line, title);
     const std::string bytes =
         *format == PlotFormat::kPdf ? drawing->plottingSheetPdf(drawn) : drawing->plottingSheetPng(drawn);

@@ -1,6 +1,7 @@
 #include "cli/commands/sky_options.h"
 
 #include "app/date_box.h"
+#include "navigation/sights_file.h"
 #include "cli/commands/command_support.h"
 #include "cli/commands/sight_options.h"
 #include "core/message_texts.h"
@@ -23,7 +24,9 @@ std::optional<SkyNight> ReadSkyNight(const CliContext& c, const PlaceOptions& op
     Fail(c, why);
     return std::nullopt;
   }
-  return SkyNight{*place, *day, sky::FixedUtcMinusLocal(place->utcMinusLocal)};
+  std::string where = navigation::PositionText({place->latitude, -place->longitude});
+  if (!main->place.empty()) where = main->place + ", " + where;
+  return SkyNight{*place, *day, sky::FixedUtcMinusLocal(place->utcMinusLocal), where};
 }
 
 std::optional<double> ReadDegreesOption(const CliContext& c, const std::string& option, const std::string& text,

@@ -17,6 +17,7 @@ struct SkyNight {
   Observer observer;
   double dayJulianDayUt = 0.0;        // the evening's date, its 0h UT
   sky::UtcMinusLocalAt utcMinusLocal;  // the one offset every local time is formed with
+  std::string placeText;               // "Helsinki, 60° 09.7' N  24° 57.3' E", for titles
 };
 
 // None, with the message said, when an option is refused.
