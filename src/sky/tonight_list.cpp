@@ -14,6 +14,9 @@ namespace {
 
 constexpr double kMinute = 1.0 / 1440.0;  // days
 constexpr double kScanStep = 10.0 * kMinute;
+// Degrees a star's altitude at transit may fall short of its day's highest (its place
+// moving by precession and aberration within the day): far more than it does.
+constexpr double kStarMargin = 0.1;
 // The Sun's altitude below which it is dark: the lower edge of the twilight chosen.
 double DarkLevel(Darkness d) {
   return SunBandTop(d == Darkness::kNautical ? SunBandKind::kAstronomical : SunBandKind::kNight);
@@ -177,6 +180,11 @@ std::optional<TonightList> ListTonight(const TonightInput& input, std::string& w
       neverRise.push_back(body.name);
       continue;
     }
+    // A star's place stays put through the night: at its transit it stands highest of
+    // the whole day, and one that transits below the minimum is not looked at further.
+    const auto transitAltitude = altitude(transit);
+    if (!transitAltitude) return std::nullopt;
+    if (body.body == Body::kStar && *transitAltitude < input.minimumAltitude - kStarMargin) continue;
     const auto values = AltitudesAt(altitude, night.moments);
     if (!values) return std::nullopt;
     const std::size_t k =
@@ -200,8 +208,6 @@ std::optional<TonightList> ListTonight(const TonightInput& input, std::string& w
     row.aboveFromJulianDayUt = *from;
     row.aboveToJulianDayUt = *to;
     row.transitJulianDayUt = transit;
-    const auto transitAltitude = altitude(transit);
-    if (!transitAltitude) return std::nullopt;
     row.transitAltitude = *transitAltitude;
     if (events->status == kStatusAlways) {
       row.stays = TonightBody::Stays::kNeverSets;
