@@ -4,12 +4,12 @@
 #include <array>
 #include <string>
 
+#include "core/sun_levels.h"  // the civil and nautical twilights' altitudes
+
 namespace orrelin {
 
 // Standard altitudes h0 in degrees.
 inline constexpr double kSunRiseAltitude = -0.8333;
-inline constexpr double kCivilTwilightAltitude = -6.0;
-inline constexpr double kNauticalTwilightAltitude = -12.0;
 inline constexpr double kAstronomicalTwilightAltitude = -18.0;
 inline constexpr double kMoonRiseAltitude = 0.135;
 inline constexpr double kStarRiseAltitude = -0.5666666666666667;  // -34'

@@ -24,8 +24,14 @@ struct SheetBox {
 // and the north arrow.
 inline constexpr SheetBox kSheetFrame{20.0, 10.0, 172.0, 160.0};
 
+// A colour of its own, for an item none of the tones below suits.
+struct SheetColour {
+  int red = 0, green = 0, blue = 0;  // 0..255
+};
+
 struct SheetItem {
-  enum class Kind { kLine, kArrow, kDot, kCircle, kEllipse, kText } kind = Kind::kLine;
+  // A box: a rectangle filled, without an outline, between the corners `from` and `to`.
+  enum class Kind { kLine, kArrow, kDot, kCircle, kEllipse, kText, kBox } kind = Kind::kLine;
   SheetPoint from, to;          // lines and arrows (the arrow's head at `to`); dots, circles, ellipses, texts: `from`
   double radius = 0.0;          // dots and circles; ellipses: the semi-major axis
   double minorRadius = 0.0;     // ellipses
@@ -37,6 +43,8 @@ struct SheetItem {
   double textWidth = 0.0;       // millimetres the text may take: a wider font is drawn smaller
   enum class Tone { kInk, kLine, kFix, kFaint, kSuspect, kRobustFix } tone = Tone::kInk;
   enum class Role { kOther, kLineOfPosition, kGrid } role = Role::kOther;
+  bool ownColour = false;       // drawn in `colour` rather than its tone's
+  SheetColour colour;
 };
 
 // The box a text takes on the sheet, painted white under it (the grid does not show
@@ -47,9 +55,6 @@ inline SheetBox TextBox(const SheetItem& t) {
 
 // How every painter draws the items (the window's, the printer's, the command line's
 // files): the tones' colours, the paper, the font, the dashes and the arrows' heads.
-struct SheetColour {
-  int red = 0, green = 0, blue = 0;  // 0..255
-};
 // Ink black, the lines of position blue, the fix red, the grid and the intercepts grey;
 // a suspect line orange, the fix without it green.
 inline SheetColour ToneColour(SheetItem::Tone tone) {
@@ -63,6 +68,8 @@ inline SheetColour ToneColour(SheetItem::Tone tone) {
   }
   return {0, 0, 0};
 }
+// The colour an item is drawn in: its own, else its tone's.
+inline SheetColour ItemColour(const SheetItem& item) { return item.ownColour ? item.colour : ToneColour(item.tone); }
 inline constexpr SheetColour kSheetPaper{255, 255, 255};  // the sheet, and under each text
 inline constexpr const char* kSheetFont = "DejaVu Sans";
 // A dashed line's dashes and the gaps between them, in widths of the line. Lines and

@@ -18,6 +18,7 @@
 #include "report/body_place.h"
 #include "report/observer_reading.h"
 #include "report/precise_report.h"
+#include "report/report_altitude.h"
 #include "report/report_start.h"
 
 namespace orrelin {
@@ -26,32 +27,6 @@ namespace {
 
 std::string DeclinationText(double declination) {
   return DegMinSecText(declination) + (declination > 0 ? "  N" : "  S");
-}
-
-struct Levels {
-  std::array<double, 4> altitudes{};
-  std::size_t count = 0;
-};
-
-Levels StandardAltitudes(Body body) {
-  if (body == Body::kSun) {
-    return {{kSunRiseAltitude, kCivilTwilightAltitude, kNauticalTwilightAltitude, kAstronomicalTwilightAltitude}, 4};
-  }
-  if (body == Body::kMoon) return {{kMoonRiseAltitude}, 1};
-  return {{kStarRiseAltitude}, 1};
-}
-
-// The book's places of the day before, the day and the day after at 0h TD.
-PlacesAtZero BookPlacesAtZero(Body body, const TCalendarDate& date, bool bc, double deltaT, const StarValues* star) {
-  const Moment at0h = MomentOfDate(date, deltaT / 3600.0, bc);
-  const double t = BodyCenturiesUt(body, at0h);
-  PlacesAtZero places;
-  places.jd0 = JulianDayAtZero(at0h);
-  for (int d = -1; d <= 1; ++d) {
-    const ApparentPlace p = BodyPlace(body, t + d / 36525.0, places.jd0 + d, nullptr, star).place;
-    places.at[static_cast<std::size_t>(d + 1)] = {p.rightAscension, p.declination};
-  }
-  return places;
 }
 
 }  // namespace
@@ -77,23 +52,7 @@ double ReportDeltaT(const MainWindowRecord& main, const TCalendarDate& date, dou
 
 void WriteRisingAndSetting(Body body, const PlacesAtZero& places, double deltaT,
                            const Observer& observer, ReportWindowRecord& report) {
-  RiseTransitSetInput in;
-  for (std::size_t d = 0; d < 3; ++d) {
-    in.rightAscension[d] = places.at[d].rightAscension;
-    in.declination[d] = places.at[d].declination;
-  }
-  in.deltaT = deltaT;
-  in.longitude = observer.longitude;
-  in.latitude = observer.latitude;
-  in.jd0 = places.jd0;
-  in.utcMinusLocal = observer.utcMinusLocal;
-
-  const Levels levels = StandardAltitudes(body);
-  std::array<RiseTransitSetResult, 4> events{};
-  for (std::size_t k = 0; k < levels.count; ++k) {
-    in.standardAltitude = levels.altitudes[k];
-    events[k] = RiseTransitSet(in);
-  }
+  const std::array<RiseTransitSetResult, 4> events = ReportRisingAndSetting(body, places, deltaT, observer).events;
   const double offset = observer.utcMinusLocal;
   const RiseTransitSetResult& first = events[0];
   report.transit.clear();
@@ -200,22 +159,18 @@ void BookReport(const ReportStart& start, ReportWindowRecord& report) {
   const double jd = JulianDayAtZero(now);
   ExplanationLines* lines = &report.lines;
   // The place at TT; the line shows the T it was computed with.
-  const double dynamical = BodyCenturiesTt(body, now);
-  ReportLine(lines, "T diff (Julian centuries):", FixedText(dynamical, 12));
-
   const StarValues* starValues = start.star ? &*start.star : nullptr;
-  const BodyPlaceResult place = BodyPlace(body, dynamical, jd, lines, starValues);
+  const BookTopocentric seen = BookTopocentricPlace(body, starValues, observer, now, lines);
+  const BodyPlaceResult& place = seen.place;
   if (!place.magnitude.empty()) report.magnitude = place.magnitude;
   if (body == Body::kMoon) {
     report.phase = place.moonPhase;
     report.elongation = place.moonElongation;
   }
-  const EquatorialPlace topocentric =
-      TopocentricCorrection({place.place.rightAscension, place.place.declination}, place.place.parallax,
-                            observer.longitude, observer.latitude, observer.height, now.hours, jd);
+  const EquatorialPlace& topocentric = seen.topocentric;
   report.julianDays = FixedText(jd, 1);
   report.deltaTime = FixedText(now.deltaT, 1) + " sec";
-  const double theta = SiderealTime(now.hours, jd).apparent;
+  const double theta = seen.siderealHours;
   ExplainSiderealTime(theta, lines);
   const HorizontalResult horizontal = WritePlaceBoxes(topocentric, theta * 15.0, observer, report);
   if (body == Body::kMoon) {
@@ -237,8 +192,7 @@ HorizontalResult WritePlaceBoxes(const EquatorialPlace& topocentric, double gree
   report.declination = DeclinationText(delta);
   const double gha = HourAngle(alpha, greenwichSiderealDegrees / 15.0);
   report.greenwichHourAngle = DegMinSecText(gha);
-  const HorizontalResult horizontal = HorizontalCoordinates(observer.latitude, observer.longitude,
-                                                            observer.temperature, observer.pressure, delta, gha);
+  const HorizontalResult horizontal = ReportHorizontalPlace(topocentric, greenwichSiderealDegrees, observer);
   report.localHourAngle = DegMinText(horizontal.localHourAngle);
   ReportLine(lines, "Height", FixedText(horizontal.altitude, 5) + kDegreeSign);
   ReportLine(lines, "Azimuth", FixedText(horizontal.azimuth, 5) + kDegreeSign);

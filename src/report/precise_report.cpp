@@ -8,6 +8,7 @@
 #include "core/numbers.h"
 #include "precise/nautical.h"
 #include "report/body_place.h"
+#include "report/report_altitude.h"
 
 namespace orrelin {
 
@@ -16,28 +17,6 @@ namespace {
 // The almanac body of a report's body (a star by the star window's name).
 std::optional<precise::NauticalBody> PreciseBodyOf(const ReportStart& start) {
   return precise::NauticalBodyNamed(start.body == Body::kStar ? start.star->name : std::string(BodyName(start.body)));
-}
-
-std::optional<precise::PrecisePlace> PlaceAt(const precise::NauticalBody& body, const Moment& moment,
-                                             const std::optional<precise::GeoPlace>& topocentric, std::string& why) {
-  if (body.kind == precise::NauticalBody::Kind::kStar) {
-    return precise::StarPlace(body.name, moment, precise::Frame::kApparent, why);
-  }
-  return precise::BodyPlace(body.body, moment, precise::Frame::kApparent, topocentric, why);
-}
-
-// The places at 0h TD of the day before, the day and the day after, for the rising.
-std::optional<PlacesAtZero> PrecisePlacesAtZero(const precise::NauticalBody& body, const ReportStart& start,
-                                                std::string& why) {
-  PlacesAtZero places;
-  places.jd0 = JulianDayAtZero(start.now);
-  for (int d = -1; d <= 1; ++d) {
-    const Moment zeroTd{start.now.julianDay + d - start.now.deltaT / 86400.0, 0.0, start.now.deltaT};
-    const auto p = PlaceAt(body, zeroTd, std::nullopt, why);
-    if (!p) return std::nullopt;
-    places.at[static_cast<std::size_t>(d + 1)] = {p->rightAscension, p->declination};
-  }
-  return places;
 }
 
 void ExplainPlace(const char* which, const precise::PrecisePlace& p, ExplanationLines* lines) {
@@ -69,12 +48,11 @@ bool PreciseReport(const ReportStart& start, ReportWindowRecord& report, Message
   const Moment& moment = start.now;
   const bool isBody = body->kind == precise::NauticalBody::Kind::kBody;
   std::string why;
-  const auto geocentric = PlaceAt(*body, moment, std::nullopt, why);
-  const auto topocentric =
-      geocentric ? PlaceAt(*body, moment, precise::GeoPlace{o.latitude, EastLongitude(o.longitude), o.height}, why)
-                 : std::nullopt;
+  const auto geocentric = PrecisePlaceAt(*body, moment, std::nullopt, why);
+  const precise::GeoPlace seenFrom{o.latitude, EastLongitude(o.longitude), o.height};
+  const auto topocentric = geocentric ? PrecisePlaceAt(*body, moment, seenFrom, why) : std::nullopt;
   const auto phenomena = isBody && topocentric ? precise::BodyPhenomena(body->body, moment, why) : std::nullopt;
-  const auto zero = topocentric ? PrecisePlacesAtZero(*body, start, why) : std::nullopt;
+  const auto zero = topocentric ? PrecisePlacesAtZero(*body, start.now, why) : std::nullopt;
   if (!geocentric || !topocentric || (isBody && !phenomena) || !zero) {
     sink.ShowMessage("There is no precise place for this moment: " + why + ". The report follows the book.");
     return false;

@@ -12,6 +12,7 @@
 #include "earth/observer.h"
 #include "report/body_report.h"
 #include "report/main_window_record.h"
+#include "report/report_altitude.h"
 #include "report/report_record.h"
 #include "stars/star_place.h"
 #include "stars/star_window.h"
@@ -48,11 +49,6 @@ std::optional<ReportStart> StartReport(const MainWindowRecord& main, const StarW
 HorizontalResult WritePlaceBoxes(const EquatorialPlace& topocentric, double greenwichSiderealDegrees,
                                  const Observer& observer, ReportWindowRecord& report);
 
-// A body's apparent places at 0h TD of the day before, the day and the day after.
-struct PlacesAtZero {
-  double jd0 = 0.0;  // 0h UT of the day
-  std::array<EquatorialPlace, 3> at{};
-};
 // Rising, transit and setting (and the Sun's twilights) in local time.
 void WriteRisingAndSetting(Body body, const PlacesAtZero& places, double deltaT,
                            const Observer& observer, ReportWindowRecord& report);

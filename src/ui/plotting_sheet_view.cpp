@@ -19,7 +19,7 @@ QPointF P(const navigation::SheetPoint& p) { return {p.x, p.y}; }
 // (the painter's units are millimetres of the sheet, scaled to the device).
 void PaintItem(QPainter& painter, const navigation::SheetItem& item, double pointsPerMillimetre) {
   using Kind = navigation::SheetItem::Kind;
-  const QColor colour = Colour(navigation::ToneColour(item.tone));
+  const QColor colour = Colour(navigation::ItemColour(item));
   QPen pen(colour, item.width, Qt::SolidLine, Qt::RoundCap);
   if (item.dashed) pen.setDashPattern({navigation::kSheetDash, navigation::kSheetDashGap});
   painter.setPen(pen);
@@ -48,6 +48,9 @@ void PaintItem(QPainter& painter, const navigation::SheetItem& item, double poin
       painter.rotate(item.angle - 90.0);  // from north, clockwise
       painter.drawEllipse(QPointF(0, 0), item.radius, item.minorRadius);
       painter.restore();
+      break;
+    case Kind::kBox:
+      painter.fillRect(QRectF(P(item.from), P(item.to)).normalized(), colour);
       break;
     case Kind::kText: {
       // On white, so that no grid line runs through it; a font wider than the room the

@@ -50,6 +50,8 @@ TEST(GoldenOutputs, WholeOutputsAreUnchanged) {
        "identify-2026-01-15.txt"},
       {"almanac 2000 --offset 0", "almanac-2000.txt"},
       {"almanac 2020 --total " + local, "almanac-2020-total-helsinki.txt"},
+      {"graph sun moon jupiter sirius " + local + " --date 2026-03-15 --step 60m --json", "graph-2026-03-15.json"},
+      {"tonight " + local + " --date 2026-03-15 --json", "tonight-2026-03-15.json"},
   };
   const bool update = std::getenv("ORRELIN_UPDATE_GOLDEN") != nullptr;
   for (const auto& [arguments, file] : cases) {

@@ -40,6 +40,8 @@ std::unique_ptr<CommandUnit> DeviationUnit();
 std::unique_ptr<CommandUnit> SeriesUnit();
 std::unique_ptr<CommandUnit> TimeUnit();
 std::unique_ptr<CommandUnit> PlanUnit();
+std::unique_ptr<CommandUnit> GraphUnit();
+std::unique_ptr<CommandUnit> TonightUnit();
 
 // Every command, in the order --help lists them.
 std::vector<std::unique_ptr<CommandUnit>> CommandUnits();

@@ -17,6 +17,7 @@ constexpr NamedUnit kUnits[] = {
     {"polaris", PolarisUnit}, {"compass", CompassUnit},       {"amplitude", AmplitudeUnit}, {"deviation", DeviationUnit},
     {"time", TimeUnit},
     {"stars", StarsUnit},
+    {"graph", GraphUnit},     {"tonight", TonightUnit},
 };
 
 }  // namespace

@@ -19,7 +19,7 @@ void SetColour(cairo_t* cr, navigation::SheetColour c) {
 
 void Draw(cairo_t* cr, const navigation::SheetItem& item) {
   using Kind = navigation::SheetItem::Kind;
-  SetColour(cr, navigation::ToneColour(item.tone));
+  SetColour(cr, navigation::ItemColour(item));
   cairo_set_line_width(cr, item.width);
   const double dash[] = {navigation::kSheetDash * item.width, navigation::kSheetDashGap * item.width};
   cairo_set_dash(cr, dash, item.dashed ? 2 : 0, 0);
@@ -54,6 +54,10 @@ void Draw(cairo_t* cr, const navigation::SheetItem& item) {
       cairo_restore(cr);
       cairo_stroke(cr);
       break;
+    case Kind::kBox:
+      cairo_rectangle(cr, item.from.x, item.from.y, item.to.x - item.from.x, item.to.y - item.from.y);
+      cairo_fill(cr);
+      break;
     case Kind::kText: {
       // On white, so that no grid line runs through it; a font wider than the room the
       // sheet gave the text is drawn smaller.
@@ -61,7 +65,7 @@ void Draw(cairo_t* cr, const navigation::SheetItem& item) {
       SetColour(cr, navigation::kSheetPaper);
       cairo_rectangle(cr, box.left, box.top, box.right - box.left, box.bottom - box.top);
       cairo_fill(cr);
-      SetColour(cr, navigation::ToneColour(item.tone));
+      SetColour(cr, navigation::ItemColour(item));
       cairo_select_font_face(cr, navigation::kSheetFont, CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
       cairo_set_font_size(cr, item.textSize);
       cairo_text_extents_t extents;

@@ -1,0 +1,129 @@
+// tonight: what stands above a minimum altitude while it is dark tonight, and when.
+#include <CLI/CLI.hpp>
+
+#include "app/date_box.h"
+#include "cli/commands/command_support.h"
+#include "cli/commands/command_unit.h"
+#include "cli/commands/sky_options.h"
+#include "cli/json_number.h"
+#include "core/angle_text.h"
+#include "core/numbers.h"
+#include "report/observer_reading.h"
+#include "sky/tonight_list.h"
+#include "stars/star_file.h"
+
+namespace orrelin::cli {
+
+namespace {
+
+class Tonight final : public CommandUnit {
+ public:
+  CLI::App* Add(CLI::App& program) override;
+  int Run(const CliContext& c) const override;
+
+ private:
+  PlaceOptions options_;
+  std::string date_, minimum_ = "15", mag_ = "3.0", dark_ = "nautical";
+  bool json_ = false;
+};
+
+CLI::App* Tonight::Add(CLI::App& program) {
+  CLI::App* tonight = program.add_subcommand(
+      "tonight", "The planets, the Moon and the bright stars above a minimum altitude while it is dark tonight");
+  tonight->add_option("--date", date_, "The evening's local date, yyyy-mm-dd")->required();
+  AddPlaceOptions(*tonight, options_, kPlaceBoxes | kWeatherBoxes | kOffsetBox);
+  tonight->add_option("--min-altitude", minimum_, "Degrees above the horizon (default 15)");
+  tonight->add_option("--mag", mag_, "Magnitude limit of the stars (default 3.0)");
+  tonight->add_option("--dark", dark_,
+                      "nautical (default): dark from the end of nautical twilight, or astronomical");
+  tonight->add_flag("--json", json_, "Print one JSON object");
+  return tonight;
+}
+
+nlohmann::ordered_json OptionalNumber(const std::optional<double>& x, int decimals) {
+  return x ? nlohmann::ordered_json(JsonNumber(*x, decimals)) : nlohmann::ordered_json();
+}
+
+std::string TonightJson(const sky::TonightList& list, const std::vector<std::string>& messages) {
+  nlohmann::ordered_json j;
+  j["dark_from_utc"] = UtcJson(list.darkFromJulianDayUt);
+  j["dark_to_utc"] = UtcJson(list.darkToJulianDayUt);
+  nlohmann::ordered_json bodies = nlohmann::ordered_json::array();
+  for (const sky::TonightBody& b : list.bodies) {
+    bodies.push_back({{"name", b.name},
+                      {"magnitude", OptionalNumber(b.magnitude, 2)},
+                      {"above_from_utc", UtcMomentText(b.aboveFromJulianDayUt)},
+                      {"above_to_utc", UtcMomentText(b.aboveToJulianDayUt)},
+                      {"transit_utc", UtcJson(b.transitJulianDayUt)},
+                      {"transit_altitude_deg", JsonNumber(b.transitAltitude, 4)},
+                      {"best_utc", UtcMomentText(b.bestJulianDayUt)}});
+  }
+  j["bodies"] = bodies;
+  j["messages"] = messages;
+  return JsonText(j);
+}
+
+std::string Padded(const std::string& text, std::size_t width) {
+  return text.size() >= width ? text + " " : text + std::string(width - text.size(), ' ');
+}
+
+std::string TonightText(const sky::TonightList& list, const sky::UtcMinusLocalAt& offset) {
+  if (!list.darkFromJulianDayUt) return "";
+  const auto local = [&](double jd) { return sky::LocalClockText(offset, jd); };
+  std::string out = "Dark from " + sky::LocalMomentText(offset, *list.darkFromJulianDayUt).substr(0, 16) + " to " +
+                    sky::LocalMomentText(offset, *list.darkToJulianDayUt).substr(0, 16) + " local time\n\n";
+  out += Padded("Body", 16) + Padded("Mag", 7) + Padded("Above", 15) + Padded("Transit", 9) + Padded("Alt", 8) +
+         "Best\n";
+  for (const sky::TonightBody& b : list.bodies) {
+    std::string magnitude = b.magnitude ? FixedText(*b.magnitude, 1) : "";
+    if (b.illuminated) magnitude = FixedText(*b.illuminated, 0) + "%";
+    out += Padded(b.name, 16) + Padded(magnitude, 7) +
+           Padded(local(b.aboveFromJulianDayUt) + "-" + local(b.aboveToJulianDayUt), 15) +
+           Padded(b.transitJulianDayUt ? local(*b.transitJulianDayUt) : "", 9) +
+           Padded(FixedText(b.transitAltitude, 1) + kDegreeSign, 9) + local(b.bestJulianDayUt) +
+           (b.stays == sky::TonightBody::Stays::kNeverSets ? "  never sets" : "") + "\n";
+  }
+  return out;
+}
+
+int Tonight::Run(const CliContext& c) const {
+  const auto night = ReadSkyNight(c, options_, date_);
+  if (!night) return kExitBadInput;
+  const auto minimum = ReadDegreesOption(c, "--min-altitude", minimum_, -5.0, 89.0);
+  if (!minimum) return kExitBadInput;
+  const auto mag = ReadBoundedDecimal(mag_, -30.0, 30.0);
+  if (!mag) return Fail(c, "--mag: a magnitude, -30 to 30");
+  if (dark_ != "nautical" && dark_ != "astronomical") return Fail(c, "--dark: nautical or astronomical");
+  const StarCatalogue catalogue = LoadStarCatalogue(CataloguePath(c));
+  if (!catalogue.read) return Fail(c, catalogue.message);
+  std::vector<std::string> messages;
+  if (!catalogue.message.empty()) messages.push_back(catalogue.message);
+  sky::TonightInput in;
+  in.observer = night->observer;
+  in.dayJulianDayUt = night->dayJulianDayUt;
+  in.darkness = dark_ == "nautical" ? sky::Darkness::kNautical : sky::Darkness::kAstronomical;
+  in.minimumAltitude = *minimum;
+  in.magnitudeLimit = *mag;
+  in.stars = sky::CatalogueStarsTo(catalogue, *mag);
+  in.utcMinusLocal = night->utcMinusLocal;
+  std::string why;
+  const auto list = sky::ListTonight(in, why);
+  if (!list) return Fail(c, why);
+  messages.insert(messages.end(), list->messages.begin(), list->messages.end());
+  for (const sky::TonightBody& b : list->bodies) {
+    if (b.illuminated) messages.push_back(b.name + ": " + FixedText(*b.illuminated, 1) + "% illuminated");
+  }
+  if (json_) {
+    c.out << TonightJson(*list, messages);
+  } else {
+    Say(c, messages);
+    c.out << TonightText(*list, night->utcMinusLocal);
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::unique_ptr<CommandUnit> TonightUnit() { return std::make_unique<Tonight>(); }
+
+}  // namespace orrelin::cli
