@@ -11,7 +11,8 @@
 namespace orrelin {
 
 std::optional<AlmanacCount> StartAlmanacCount(const std::string& yearText, bool total, const MainWindowRecord& main,
-                                              MessageSink& sink, const LocalClock* zone) {
+                                              MessageSink& sink) {
+  const LocalClock* zone = !main.zone.empty() && main.clock.IsZone() ? &main.clock : nullptr;
   const NumberRead typed = ReadWholeNumber(yearText);
   if (typed.value < 0 || typed.value > kLastAlmanacYear || !HasDigit(yearText)) {
     sink.ShowMessage("0 .. " + WholeText(kLastAlmanacYear));

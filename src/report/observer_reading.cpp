@@ -48,7 +48,7 @@ std::optional<Observer> ReadObserver(const MainWindowRecord& main) {
   o.pressure = *pressure;
   o.temperature = *temperature;
   o.utcMinusLocal = *offset;
-  if (main.clock.IsZone() && main.clock.ZoneName() == main.zone) o.clock = main.clock;
+  if (!main.zone.empty() && main.clock.IsZone()) o.clock = main.clock;
   return o;
 }
 
