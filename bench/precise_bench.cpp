@@ -36,7 +36,7 @@ BENCHMARK(BM_PreciseStarPlace);
 
 void BM_NauticalPlaceOfTheMoon(benchmark::State& state) {
   const auto moon = *precise::NauticalBodyNamed("moon");
-  const Observer helsinki{60.1617, -24.955, 10, 1010, 10, -2};
+  const Observer helsinki{60.1617, -24.955, 10, 1010, 10, -2, {}};
   double jd = 2461383.5;
   std::string why;
   for (auto _ : state) {

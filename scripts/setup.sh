@@ -7,7 +7,7 @@ PACKAGES=(
   build-essential make cmake pkg-config
   googletest libgtest-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-dejavu-core libcli11-dev nlohmann-json3-dev libical-dev
-  locales tzdata
+  locales tzdata libhowardhinnant-date-dev
   xvfb openbox
   cmark librsvg2-bin desktop-file-utils appstream dpkg-dev file man-db
   clang libclang-rt-14-dev

@@ -12,6 +12,7 @@ namespace orrelin {
 
 std::optional<AlmanacCount> StartAlmanacCount(const std::string& yearText, bool total, const MainWindowRecord& main,
                                               MessageSink& sink) {
+  const LocalClock* zone = !main.zone.empty() && main.clock.IsZone() ? &main.clock : nullptr;
   const NumberRead typed = ReadWholeNumber(yearText);
   if (typed.value < 0 || typed.value > kLastAlmanacYear || !HasDigit(yearText)) {
     sink.ShowMessage("0 .. " + WholeText(kLastAlmanacYear));
@@ -21,15 +22,16 @@ std::optional<AlmanacCount> StartAlmanacCount(const std::string& yearText, bool 
     sink.ShowMessage(kMessageYearZero);
     return std::nullopt;
   }
-  const auto offset = ReadOffsetBox(main.utcMinusLocal);
+  const auto offset = zone != nullptr ? std::optional<double>(0.0) : ReadOffsetBox(main.utcMinusLocal);
   if (!offset) {
     sink.ShowMessage(kMessageBadLocation);
     sink.BringMainWindowForward();
     return std::nullopt;
   }
   AlmanacCount count;
-  count.range = AlmanacRangeOf(AstronomicalYear(static_cast<int>(typed.value), main.beforeChrist), *offset);
-  count.header = AlmanacPlaceLine(main, *offset);
+  const LocalClock clock = zone != nullptr ? *zone : LocalClock::Fixed(*offset);
+  count.range = AlmanacRangeOf(AstronomicalYear(static_cast<int>(typed.value), main.beforeChrist), clock);
+  count.header = AlmanacPlaceLine(main, clock);
   count.events = CollectYearEvents(count.range);
   if (total) {
     // Reading the place fills empty minute boxes in; that is the reading's own copy,
@@ -69,7 +71,9 @@ std::vector<std::string> AlmanacListLines(const AlmanacListing& listing) {
   return lines;
 }
 
-std::string AlmanacPlaceLine(const MainWindowRecord& main, double utcMinusLocalHours) {
+namespace {
+
+std::string LocalTimeAt(const MainWindowRecord& main) {
   std::string line = "Local time";
   const auto latitude = ReadPlaceAngle(main.latDeg, main.latMin, 90);
   const auto longitude = ReadPlaceAngle(main.lonDeg, main.lonMin, 180);
@@ -77,7 +81,18 @@ std::string AlmanacPlaceLine(const MainWindowRecord& main, double utcMinusLocalH
     line += " at " + DegMinText(*latitude) + (main.north ? " N, " : " S, ") + DegMinText(*longitude) +
             (main.west ? " W" : " E");
   }
-  line += ": UTC";
+  return line;
+}
+
+}  // namespace
+
+std::string AlmanacPlaceLine(const MainWindowRecord& main, const LocalClock& clock) {
+  if (!clock.IsZone()) return AlmanacPlaceLine(main, clock.FixedOffsetHours());
+  return LocalTimeAt(main) + ": " + clock.ZoneName();
+}
+
+std::string AlmanacPlaceLine(const MainWindowRecord& main, double utcMinusLocalHours) {
+  std::string line = LocalTimeAt(main) + ": UTC";
   // Local time = UTC - offset, in whole minutes.
   const long long minutes = std::llround(std::fabs(utcMinusLocalHours) * 60.0);
   if (minutes == 0) return line;

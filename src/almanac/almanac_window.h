@@ -25,6 +25,8 @@ struct AlmanacCount {
 // window, where 0 is refused), the main window's offset, and the events. For "total" the proximity search is
 // prepared when the main window's place passes its check; otherwise its message is said
 // and the rest of the year is still counted. None when the year or the offset is refused.
+// With a zone (the zone box and its clock) the local times are that zone's, and the
+// offset box is not read.
 std::optional<AlmanacCount> StartAlmanacCount(const std::string& yearText, bool total, const MainWindowRecord& main,
                                               MessageSink& sink);
 
@@ -32,6 +34,8 @@ std::optional<AlmanacCount> StartAlmanacCount(const std::string& yearText, bool 
 // boxes (left out when they do not read) and its offset, for the list's first line, its
 // printout and the command line.
 std::string AlmanacPlaceLine(const MainWindowRecord& main, double utcMinusLocalHours);
+// "Local time at 60° 09.7' N, 24° 57.3' E: Europe/Helsinki" for a zone's clock.
+std::string AlmanacPlaceLine(const MainWindowRecord& main, const LocalClock& clock);
 
 // The year's list: its title, whose local times it gives, and one line for each event.
 struct AlmanacListing {

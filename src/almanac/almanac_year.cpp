@@ -140,7 +140,9 @@ void AddEaster(Collector& c) {
   // At the start of its local date, in dynamical time like every other instant, so that
   // an event of Saturday evening sorts before it whatever the offset.
   const double localMidnight = JulianDay(date, 0.0, false).jd;
-  AlmanacEvent e{localMidnight + c.range.offsetDays + c.range.deltaTSeconds / 86400.0, "EASTER SUNDAY", kEaster,
+  const double utMidnight =
+      c.range.clock.IsZone() ? c.range.clock.UtOfLocal(localMidnight) : localMidnight + c.range.offsetDays;
+  AlmanacEvent e{utMidnight + c.range.deltaTSeconds / 86400.0, "EASTER SUNDAY", kEaster,
                  easter.month, easter.day};
   if (c.Inside(e.instant)) c.events.push_back(e);
 }
@@ -149,6 +151,14 @@ std::string DateText(int year, int month, int day) {
   std::string y = WholeText(std::abs(year));
   y = std::string(y.size() < 4 ? 4 - y.size() : 0, '0') + y;
   return (year < 0 ? "-" : "") + y + "-" + TwoDigitText(month) + "-" + TwoDigitText(day);
+}
+
+// The time followed by its offset, in the blanks that pad it where they suffice.
+std::string WithOffset(const std::string& time, double utcMinusLocalHours) {
+  const std::size_t end = time.find_last_not_of(' ') + 1;
+  std::string marked = time.substr(0, end) + " " + UtcOffsetSuffix(utcMinusLocalHours);
+  if (marked.size() < time.size()) marked += std::string(time.size() - marked.size(), ' ');
+  return marked;
 }
 
 }  // namespace
@@ -160,6 +170,19 @@ AlmanacRange AlmanacRangeOf(int year, double utcMinusLocalHours) {
   r.start = JulianDayOfJanuary0(year) + 1 + r.offsetDays;
   r.end = JulianDayOfJanuary0(year + 1) + 1 + r.offsetDays;
   r.deltaTSeconds = DeltaT(CenturiesSinceJ2000((r.start + r.end) / 2));
+  r.clock = LocalClock::Fixed(utcMinusLocalHours);
+  return r;
+}
+
+AlmanacRange AlmanacRangeOf(int year, const LocalClock& clock) {
+  if (!clock.IsZone()) return AlmanacRangeOf(year, clock.FixedOffsetHours());
+  AlmanacRange r;
+  r.year = year;
+  r.start = clock.UtOfLocal(JulianDayOfJanuary0(year) + 1);
+  r.end = clock.UtOfLocal(JulianDayOfJanuary0(year + 1) + 1);
+  r.offsetDays = clock.UtcMinusLocalAt(r.start) / 24.0;
+  r.deltaTSeconds = DeltaT(CenturiesSinceJ2000((r.start + r.end) / 2));
+  r.clock = clock;
   return r;
 }
 
@@ -206,13 +229,18 @@ std::vector<AlmanacLine> AlmanacLines(const std::vector<AlmanacEvent>& sorted, c
     line.text = e.text;
     line.kind = e.kind;
     line.instant = e.instant;
-    const double local = e.instant - range.deltaTSeconds / 86400.0 - range.offsetDays;
+    const double ut = e.instant - range.deltaTSeconds / 86400.0;
+    // A zone's clock reads each event with the offset of its own moment (Easter: of its
+    // local midnight, where the event stands).
+    const ZoneOffset zone = range.clock.IsZone() ? range.clock.OffsetAt(ut) : ZoneOffset{};
+    const double local = range.clock.IsZone() ? ut - zone.utcMinusLocalHours / 24.0 : ut - range.offsetDays;
     const CalendarInstant when = CalendarFromJulianDay(local);
     const double dayFraction = when.day - std::floor(when.day);
     line.localJulianDay = e.kind == kEaster ? std::round(local - 0.5) + 0.5 : local;  // Easter: its 0h
     line.date = e.kind == kEaster ? DateText(range.year, e.easterMonth, e.easterDay)
                                   : DateText(when.year, when.month, static_cast<int>(std::floor(when.day)));
     line.time = EventTimeText(e.kind, dayFraction);
+    if (zone.repeated && e.kind != kEaster) line.time = WithOffset(line.time, zone.utcMinusLocalHours);
     lines.push_back(line);
   }
   return lines;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "almanac/proximity.h"
+#include "core/local_clock.h"
 #include "core/printed_page.h"
 
 namespace orrelin {
@@ -25,8 +26,12 @@ struct AlmanacRange {
   double offsetDays = 0.0;   // UTC minus local, days
   double start = 0.0, end = 0.0;
   double deltaTSeconds = 0.0;  // one value for the whole year
+  LocalClock clock;            // a fixed clock holds offsetDays; a zone's gives each event its own offset
 };
 AlmanacRange AlmanacRangeOf(int astronomicalYear, double utcMinusLocalHours);
+// The year between the local midnights of a zone's clock (its offset at each of them);
+// a fixed clock gives the range of its offset.
+AlmanacRange AlmanacRangeOf(int astronomicalYear, const LocalClock& clock);
 
 // The events of a "partial" count in the order they are collected: seasons, solar
 // and lunar eclipses, planetary phenomena, greatest elongations, moon phases, Easter.
@@ -41,7 +46,7 @@ void SortEvents(std::vector<AlmanacEvent>& events);
 // One line of the list, and its parts (for the command line's exports).
 struct AlmanacLine {
   std::string date;  // the local date, "yyyy-mm-dd" with the astronomical year ("-0002-03-21")
-  std::string time;  // EventTimeText
+  std::string time;  // EventTimeText; a zone's local time that its clock shows twice has its offset after it ("03h 30m +03")
   std::string text;
   int kind = 0;
   double instant = 0.0;

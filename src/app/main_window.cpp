@@ -193,6 +193,16 @@ void TakePcTime(MainWindowRecord& main, std::time_t now, long secondsEastOfUtc) 
   main.utcMinusLocal = clock.offset;
 }
 
+void FollowZoneClock(MainWindowRecord& main) {
+  if (!main.clock.IsZone() || !IsClockTime(main.time)) return;
+  bool valid = true;
+  const TCalendarDate date = DateToRecord(main.date, valid);
+  if (!valid) return;
+  const double julianDayUt = JulianDay(date, 0.0, main.beforeChrist).jd + HmsToHours(main.time) / 24.0;
+  main.utcMinusLocal = OffsetText(main.clock.UtcMinusLocalAt(julianDayUt));
+  UpdateLocalTime(main);
+}
+
 void UpdateLocalTime(MainWindowRecord& main) {
   // Empty while the time or the offset does not read, rather than a wrong clock.
   const auto offset = ReadOffsetBox(main.utcMinusLocal);

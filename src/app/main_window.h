@@ -58,6 +58,11 @@ void TakePcTime(MainWindowRecord& main, std::time_t now, long secondsEastOfUtc);
 // The local time box follows the UTC time box and the offset box.
 void UpdateLocalTime(MainWindowRecord& main);
 
+// With a zone's clock (the zone box's, looked up): the offset box shows the zone's offset
+// at the date and UTC time of the boxes, and the local time box follows. A time or date
+// that does not read leaves the offset box as it is.
+void FollowZoneClock(MainWindowRecord& main);
+
 // The Delta panel is shown from 2011 on.
 bool DeltaPanelVisible(const CivilDate& date);
 

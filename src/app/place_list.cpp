@@ -73,12 +73,17 @@ bool ApplyPlace(const std::filesystem::path& file, MainWindowRecord& main, Messa
   main.lonMin = DegreesField(ExtractField(longitude, "_", 1));
   main.west = ExtractField(longitude, "_", 2) == "W";
   main.utcMinusLocal = ExtractField(offset, "_", 0);
+  // A zone written by hand may carry blanks around it; none of the database's names has one.
+  std::string zone = ExtractField(c, ",", 3);
+  zone.erase(0, zone.find_first_not_of(" \t"));
+  zone.erase(zone.find_last_not_of(" \t\r") + 1);
+  main.zone = zone;
   return true;
 }
 
 std::string PlaceLine(const MainWindowRecord& m) {
   return m.place + "=" + m.latDeg + "_" + m.latMin + "_" + (m.north ? "N" : "S") + "," + m.lonDeg + "_" + m.lonMin +
-         "_" + (m.west ? "W" : "E") + "," + m.utcMinusLocal;
+         "_" + (m.west ? "W" : "E") + "," + m.utcMinusLocal + (m.zone.empty() ? "" : "," + m.zone);
 }
 
 void SavePlace(const std::filesystem::path& file, const MainWindowRecord& main, MessageSink& sink) {
@@ -89,7 +94,7 @@ void SavePlace(const std::filesystem::path& file, const MainWindowRecord& main, 
   // A name with "=" (or a "," in a minutes box) would be saved as another place or as
   // garbage coordinates: refused, and said.
   bool breaks = BreaksPlaceLine(main.place, "=");
-  for (const std::string* box : {&main.latDeg, &main.latMin, &main.lonDeg, &main.lonMin, &main.utcMinusLocal}) {
+  for (const std::string* box : {&main.latDeg, &main.latMin, &main.lonDeg, &main.lonMin, &main.utcMinusLocal, &main.zone}) {
     breaks = breaks || BreaksPlaceLine(*box, "=,_");
   }
   if (breaks) {

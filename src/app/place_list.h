@@ -1,6 +1,8 @@
 #pragma once
 // The place list, "Position.txt": one line for each named place, "name=lat,lon,offset"
-// (lat "60_9.7_N", lon "24_57.3_E", offset UTC minus local in hours), which fills the
+// or "name=lat,lon,offset,zone" (lat "60_9.7_N", lon "24_57.3_E", offset UTC minus local
+// in hours, zone a time zone's name "Europe/Helsinki"; lines without it keep the fixed
+// offset, and the offset stays for programs that read no zone), which fills the
 // main window's drop-down and takes its place with "S". The user's own list lives in
 // the settings folder; the program ships one made from tzdata.
 #include <filesystem>
@@ -22,7 +24,7 @@ std::vector<std::string> LoadPlaceList(const std::filesystem::path& file, Messag
 // or an empty text (a missing file: its message).
 std::string FindPlace(const std::filesystem::path& file, const std::string& name, MessageSink& sink);
 
-// The place box's place into the latitude, longitude, hemisphere and offset boxes.
+// The place box's place into the latitude, longitude, hemisphere, offset and zone boxes.
 // False when the list has no such place (nothing changed).
 bool ApplyPlace(const std::filesystem::path& file, MainWindowRecord& main, MessageSink& sink);
 

@@ -21,7 +21,7 @@ struct CliContext {
   long secondsEastOfUtc = 0;                           // the computer's time zone
   bool exportsAllowed = true;                          // false: --ics and --csv are refused
   std::size_t mostEphemerisRows = 100000;              // the most rows one ephemeris may have
-  std::vector<std::filesystem::path> moduleFolders{};  // where the drawing and calendar modules are, in order
+  std::vector<std::filesystem::path> moduleFolders{};  // where the drawing, calendar and zones modules are, in order
 };
 
 // Runs the program on the arguments after its name. 0: done; 2: bad input, one message said.

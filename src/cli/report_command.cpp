@@ -103,6 +103,10 @@ MainWindowRecord StartingRecord(const SettingsFile& settings, std::time_t now, l
 bool ApplyPlaceOptions(const PlaceOptions& o, MainWindowRecord& main, MessageSink& sink,
                        const std::filesystem::path& placeList) {
   OptionSink latSink("--lat", sink), lonSink("--lon", sink), heightSink("--height", sink);
+  if (o.zone && o.offset) {
+    OptionSink("--zone", sink).ShowMessage("give either a time zone or --offset, not both");
+    return false;
+  }
   if (o.place) {
     OptionSink placeSink("--place", sink);
     MainWindowRecord chosen = main;
@@ -133,6 +137,9 @@ bool ApplyPlaceOptions(const PlaceOptions& o, MainWindowRecord& main, MessageSin
                     "give UTC minus local time in hours, from -14 to 14", main.utcMinusLocal, sink)) {
     return false;
   }
+  // A typed offset rules instead of the place's zone; a typed zone instead of either.
+  if (o.offset) main.zone.clear();
+  if (o.zone) main.zone = *o.zone;
   main.beforeChrist = o.beforeChrist;
   if (o.date) {
     const DateRead date = ReadDateText(*o.date, o.beforeChrist);

@@ -26,6 +26,7 @@ struct PlaceOptions {
   bool beforeChrist = false;
   std::optional<std::string> time;       // "hh:mm:ss" UTC
   std::optional<std::string> offset;     // UTC minus local, hours
+  std::optional<std::string> zone;       // a time zone's name; not with offset
   std::optional<std::string> delta;      // seconds
   bool precise = false;                  // the report from the precise ephemeris
 };

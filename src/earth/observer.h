@@ -2,6 +2,7 @@
 // From a geocentric apparent place to what the observer sees: hour angles,
 // parallax, altitude and azimuth, refraction; and the sextant's dip and refraction.
 // Meeus, Astronomical Algorithms, ch. 10, 12, 15 and 39.
+#include "core/local_clock.h"
 
 namespace orrelin {
 
@@ -13,6 +14,7 @@ struct Observer {
   double pressure = 1010.0;    // millibars
   double temperature = 10.0;   // degrees Celsius
   double utcMinusLocal = 0.0;  // hours; local time = UTC - offset
+  LocalClock clock;            // a zone's clock reads each event with its own moment's offset; unused when fixed
 };
 
 // Hour angle in degrees 0..360 of a right ascension (degrees) at sidereal time (hours).

@@ -53,15 +53,22 @@ double ReportDeltaT(const MainWindowRecord& main, const TCalendarDate& date, dou
 void WriteRisingAndSetting(Body body, const PlacesAtZero& places, double deltaT,
                            const Observer& observer, ReportWindowRecord& report) {
   const std::array<RiseTransitSetResult, 4> events = ReportRisingAndSetting(body, places, deltaT, observer).events;
-  const double offset = observer.utcMinusLocal;
+  // A zone's clock reads each event with the offset of its own moment, and marks a time
+  // it shows twice with that offset.
+  const auto local = [&](double m) {
+    if (!observer.clock.IsZone()) return LocalHourMinText(24 * m, observer.utcMinusLocal);
+    const ZoneOffset zone = observer.clock.OffsetAt(places.jd0 + m);
+    const std::string text = LocalHourMinText(24 * m, zone.utcMinusLocalHours);
+    return zone.repeated ? text + " " + UtcOffsetSuffix(zone.utcMinusLocalHours) : text;
+  };
   const RiseTransitSetResult& first = events[0];
   report.transit.clear();
   report.setting.clear();
   report.rising = first.status;
   if (first.rising != 0) {
-    report.rising = LocalHourMinText(24 * first.rising, offset);
-    report.transit = LocalHourMinText(24 * first.transit, offset);
-    report.setting = LocalHourMinText(24 * first.setting, offset);
+    report.rising = local(first.rising);
+    report.transit = local(first.transit);
+    report.setting = local(first.setting);
   }
   if (body != Body::kSun) return;
   const std::array<std::pair<std::string*, std::string*>, 3> twilightBoxes{
@@ -70,8 +77,8 @@ void WriteRisingAndSetting(Body body, const PlacesAtZero& places, double deltaT,
        {&report.astronomicalBegins, &report.astronomicalEnds}}};
   for (std::size_t k = 1; k < 4; ++k) {
     if (events[k].rising > 0) {
-      *twilightBoxes[k - 1].first = LocalHourMinText(24 * events[k].rising, offset);
-      *twilightBoxes[k - 1].second = LocalHourMinText(24 * events[k].setting, offset);
+      *twilightBoxes[k - 1].first = local(events[k].rising);
+      *twilightBoxes[k - 1].second = local(events[k].setting);
     }
   }
 }

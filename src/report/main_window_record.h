@@ -7,6 +7,7 @@
 
 #include "core/body.h"
 #include "core/calendar.h"
+#include "core/local_clock.h"
 
 namespace orrelin {
 
@@ -21,7 +22,9 @@ struct MainWindowRecord {
   std::string temperature;              // edtTemperature, degrees Celsius
   CivilDate date;                       // DateTimePicker1
   bool beforeChrist = false;            // chBChr
-  std::string utcMinusLocal;            // Edit5, hours
+  std::string utcMinusLocal;            // Edit5, hours (with a zone: its offset at the moment)
+  std::string zone;                     // cbxZone: a time zone's name, empty for the fixed offset
+  LocalClock clock;                     // the zone's clock, which the window or command line looks up
   std::string time;                     // edtTime, "hh:mm:ss" UTC
   std::string localTime;                // edLocTime
   bool pcTime = true;                   // rbPcTime / rbOthTime

@@ -48,6 +48,7 @@ std::optional<Observer> ReadObserver(const MainWindowRecord& main) {
   o.pressure = *pressure;
   o.temperature = *temperature;
   o.utcMinusLocal = *offset;
+  if (!main.zone.empty() && main.clock.IsZone()) o.clock = main.clock;
   return o;
 }
 

@@ -26,7 +26,8 @@ struct ListFile {
 
 TEST(PlaceList, ChoosingAPlaceFillsTheBoxes) {
   ListFile list("Helsinki=60_9.7_N,24_57.3_E,-2\nQuito=-0_13_S,78_30_W,5\nName=1_0_N,2_0_E\n"
-                "G\xF6teborg=57_42_N,11_58_E,-1\nReykjav\xC3\xADk=64_9_N,21_57_W,0\nBad=-1234_5_N,1_1_E,3_x\n");
+                "G\xF6teborg=57_42_N,11_58_E,-1\nReykjav\xC3\xADk=64_9_N,21_57_W,0\nBad=-1234_5_N,1_1_E,3_x\n"
+                "Turku=60_27_N,22_16_E,-2,Europe/Helsinki\nNew York=40_43_N,74_0_W,5, America/New_York \r\n");
   struct Case {
     std::string chosen;
     std::string latDeg, latMin;
@@ -34,6 +35,7 @@ TEST(PlaceList, ChoosingAPlaceFillsTheBoxes) {
     std::string lonDeg, lonMin;
     bool west;
     std::string offset;
+    std::string zone = "";  // older lines have none: the fixed offset
   };
   const std::vector<Case> cases = {
       {"hELSINKI", "60", "9.7", true, "24", "57.3", false, "-2"},
@@ -42,13 +44,16 @@ TEST(PlaceList, ChoosingAPlaceFillsTheBoxes) {
       {"GÖTEBORG", "57", "42", true, "11", "58", false, "-1"},  // Windows-1252 read, Ö lower-cased
       {"Reykjavík", "64", "9", true, "21", "57", true, "0"},
       {"Bad", "123", "5", true, "1", "1", false, "3"},      // three characters after "-"; text before "_"
+      {"turku", "60", "27", true, "22", "16", false, "-2", "Europe/Helsinki"},
+      {"New York", "40", "43", true, "74", "0", true, "5", "America/New_York"},  // blanks around the zone dropped
   };
   RecordingMessageSink sink;
   EXPECT_EQ(LoadPlaceList(list.path, sink),
-            (std::vector<std::string>{"Helsinki", "Quito", "Name", "Göteborg", "Reykjavík", "Bad"}));
+            (std::vector<std::string>{"Helsinki", "Quito", "Name", "Göteborg", "Reykjavík", "Bad", "Turku", "New York"}));
   for (const auto& c : cases) {
     MainWindowRecord m;
     m.utcMinusLocal = "9";
+    m.zone = "Asia/Tokyo";
     m.place = c.chosen;
     ASSERT_TRUE(ApplyPlace(list.path, m, sink)) << c.chosen;
     EXPECT_EQ(m.latDeg, c.latDeg) << c.chosen;
@@ -58,6 +63,7 @@ TEST(PlaceList, ChoosingAPlaceFillsTheBoxes) {
     EXPECT_EQ(m.lonMin, c.lonMin) << c.chosen;
     EXPECT_EQ(m.west, c.west) << c.chosen;
     EXPECT_EQ(m.utcMinusLocal, c.offset) << c.chosen;
+    EXPECT_EQ(m.zone, c.zone) << c.chosen;
   }
   MainWindowRecord unknown;
   unknown.place = "Atlantis";
@@ -91,7 +97,7 @@ TEST(PlaceList, SavingAddsANewPlaceOnItsOwnLineOnce) {
   for (const auto& [box, text] : std::vector<std::pair<std::string MainWindowRecord::*, std::string>>{
            {&MainWindowRecord::place, "A=B"}, {&MainWindowRecord::place, "Two\nLines"},
            {&MainWindowRecord::latMin, "9,7"}, {&MainWindowRecord::lonDeg, "2_4"},
-           {&MainWindowRecord::utcMinusLocal, "-2=3"}}) {
+           {&MainWindowRecord::utcMinusLocal, "-2=3"}, {&MainWindowRecord::zone, "Europe/Helsinki,2"}}) {
     MainWindowRecord spoilt = home;
     spoilt.latDeg = "59";
     spoilt.*box = text;
@@ -106,6 +112,11 @@ TEST(PlaceList, SavingAddsANewPlaceOnItsOwnLineOnce) {
   home.latDeg = "59";
   SavePlace(other.path, home, sink);
   EXPECT_EQ(ReadFile(other.path), windows + "Home=59_50.5_N,24_50_E,-2\n");
+  // A place with a zone keeps it after the offset, which older programs still read.
+  home.place = "Cabin";
+  home.zone = "Europe/Helsinki";
+  SavePlace(other.path, home, sink);
+  EXPECT_EQ(ReadFile(other.path), windows + "Home=59_50.5_N,24_50_E,-2\nCabin=59_50.5_N,24_50_E,-2,Europe/Helsinki\n");
 }
 
 TEST(PlaceList, AMissingFileIsSaidEachTime) {

@@ -52,6 +52,10 @@ TEST(CliProgram, BadInputGivesTheMessageAndStatusTwo) {
       {"report sun --lat '60 9,7 N'", "--lat: Use point\n"},
       {"report sun --offset -2,5", "--offset: Use point\n"},
       {"report sun --delta 69,2", "--delta: Use point\n"},
+      // A time zone, or the fixed offset, never both; a zone the database does not have.
+      {"almanac 2026 --zone Europe/Helsinki --offset -2", "--zone: give either a time zone or --offset, not both\n"},
+      {"report sun --offset -2 --zone Europe/Helsinki", "--zone: give either a time zone or --offset, not both\n"},
+      {"report sun --zone Europe/Helsinky", "--zone: no time zone \"Europe/Helsinky\" in the time-zone database\n"},
       {"sight --body vega --utc '2026-09-21 20:00:00' --hs '35 20' --ie 1,2", "--ie: Use point\n"},
       {"sight --body vega --utc '2026-09-21 20:00:00' --hs '35 20' --dr '35 30,5 N, 40 15 W'", "--dr: Use point\n"},
       // The Sun's and the Moon's sights are of a limb; stars and planets have none.
@@ -200,6 +204,8 @@ TEST(CliProgram, ExportsNameTheModuleTheyMiss) {
                               folder.Path().string() + " or ";
   const std::string calendar = "--ics needs Orrelin's calendar module orrelin-calendar.so, which is not in " +
                                folder.Path().string() + " or ";
+  const std::string zones = "A time zone needs Orrelin's zones module orrelin-zones.so, which is not in " +
+                            folder.Path().string() + " or ";
   {
     std::ofstream sights(folder.Path() / "s.csv");
     sights << "2026-09-21 20:00:00,Vega,,42 0.0,0,12,1020,18\n2026-09-21 20:00:00,Altair,,50 0.0,0,12,1020,18\n";
@@ -210,6 +216,7 @@ TEST(CliProgram, ExportsNameTheModuleTheyMiss) {
       {"daily-page 2026-12-08 --pdf pages.pdf", drawing, "pages.pdf"},
       {"fix s.csv --dr '35 10 N, 40 40 W' --plot sheet.png", drawing, "sheet.png"},
       {"almanac 2026 --total --ics year.ics", calendar, "year.ics"},
+      {"almanac 2026 --zone Europe/Helsinki --csv year.csv", zones, "year.csv"},
   };
   for (const auto& c : cases) {
     const Result r = run(c.arguments);

@@ -42,7 +42,7 @@ TEST(EphemerisCommand, TextJsonAndCsvCarryTheSameRows) {
   std::string message;
   auto request = ReadEphemerisRequest({"sun", "moon", "aries", "sirius"}, "2026-12-08 00:00", "2026-12-08 01:00", "1h",
                                       message);
-  request->observer = Observer{60.1617, -24.955, 0, 1010, 10, -2};
+  request->observer = Observer{60.1617, -24.955, 0, 1010, 10, -2, {}};
   const auto rows = EphemerisRows(*request, message);
   ASSERT_TRUE(rows.has_value());
   const std::string text = EphemerisText(*rows);

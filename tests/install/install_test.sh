@@ -59,14 +59,14 @@ case "$out" in *'"title": "SUN"'*) ;; *) fail "report sun printed: $out" ;; esac
 HOME="$home" XDG_CONFIG_HOME= "$prefix/bin/orrelin-cli" report star Sirius > /dev/null || fail "report star Sirius"
 HOME="$home" XDG_CONFIG_HOME= "$prefix/bin/orrelin-cli" places | grep -q '^Helsinki ' || fail "places"
 
-# The command line starts with the C++ runtime alone: cairo and libical are in the
+# The command line starts with the C++ runtime alone: cairo, libical and the date library's tz code are in the
 # modules, which the installed program finds in the library folder when it writes a file,
 # and the Swiss Ephemeris is opened by the first precise computation.
 needed=$(readelf -d "$prefix/bin/orrelin-cli" | grep NEEDED) || fail "readelf (package binutils) on orrelin-cli"
-case "$needed" in *cairo* | *ical* | *swe*) fail "orrelin-cli links more than the C++ runtime: $needed" ;; esac
+case "$needed" in *cairo* | *ical* | *swe* | *date*) fail "orrelin-cli links more than the C++ runtime: $needed" ;; esac
 HOME="$home" XDG_CONFIG_HOME= "$prefix/bin/orrelin-cli" report sun --precise | grep -q '^Ephemeris: *Swiss Ephemeris' \
   || fail "report sun --precise did not open the Swiss Ephemeris"
-for module in orrelin-drawing.so orrelin-calendar.so; do
+for module in orrelin-drawing.so orrelin-calendar.so orrelin-zones.so; do
   find "$prefix" -path "*/lib*/orrelin/$module" | grep -q . || fail "$module was not installed"
 done
 HOME="$home" XDG_CONFIG_HOME= "$prefix/bin/orrelin-cli" daily-page 2026-12-08 --pdf "$home/pages.pdf" \
@@ -75,6 +75,8 @@ head -c 5 "$home/pages.pdf" | grep -q '%PDF-' || fail "daily-page --pdf wrote no
 HOME="$home" XDG_CONFIG_HOME= "$prefix/bin/orrelin-cli" almanac 2026 --ics "$home/year.ics" > /dev/null \
   || fail "almanac --ics from the installed calendar module"
 grep -q '^BEGIN:VCALENDAR' "$home/year.ics" || fail "almanac --ics wrote no calendar"
+HOME="$home" XDG_CONFIG_HOME= "$prefix/bin/orrelin-cli" almanac 2026 --zone Europe/Helsinki \
+  | grep -q ': Europe/Helsinki$' || fail "almanac --zone from the installed zones module"
 
 # The window program's first start copies the catalogue and the place list into the home.
 HOME="$home" XDG_CONFIG_HOME= QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \

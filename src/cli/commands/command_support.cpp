@@ -6,6 +6,7 @@
 #include <cctype>
 
 #include "app/date_box.h"
+#include "app/main_window.h"
 #include "app/place_list.h"
 #include "app/settings_file.h"
 #include "app/settings_folder.h"
@@ -16,6 +17,7 @@
 #include "core/message_texts.h"
 #include "navigation/sights_file.h"
 #include "core/messages.h"
+#include "cli/modules/module_loader.h"
 #include "report/body_report.h"
 #include "report/observer_reading.h"
 #include "stars/star_file.h"
@@ -107,6 +109,23 @@ std::optional<MainWindowRecord> PlaceAndMoment(const CliContext& c, const PlaceO
     Fail(c, sink.messages.back());
     return std::nullopt;
   }
+  if (!main.zone.empty()) {
+    // Only a zone opens the database, through its module.
+    std::string why;
+    const ZonesModule* zones = LoadZonesModule(c.moduleFolders, why);
+    if (zones == nullptr) {
+      Fail(c, why);
+      return std::nullopt;
+    }
+    const auto clock = zones->zoneClock(main.zone);
+    if (!clock) {
+      Fail(c, std::string(options.zone ? "--zone" : "--place") + ": no time zone \"" +
+                  QuotedText(main.zone, kLongestQuotedName) + "\" in the time-zone database");
+      return std::nullopt;
+    }
+    main.clock = *clock;
+    FollowZoneClock(main);
+  }
   return main;
 }
 
@@ -143,7 +162,12 @@ void AddPlaceOptions(CLI::App& command, PlaceOptions& options, unsigned uses) {
     command.add_flag("--bc", options.beforeChrist, "The year is before Christ (1 B.C. is --date 0001-... --bc)");
   }
   if (uses & kMomentBoxes) command.add_option("--time", options.time, "UTC time hh:mm:ss; default: now");
-  if (uses & kOffsetBox) command.add_option("--offset", options.offset, "UTC minus local time, hours (-14 to 14)");
+  if (uses & kOffsetBox) {
+    command.add_option("--offset", options.offset, "UTC minus local time, hours (-14 to 14)");
+    command.add_option("--zone", options.zone,
+                       "Time zone of the system's database (\"Europe/Helsinki\"): each local time with the offset "
+                       "of its own moment; not with --offset");
+  }
   if (uses & kDeltaBox) command.add_option("--delta", options.delta, "Delta T in seconds, as typed in the Delta box");
 }
 

@@ -79,4 +79,12 @@ const CalendarModule* LoadCalendarModule(const std::vector<std::filesystem::path
   return CheckedTable(table, kCalendarInterface, m, why);
 }
 
+const ZonesModule* LoadZonesModule(const std::vector<std::filesystem::path>& folders, std::string& why) {
+  const ModuleName m{kZonesModuleFile, kZonesModuleEntry, "A time zone needs", "zones"};
+  void* entry = ModuleEntry(folders, m, why);
+  if (entry == nullptr) return nullptr;
+  const auto table = reinterpret_cast<const ZonesModule* (*)()>(entry)();
+  return CheckedTable(table, kZonesInterface, m, why);
+}
+
 }  // namespace orrelin::cli

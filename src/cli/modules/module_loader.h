@@ -8,6 +8,7 @@
 
 #include "cli/modules/calendar_module.h"
 #include "cli/modules/drawing_module.h"
+#include "cli/modules/zones_module.h"
 
 namespace orrelin::cli {
 
@@ -15,5 +16,6 @@ namespace orrelin::cli {
 // that name the options that need it.
 const DrawingModule* LoadDrawingModule(const std::vector<std::filesystem::path>& folders, std::string& why);
 const CalendarModule* LoadCalendarModule(const std::vector<std::filesystem::path>& folders, std::string& why);
+const ZonesModule* LoadZonesModule(const std::vector<std::filesystem::path>& folders, std::string& why);
 
 }  // namespace orrelin::cli
