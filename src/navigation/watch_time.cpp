@@ -19,7 +19,12 @@ constexpr double kLargestZone = 12.0;          // hours
 }  // namespace
 
 double UtOfWatchTime(const WatchTime& w) {
-  return w.reading - w.fastSeconds / kSecondsPerDay + w.zoneDescription / 24.0;
+  const double ut = w.reading - w.fastSeconds / kSecondsPerDay + w.zoneDescription / 24.0;
+  // A UT of whole seconds is the very number the same moment typed in UT reads as, so
+  // that a sight timed by the watch and the same sight timed in UT agree to the last digit.
+  std::string why;
+  const auto typed = ReadUtcMoment(UtcMomentText(ut), why);
+  return typed && std::fabs(*typed - ut) * kSecondsPerDay < 1e-3 ? *typed : ut;
 }
 
 double WatchReadingOf(double julianDayUt, double fastSeconds, double zoneDescription) {

@@ -36,6 +36,8 @@ TEST(WatchTime, TheDateFollowsUtInEveryZoneAndUtGoesBackToTheReading) {
       const std::string expected = UtcMomentText(midnight + days).substr(0, 11) + TwoDigitText(of / 3600) + ":" +
                                    TwoDigitText(of / 60 % 60) + ":" + TwoDigitText(of % 60);
       EXPECT_EQ(UtcMomentText(ut), expected) << c.date << " " << c.hours << " zd " << zd;
+      // The very number of the same moment typed in UT, so both reduce alike.
+      EXPECT_EQ(ut, *ReadUtcMoment(expected, why)) << c.date << " " << c.hours << " zd " << zd;
       EXPECT_NEAR(WatchReadingOf(ut, c.fast, zd), reading, 1e-9) << c.date << " zd " << zd;
     }
   }

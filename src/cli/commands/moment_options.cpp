@@ -70,13 +70,6 @@ std::optional<navigation::WatchTime> ReadWatchOptions(const WatchTexts& texts, s
   return time;
 }
 
-double UtOfWatchOptions(const navigation::WatchTime& watch) {
-  const double ut = navigation::UtOfWatchTime(watch);
-  std::string why;
-  const auto typed = ReadUtcMoment(UtcMomentText(ut), why);
-  return typed && std::fabs(*typed - ut) * 86400.0 < 1e-3 ? *typed : ut;
-}
-
 std::optional<Moment> ReadMomentOptions(const MomentTexts& texts, bool required, std::string& message) {
   message.clear();
   const WatchTexts& w = texts.watch;
@@ -102,7 +95,7 @@ std::optional<Moment> ReadMomentOptions(const MomentTexts& texts, bool required,
   if (w.watch) {
     const auto watch = ReadWatchOptions(w, message);
     if (!watch) return std::nullopt;
-    return Moment{UtOfWatchOptions(*watch), watch};
+    return Moment{navigation::UtOfWatchTime(*watch), watch};
   }
   if (required) message = "--utc: give the time UT, \"yyyy-mm-dd hh:mm:ss\", or --watch with --zd and --date";
   return std::nullopt;

@@ -39,10 +39,6 @@ void AddMomentOptions(CLI::App& command, MomentTexts& texts, const std::string& 
 // The watch time read; none, with the option's message, when a text does not read or
 // the UT falls outside the years.
 std::optional<navigation::WatchTime> ReadWatchOptions(const WatchTexts& texts, std::string& message);
-// The UT of a watch time. A whole second is the very number --utc reads for it: the
-// sum of the reading, the error and the zone leaves the last bits of a Julian day to
-// chance, and the same sight must reduce the same way however its time was typed.
-double UtOfWatchOptions(const navigation::WatchTime& watch);
 // The moment read from --utc or the watch time; none, with the option's message, when
 // both are given, the watch is given without its zone description, or a text does not
 // read. Neither given: none with no message, unless the moment is required.

@@ -35,7 +35,7 @@ int Time::Run(const CliContext& c) const {
   std::string why;
   const auto watch = ReadWatchOptions(o_, why);
   if (!watch) return Fail(c, why);
-  const double ut = UtOfWatchOptions(*watch);
+  const double ut = navigation::UtOfWatchTime(*watch);
   if (json_) {
     nlohmann::ordered_json j;
     j["utc"] = UtcMomentText(ut);
