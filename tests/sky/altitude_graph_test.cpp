@@ -53,7 +53,7 @@ MainWindowRecord Place(double latitude, double eastLongitude, double jd, bool pr
   const CalendarInstant c = CalendarFromJulianDay(std::floor(jd - 0.5) + 0.5 + 1e-6);
   m.date = {c.year, c.month, static_cast<int>(c.day)};
   const long long seconds = std::llround((jd - (std::floor(jd - 0.5) + 0.5)) * 86400.0);
-  char time[16];
+  char time[64];
   std::snprintf(time, sizeof time, "%02lld:%02lld:%02lld", seconds / 3600, seconds / 60 % 60, seconds % 60);
   m.time = time;
   m.precise = precise;

@@ -26,7 +26,12 @@ std::optional<SkyNight> ReadSkyNight(const CliContext& c, const PlaceOptions& op
   }
   std::string where = navigation::PositionText({place->latitude, -place->longitude});
   if (!main->place.empty()) where = main->place + ", " + where;
-  return SkyNight{*place, *day, sky::FixedUtcMinusLocal(place->utcMinusLocal), where};
+  // A zone's clock gives each moment its own offset (--zone, or the place's zone).
+  const LocalClock clock = main->clock;
+  const sky::UtcMinusLocalAt utcMinusLocal =
+      clock.IsZone() ? sky::UtcMinusLocalAt([clock](double jd) { return clock.UtcMinusLocalAt(jd); })
+                     : sky::FixedUtcMinusLocal(place->utcMinusLocal);
+  return SkyNight{*place, *day, utcMinusLocal, where};
 }
 
 std::optional<double> ReadDegreesOption(const CliContext& c, const std::string& option, const std::string& text,
