@@ -28,8 +28,9 @@ bool AddEvents(const SkyBody& body, const GraphInput& input, AltitudeGraph& grap
       of.emplace_back(EventKind::kRise, events->rising);
       of.emplace_back(EventKind::kSet, events->setting);
     }
-    for (const auto& [kind, m] : of) {
-      const double jd = day + m;
+    for (const auto& event : of) {
+      const EventKind kind = event.first;  // a name of its own: a lambda may not capture a structured binding
+      const double jd = day + event.second;
       if (jd < graph.fromJulianDayUt || jd > graph.toJulianDayUt) continue;
       const bool again = std::any_of(found.begin(), found.end(), [&](const GraphEvent& e) {
         return e.kind == kind && std::fabs(e.julianDayUt - jd) < 60 * kMinute;
