@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 #include <libical/ical.h>
 #include <nlohmann/json.hpp>
-#include <sys/wait.h>
 
-#include <array>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -17,30 +15,15 @@
 #include "app/main_window.h"
 #include "cli/almanac_command.h"
 #include "cli/modules/icalendar_text.h"
+#include "cli_run.h"
 #include "temp_folder.h"
 #include "zones/zone_clock.h"
 
 namespace orrelin::cli {
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out;
-};
-
-Result RunCli(const std::string& arguments) {
-  orrelin::testing::TempFolder config;
-  const std::string command =
-      "XDG_CONFIG_HOME='" + config.Path().string() + "' " + ORRELIN_CLI_PATH + " " + arguments + " 2>&1";
-  Result r;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return r;
-  std::array<char, 4096> buffer{};
-  while (fgets(buffer.data(), buffer.size(), pipe) != nullptr) r.out += buffer.data();
-  const int status = pclose(pipe);
-  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
-}
+using orrelin::testing::CliResult;
+using orrelin::testing::RunCli;
 
 // On the day each zone changes its clock, the report asked at 0h UT gives the Sun's rising,
 // transit, setting and twilights of that UT day with the offset of each one's own moment:
@@ -65,8 +48,8 @@ TEST(CliZones, TheReportOnTheClockChangeDays) {
   for (const Case& c : cases) {
     const std::string common = std::string("report sun ") + c.place + " --date " + c.date + " --time 00:00:00 --json";
     SCOPED_TRACE(common + " --zone " + c.zone);
-    const Result zoned = RunCli(common + " --zone " + c.zone);
-    const Result fixed = RunCli(common + " --offset " + c.offsetAfter);
+    const CliResult zoned = RunCli(common + " --zone " + c.zone);
+    const CliResult fixed = RunCli(common + " --offset " + c.offsetAfter);
     ASSERT_EQ(zoned.status, 0) << zoned.out;
     ASSERT_EQ(fixed.status, 0) << fixed.out;
     const auto z = nlohmann::json::parse(zoned.out)["boxes"], f = nlohmann::json::parse(fixed.out)["boxes"];
@@ -128,7 +111,7 @@ TEST(CliZones, ICalendarAndListAgreeOnEveryInstant) {
 TEST(CliZones, CsvGivesTheZonesLocalTimes) {
   orrelin::testing::TempFolder folder;
   const std::string csv = (folder.Path() / "a.csv").string();
-  const Result r = RunCli("almanac 2026 --zone Europe/Helsinki --csv '" + csv + "'");
+  const CliResult r = RunCli("almanac 2026 --zone Europe/Helsinki --csv '" + csv + "'");
   ASSERT_EQ(r.status, 0) << r.out;
   std::ifstream in(csv);
   std::stringstream bytes;
