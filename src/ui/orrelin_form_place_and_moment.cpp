@@ -126,9 +126,13 @@ QWidget* TOrrelinForm::BuildMoment() {
   grid->addWidget(beforeChrist_, 0, 3);
 
   offset_ = Box("Edit5", "Difference in hours", 60);
+  auto* offsetHours = new QHBoxLayout;
+  offsetHours->addWidget(offset_);
+  offsetHours->addWidget(new QLabel("hours"));
+  offsetHours->addStretch();
   grid->addWidget(new QLabel("Utc - Local Time"), 1, 0);
-  grid->addWidget(offset_, 1, 1);
-  grid->addWidget(new QLabel("hours"), 1, 2);
+  grid->addLayout(offsetHours, 1, 1);
+  grid->addWidget(new QLabel("Time Zone"), 1, 2);
   zone_ = new QComboBox;
   zone_->setObjectName("cbxZone");
   zone_->setEditable(true);
@@ -141,7 +145,6 @@ QWidget* TOrrelinForm::BuildMoment() {
   zone_->completer()->setCompletionMode(QCompleter::PopupCompletion);
   zone_->completer()->setCaseSensitivity(Qt::CaseInsensitive);
   zone_->completer()->setFilterMode(Qt::MatchContains);
-  zone_->lineEdit()->setPlaceholderText("Time zone: none");
   zone_->setMaxVisibleItems(16);
   zone_->setMinimumWidth(170);
   grid->addWidget(zone_, 1, 3, 1, 2);
