@@ -330,7 +330,7 @@ TEST(MainWindow, SaveWritesEveryMainKey) {
   main.utcMinusLocal = "-2";
   SaveMainSettings(settings, main, std::nullopt);
   for (const char* key : {"LatDeg", "LatMin", "LonDeg", "LonMin", "Height", "Temp", "Pressure", "Place", "Dif",
-                          "Delta", "LatPos", "LonPos"}) {
+                          "Delta", "LatPos", "LonPos", "Zone"}) {
     EXPECT_TRUE(settings.Read(key).has_value()) << key;
   }
   EXPECT_EQ(settings.Read("LatPos"), "N");
