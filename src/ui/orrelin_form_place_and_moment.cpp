@@ -137,6 +137,7 @@ QWidget* TOrrelinForm::BuildMoment() {
   zone_->setObjectName("cbxZone");
   zone_->setEditable(true);
   zone_->setInsertPolicy(QComboBox::NoInsert);
+  zone_->lineEdit()->setMaxLength(64);  // the database's longest names have about 30 characters
   zone_->setToolTip("Time zone: the clock on the wall, with its daylight saving time. "
                     "Empty: the fixed offset (at sea, the zone description)");
   zone_->addItem("");
