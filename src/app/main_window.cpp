@@ -95,6 +95,8 @@ void RestorePlace(const SettingsValues& settings, MainWindowRecord& main, std::v
     }
   }
   main.precise = settings.Get("Precise").value_or("0") == "1";
+  // The zone's name only: the window looks up its clock, and says when the database has none.
+  main.zone = settings.Get("Zone").value_or("");
   main.north = RestoreHemisphere(settings, "LatPos", 'N', 'S', true, reset);
   main.west = RestoreHemisphere(settings, "LonPos", 'W', 'E', false, reset);
   if (settings.Get("PcTime").value_or("") == "0") {
@@ -229,7 +231,7 @@ void SaveMainSettings(const SettingsFile& settings, const MainWindowRecord& main
       {"Pressure", main.pressure}, {"Place", main.place},
       {"Dif", main.utcMinusLocal}, {"Delta", main.deltaTyped ? main.delta : ""},  // a filled-in value is not kept
       {"LatPos", main.north ? "N" : "S"}, {"LonPos", main.west ? "W" : "E"},
-      {"Precise", main.precise ? "1" : "0"},
+      {"Precise", main.precise ? "1" : "0"}, {"Zone", main.zone},
   };
   if (normalPosition) {
     values.emplace_back("fOrrelin", PlacementValue(*normalPosition, true));

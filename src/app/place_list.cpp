@@ -94,9 +94,11 @@ void SavePlace(const std::filesystem::path& file, const MainWindowRecord& main, 
   // A name with "=" (or a "," in a minutes box) would be saved as another place or as
   // garbage coordinates: refused, and said.
   bool breaks = BreaksPlaceLine(main.place, "=");
-  for (const std::string* box : {&main.latDeg, &main.latMin, &main.lonDeg, &main.lonMin, &main.utcMinusLocal, &main.zone}) {
+  for (const std::string* box : {&main.latDeg, &main.latMin, &main.lonDeg, &main.lonMin, &main.utcMinusLocal}) {
     breaks = breaks || BreaksPlaceLine(*box, "=,_");
   }
+  // The zone is the last field, after a ","; "_" belongs to names such as America/New_York.
+  breaks = breaks || BreaksPlaceLine(main.zone, "=,");
   if (breaks) {
     sink.ShowMessage(kMessagePlaceNotSaved);
     return;

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "app/main_window.h"
 #include "app/settings_file.h"
@@ -88,6 +89,12 @@ class TOrrelinForm : public QMainWindow {
   void CloseSatellites();
   // The place of the drop-down into the boxes, with the clock's time (the place list).
   void ApplyChosenPlace();
+  // The time zone of that name (any letter case) becomes the clock, and the offset box
+  // follows it; an empty name is the fixed offset. A name the database does not have is
+  // said, and the fixed offset stays.
+  void ChooseZone(const QString& name);
+  // With a zone: the offset box shows its offset at the date and time of the boxes.
+  void FollowZone();
   void ShowBody(Body body);
   std::filesystem::path PlaceFile() const;
 
@@ -130,6 +137,8 @@ class TOrrelinForm : public QMainWindow {
   QLabel* weekday_ = nullptr;
   QCheckBox* beforeChrist_ = nullptr;
   QLineEdit *offset_ = nullptr, *time_ = nullptr, *localTime_ = nullptr;
+  QComboBox* zone_ = nullptr;          // cbxZone: empty for the fixed offset
+  std::optional<LocalClock> zoneClock_;  // the chosen zone's clock
   QPushButton* clock_ = nullptr;
   QRadioButton *pcTime_ = nullptr, *otherTime_ = nullptr;
   QWidget* deltaPanel_ = nullptr;

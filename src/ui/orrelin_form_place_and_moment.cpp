@@ -15,6 +15,7 @@
 #include "core/numbers.h"
 #include "ui/date_box.h"
 #include "ui/jupiter_form.h"
+#include "zones/zone_clock.h"
 
 // The main window's place and moment boxes: making them, their typing checks, the
 // place list, the clock, and the boxes as a record and back.
@@ -125,9 +126,29 @@ QWidget* TOrrelinForm::BuildMoment() {
   grid->addWidget(beforeChrist_, 0, 3);
 
   offset_ = Box("Edit5", "Difference in hours", 60);
+  auto* offsetHours = new QHBoxLayout;
+  offsetHours->addWidget(offset_);
+  offsetHours->addWidget(new QLabel("hours"));
+  offsetHours->addStretch();
   grid->addWidget(new QLabel("Utc - Local Time"), 1, 0);
-  grid->addWidget(offset_, 1, 1);
-  grid->addWidget(new QLabel("hours"), 1, 2);
+  grid->addLayout(offsetHours, 1, 1);
+  grid->addWidget(new QLabel("Time Zone"), 1, 2);
+  zone_ = new QComboBox;
+  zone_->setObjectName("cbxZone");
+  zone_->setEditable(true);
+  zone_->setInsertPolicy(QComboBox::NoInsert);
+  zone_->lineEdit()->setMaxLength(64);  // the database's longest names have about 30 characters
+  zone_->setToolTip("Time zone: the clock on the wall, with its daylight saving time. "
+                    "Empty: the fixed offset (at sea, the zone description)");
+  zone_->addItem("");
+  for (const std::string& name : ZoneNames()) zone_->addItem(Q(name));
+  // "helsinki" offers Europe/Helsinki.
+  zone_->completer()->setCompletionMode(QCompleter::PopupCompletion);
+  zone_->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+  zone_->completer()->setFilterMode(Qt::MatchContains);
+  zone_->setMaxVisibleItems(16);
+  zone_->setMinimumWidth(170);
+  grid->addWidget(zone_, 1, 3, 1, 2);
 
   time_ = Box("edtTime", "hh:mm:ss", 90);
   time_->setInputMask("09:99:99; ");
@@ -178,6 +199,9 @@ QWidget* TOrrelinForm::BuildMoment() {
     if (!place_->currentText().isEmpty()) ApplyChosenPlace();
   });
   connect(clock_, &QPushButton::clicked, this, &TOrrelinForm::ClockClicked);
+  connect(zone_, &QComboBox::activated, this, [this](int index) { ChooseZone(zone_->itemText(index)); });
+  // A typed name counts on Enter or when the box is left.
+  connect(zone_->lineEdit(), &QLineEdit::editingFinished, this, [this] { ChooseZone(zone_->currentText()); });
   return group;
 }
 
@@ -188,6 +212,44 @@ void TOrrelinForm::ApplyChosenPlace() {
   record.time = S(clock_->text()).substr(0, S(clock_->text()).find(' '));
   UpdateLocalTime(record);
   FromRecord(record);
+}
+
+void TOrrelinForm::ChooseZone(const QString& typed) {
+  const QString name = typed.trimmed();
+  const QString chosen = zoneClock_ ? Q(zoneClock_->ZoneName()) : QString();
+  if (name == chosen) {
+    if (zone_->currentText() != chosen) zone_->setCurrentText(chosen);
+    return;
+  }
+  // The list's own spelling of a name typed in another letter case.
+  const int listed = zone_->findText(name, Qt::MatchFixedString);
+  const std::optional<LocalClock> clock = ZoneClock(S(listed > 0 ? zone_->itemText(listed) : name));
+  if (!name.isEmpty() && !clock) {
+    // The box is emptied first: the message takes the focus, and leaving the box again
+    // must not ask a second time.
+    const QSignalBlocker quiet(zone_);
+    zone_->setCurrentIndex(0);
+    zoneClock_.reset();
+    offset_->setReadOnly(false);
+    sink_.ShowMessage("No time zone \"" + S(name) + "\" in the time-zone database: the fixed offset in hours stays");
+    return;
+  }
+  zoneClock_ = clock;
+  {
+    const QSignalBlocker quiet(zone_);
+    zone_->setCurrentText(clock ? Q(clock->ZoneName()) : QString());
+  }
+  // The zone's offset is the zone's: typed over, it would be another clock.
+  offset_->setReadOnly(clock.has_value());
+  FollowZone();
+}
+
+void TOrrelinForm::FollowZone() {
+  if (!zoneClock_) return;
+  MainWindowRecord record = ToRecord();
+  FollowZoneClock(record);
+  if (offset_->text() != Q(record.utcMinusLocal)) offset_->setText(Q(record.utcMinusLocal));
+  localTime_->setText(Q(record.localTime));
 }
 
 void TOrrelinForm::ConnectTypingChecks() {
@@ -219,6 +281,10 @@ MainWindowRecord TOrrelinForm::ToRecord() const {
   r.date = date_->Date();
   r.beforeChrist = beforeChrist_->isChecked();
   r.utcMinusLocal = S(offset_->text());
+  if (zoneClock_) {
+    r.zone = zoneClock_->ZoneName();
+    r.clock = *zoneClock_;
+  }
   r.time = S(time_->text());
   r.localTime = S(localTime_->text());
   r.pcTime = pcTime_->isChecked();
@@ -250,6 +316,7 @@ void TOrrelinForm::FromRecord(const MainWindowRecord& r) {
     date_->SetDate(r.date, false);
   }
   offset_->setText(Q(r.utcMinusLocal));
+  ChooseZone(Q(r.zone));
   {
     const QSignalBlocker blockTime(time_);
     time_->setText(Q(r.time));
@@ -268,6 +335,7 @@ void TOrrelinForm::DateChanged() {
   const CivilDate date = date_->Date();
   deltaPanel_->setVisible(DeltaPanelVisible(date));
   weekday_->setText(Q(WeekdayName(date, beforeChrist_->isChecked())));
+  FollowZone();
 }
 
 void TOrrelinForm::TimeChanged() {
@@ -275,6 +343,7 @@ void TOrrelinForm::TimeChanged() {
   MainWindowRecord record = ToRecord();
   UpdateLocalTime(record);
   localTime_->setText(Q(record.localTime));
+  FollowZone();
 }
 
 void TOrrelinForm::TakeComputerTime() {

@@ -102,6 +102,7 @@ TEST(MainWindowStart, SavedPlaceIsRestoredAtTheNextStart) {
   first.height = "12.5";
   first.delta = "69.3";
   first.deltaTyped = true;
+  first.zone = "Australia/Sydney";
   const SettingsFile settings(env.settingsFolder / "settings.ini");
   SaveMainSettings(settings, first, WindowPosition{40, 50});
 
@@ -117,6 +118,7 @@ TEST(MainWindowStart, SavedPlaceIsRestoredAtTheNextStart) {
   EXPECT_EQ(second.height, "12.5");
   EXPECT_EQ(second.delta, "69.3");
   EXPECT_TRUE(second.deltaTyped);
+  EXPECT_EQ(second.zone, "Australia/Sydney");
   ASSERT_TRUE(r.mainWindowPosition.has_value());
   EXPECT_EQ(r.mainWindowPosition->top, 40);
   EXPECT_EQ(r.mainWindowPosition->left, 50);
@@ -328,7 +330,7 @@ TEST(MainWindow, SaveWritesEveryMainKey) {
   main.utcMinusLocal = "-2";
   SaveMainSettings(settings, main, std::nullopt);
   for (const char* key : {"LatDeg", "LatMin", "LonDeg", "LonMin", "Height", "Temp", "Pressure", "Place", "Dif",
-                          "Delta", "LatPos", "LonPos"}) {
+                          "Delta", "LatPos", "LonPos", "Zone"}) {
     EXPECT_TRUE(settings.Read(key).has_value()) << key;
   }
   EXPECT_EQ(settings.Read("LatPos"), "N");

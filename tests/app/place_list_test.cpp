@@ -97,7 +97,8 @@ TEST(PlaceList, SavingAddsANewPlaceOnItsOwnLineOnce) {
   for (const auto& [box, text] : std::vector<std::pair<std::string MainWindowRecord::*, std::string>>{
            {&MainWindowRecord::place, "A=B"}, {&MainWindowRecord::place, "Two\nLines"},
            {&MainWindowRecord::latMin, "9,7"}, {&MainWindowRecord::lonDeg, "2_4"},
-           {&MainWindowRecord::utcMinusLocal, "-2=3"}, {&MainWindowRecord::zone, "Europe/Helsinki,2"}}) {
+           {&MainWindowRecord::utcMinusLocal, "-2=3"}, {&MainWindowRecord::zone, "Europe/Helsinki,2"},
+           {&MainWindowRecord::zone, "Europe=Helsinki"}}) {
     MainWindowRecord spoilt = home;
     spoilt.latDeg = "59";
     spoilt.*box = text;
@@ -116,7 +117,11 @@ TEST(PlaceList, SavingAddsANewPlaceOnItsOwnLineOnce) {
   home.place = "Cabin";
   home.zone = "Europe/Helsinki";
   SavePlace(other.path, home, sink);
-  EXPECT_EQ(ReadFile(other.path), windows + "Home=59_50.5_N,24_50_E,-2\nCabin=59_50.5_N,24_50_E,-2,Europe/Helsinki\n");
+  home.place = "Camp";
+  home.zone = "America/New_York";  // a "_" of the zone's name is no field separator
+  SavePlace(other.path, home, sink);
+  EXPECT_EQ(ReadFile(other.path), windows + "Home=59_50.5_N,24_50_E,-2\nCabin=59_50.5_N,24_50_E,-2,Europe/Helsinki\n"
+                                            "Camp=59_50.5_N,24_50_E,-2,America/New_York\n");
 }
 
 TEST(PlaceList, AMissingFileIsSaidEachTime) {

@@ -363,6 +363,105 @@ class OrrelinFormTest : public QObject {
     QCOMPARE(Find<QLineEdit>(form, "edLocTime")->text(), QString(""));
   }
 
+  // Helsinki set its clocks forward at 01:00 UT on 2026-03-29.
+  void theOffsetBoxFollowsTheChosenZone() {
+    RecordingMessageSink sink;
+    TOrrelinForm form(Environment(), sink);
+    form.show();
+    sink.messages.clear();
+    auto* zone = Find<QComboBox>(form, "cbxZone");
+    QCOMPARE(zone->itemText(0), QString(""));  // the fixed offset
+    QVERIFY(zone->count() > 300);
+    auto* offset = Find<QLineEdit>(form, "Edit5");
+    zone->lineEdit()->selectAll();
+    QTest::keyClicks(zone->lineEdit(), "europe/helsinki");
+    QTest::keyClick(zone->lineEdit(), Qt::Key_Return);
+    QCOMPARE(zone->currentText(), QString("Europe/Helsinki"));
+    QVERIFY(offset->isReadOnly());
+    struct Case {
+      orrelin::CivilDate date;
+      const char* time;
+      const char* offset;
+      const char* local;
+    };
+    const Case cases[] = {{{2026, 3, 28}, "12:00:00", "-2", "14:00:00"},
+                          {{2026, 3, 29}, "00:59:00", "-2", "02:59:00"},
+                          {{2026, 3, 29}, "01:01:00", "-3", "04:01:00"},
+                          {{2026, 3, 30}, "12:00:00", "-3", "15:00:00"},
+                          {{2026, 12, 1}, "12:00:00", "-2", "14:00:00"}};
+    for (const Case& c : cases) {
+      Find<DateBox>(form, "DateTimePicker1")->SetDate(c.date);
+      Find<QLineEdit>(form, "edtTime")->setText(c.time);
+      QCOMPARE(offset->text(), QString(c.offset));
+      QCOMPARE(Find<QLineEdit>(form, "edLocTime")->text(), QString(c.local));
+    }
+    // The empty entry: the fixed offset again, typed as before.
+    zone->setCurrentIndex(0);
+    emit zone->activated(0);
+    QVERIFY(!offset->isReadOnly());
+    offset->setText("-5");
+    QCOMPARE(Find<QLineEdit>(form, "edLocTime")->text(), QString("17:00:00"));
+    QVERIFY(sink.messages.empty());
+  }
+
+  void anUnknownZoneIsToldAndTheFixedOffsetStays() {
+    RecordingMessageSink sink;
+    TOrrelinForm form(Environment(), sink);
+    form.show();
+    sink.messages.clear();
+    auto* zone = Find<QComboBox>(form, "cbxZone");
+    zone->lineEdit()->selectAll();
+    QTest::keyClicks(zone->lineEdit(), "Europe/Atlantis");
+    QTest::keyClick(zone->lineEdit(), Qt::Key_Return);
+    QCOMPARE(sink.messages, (std::vector<std::string>{
+                                "No time zone \"Europe/Atlantis\" in the time-zone database: the fixed offset in hours stays"}));
+    QCOMPARE(zone->currentText(), QString(""));
+    QVERIFY(!Find<QLineEdit>(form, "Edit5")->isReadOnly());
+    QCOMPARE(Find<QLineEdit>(form, "Edit5")->text(), QString("-3"));
+  }
+
+  // A place kept with a zone chooses it again; one of the list without a zone, its fixed
+  // offset. The zone chosen at closing is chosen at the next start.
+  void aPlaceAndARestartChooseTheZone() {
+    RecordingMessageSink sink;
+    const orrelin::StartEnvironment env = starts_.Next(true);
+    {
+      TOrrelinForm form(env, sink);
+      form.show();
+      auto* zone = Find<QComboBox>(form, "cbxZone");
+      auto* place = Find<QComboBox>(form, "cbxPlace");
+      QTest::mouseClick(Find<QRadioButton>(form, "rbOthTime"), Qt::LeftButton);
+      zone->setCurrentIndex(zone->findText("America/New_York"));
+      emit zone->activated(zone->currentIndex());
+      place->lineEdit()->selectAll();
+      QTest::keyClicks(place->lineEdit(), "Zoned Harbour");
+      QTest::mouseClick(Find<QPushButton>(form, "BitBtn1"), Qt::LeftButton);
+      std::ifstream file(env.settingsFolder / "Position.txt");
+      const std::string all((std::istreambuf_iterator<char>(file)), {});
+      QVERIFY(all.find("\nZoned Harbour=60_10_N,24_58_E,+4,America/New_York\n") != std::string::npos);
+      const auto choose = [&](const char* name) {
+        place->lineEdit()->selectAll();
+        QTest::keyClicks(place->lineEdit(), name);
+        QTest::keyClick(place->lineEdit(), Qt::Key_Return);
+      };
+      choose("Helsinki");
+      QCOMPARE(zone->currentText(), QString(""));
+      QCOMPARE(Find<QLineEdit>(form, "Edit5")->text(), QString("-2"));
+      QVERIFY(!Find<QLineEdit>(form, "Edit5")->isReadOnly());
+      choose("Zoned Harbour");
+      QCOMPARE(zone->currentText(), QString("America/New_York"));
+      QVERIFY(Find<QLineEdit>(form, "Edit5")->isReadOnly());
+      form.close();
+    }
+    QCOMPARE(orrelin::SettingsFile(env.settingsFolder / "settings.ini").Read("Zone").value_or(""),
+             std::string("America/New_York"));
+    TOrrelinForm again(env, sink);
+    QCOMPARE(Find<QComboBox>(again, "cbxZone")->currentText(), QString("America/New_York"));
+    QVERIFY(Find<QLineEdit>(again, "Edit5")->isReadOnly());
+    QCOMPARE(Find<QLineEdit>(again, "Edit5")->text(), QString("+4"));  // 2026-06-12: daylight saving time
+    QCOMPARE(sink.messages.back(), std::string("Position saved in Position.txt"));
+  }
+
   void messageBoxesHaveRoomForTheirTitle() {
     orrelin::ui::QtMessageSink sink;
     int width = 0, needed = 0;

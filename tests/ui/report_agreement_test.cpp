@@ -1,13 +1,17 @@
 // The window's report and the command line's report of the same boxes agree, and the
 // Delta box keeps only what the user typed.
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
+#include <nlohmann/json.hpp>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli/cli_program.h"
 #include "cli/report_command.h"
 #include "core/messages.h"
 #include "report/report_boxes.h"
@@ -96,6 +100,52 @@ class ReportAgreementTest : public QObject {
       QCOMPARE(Shown(form.PlanetForm().Record()), Shown(cli.report));
       QCOMPARE(Find<QLineEdit>(form.PlanetForm(), "Edit6")->text().toStdString(), cli.report.transit);
       QCOMPARE(Find<QLineEdit>(form.PlanetForm(), "Edit3")->text().toStdString(), cli.report.deltaTime);
+    }
+    QVERIFY(sink.messages.empty());
+  }
+
+  // Helsinki set its clocks forward at 01:00 UT on 2026-03-29: the Sun rises at UTC + 2 h
+  // the day before and at UTC + 3 h from that day on, as the command line's --zone gives it.
+  // At 0h UT of the 29th the offset box still shows -2: the rising is read at its own moment.
+  void aChosenZoneGivesTheReportTheOffsetOfItsMoment() {
+    struct Case {
+      orrelin::CivilDate date;
+      const char* dateText;
+      const char* fixedOffset;  // what the zone's clock reads at sunrise
+    };
+    const Case cases[] = {{{2026, 3, 28}, "2026-03-28", "-2"},
+                          {{2026, 3, 29}, "2026-03-29", "-3"},
+                          {{2026, 3, 30}, "2026-03-30", "-3"}};
+    RecordingMessageSink sink;
+    const orrelin::StartEnvironment env = starts_.Next(true);
+    TOrrelinForm form(env, sink);
+    form.show();
+    auto* zone = Find<QComboBox>(form, "cbxZone");
+    zone->setCurrentIndex(zone->findText("Europe/Helsinki"));
+    emit zone->activated(zone->currentIndex());
+    for (const Case& c : cases) {
+      Find<DateBox>(form, "DateTimePicker1")->SetDate(c.date);
+      Type(Find<QLineEdit>(form, "edtTime"), "00:00:00");
+      QTest::mouseClick(Find<QPushButton>(form, "Sun"), Qt::LeftButton);
+      const orrelin::ReportWindowRecord& shown = form.PlanetForm().Record();
+
+      const auto cli = [&](const char* clockOption, const char* clock) {
+        std::ostringstream out, err;
+        orrelin::cli::CliContext context{out, err, starts_.NextFolder().toStdString(), {}, env.now};
+        context.moduleFolders = {ORRELIN_MODULE_DIR};
+        const int status = orrelin::cli::RunCli({"report", "sun", "--lat", "60 9.7 N", "--lon", "24 57.3 E",
+                                                 "--date", c.dateText, "--time", "00:00:00", clockOption, clock,
+                                                 "--json"},
+                                                context);
+        if (status != 0) qFatal("report: %s", err.str().c_str());
+        return nlohmann::json::parse(out.str());
+      };
+      const auto zoned = cli("--zone", "Europe/Helsinki");
+      QCOMPARE(shown.title, zoned["title"].get<std::string>());
+      for (const auto& [caption, value] : orrelin::ReportBoxes(shown)) {
+        QVERIFY2(value == zoned["boxes"][caption].get<std::string>(), (caption + ": " + value).c_str());
+      }
+      QCOMPARE(shown.rising, cli("--offset", c.fixedOffset)["boxes"]["Rising"].get<std::string>());
     }
     QVERIFY(sink.messages.empty());
   }
