@@ -1,6 +1,10 @@
 #include "sky/local_time.h"
 
+#include <cmath>
+#include <initializer_list>
+
 #include "app/date_box.h"
+#include "core/local_clock.h"
 
 namespace orrelin::sky {
 
@@ -20,13 +24,41 @@ double LocalMidnightUt(const UtcMinusLocalAt& utcMinusLocal, double dayJulianDay
   return ut;
 }
 
+bool IsRepeatedLocalTime(const UtcMinusLocalAt& utcMinusLocal, double julianDayUt) {
+  // The clock reads the same at another instant when an offset taken a few hours away
+  // gives an instant that keeps that offset: the hour a clock set back shows twice.
+  const double offset = utcMinusLocal(julianDayUt);
+  const double local = julianDayUt - offset / 24.0;
+  for (double probe : {julianDayUt - 3.0 / 24.0, julianDayUt + 3.0 / 24.0}) {
+    const double other = utcMinusLocal(probe);
+    if (other == offset) continue;
+    const double twin = local + other / 24.0;
+    if (std::fabs(twin - julianDayUt) > 1.0 / 86400.0 && utcMinusLocal(twin) == other) return true;
+  }
+  return false;
+}
+
+namespace {
+
+std::string MarkedIfRepeated(const UtcMinusLocalAt& utcMinusLocal, double julianDayUt, std::string text) {
+  if (!IsRepeatedLocalTime(utcMinusLocal, julianDayUt)) return text;
+  return text + " " + UtcOffsetSuffix(utcMinusLocal(julianDayUt));
+}
+
+}  // namespace
+
 std::string LocalMomentText(const UtcMinusLocalAt& utcMinusLocal, double julianDayUt) {
-  return UtcMomentText(LocalJulianDay(utcMinusLocal, julianDayUt));
+  return MarkedIfRepeated(utcMinusLocal, julianDayUt, UtcMomentText(LocalJulianDay(utcMinusLocal, julianDayUt)));
+}
+
+std::string LocalMinuteText(const UtcMinusLocalAt& utcMinusLocal, double julianDayUt) {
+  // To the nearest minute: half a minute on, then the seconds dropped.
+  return MarkedIfRepeated(utcMinusLocal, julianDayUt,
+                          UtcMomentText(LocalJulianDay(utcMinusLocal, julianDayUt) + 30.0 / 86400.0).substr(0, 16));
 }
 
 std::string LocalClockText(const UtcMinusLocalAt& utcMinusLocal, double julianDayUt) {
-  // To the nearest minute: half a minute on, then the seconds dropped.
-  return UtcMomentText(LocalJulianDay(utcMinusLocal, julianDayUt) + 30.0 / 86400.0).substr(11, 5);
+  return LocalMinuteText(utcMinusLocal, julianDayUt).substr(11);
 }
 
 }  // namespace orrelin::sky

@@ -18,10 +18,17 @@ double LocalJulianDay(const UtcMinusLocalAt& utcMinusLocal, double julianDayUt);
 // The UT of local midnight that begins the local date whose 0h UT is dayJulianDayUt.
 double LocalMidnightUt(const UtcMinusLocalAt& utcMinusLocal, double dayJulianDayUt);
 
-// "2026-12-08 22:32:10": the local clock's date and time of a moment.
-std::string LocalMomentText(const UtcMinusLocalAt& utcMinusLocal, double julianDayUt);
+// Whether the clock shows the moment's local time at another instant too: the hour that
+// a clock set back repeats.
+bool IsRepeatedLocalTime(const UtcMinusLocalAt& utcMinusLocal, double julianDayUt);
 
-// "22:32": the local clock's time of a moment, to the minute.
+// The local clock's texts of a moment. In the hour a clock set back repeats, each carries
+// its offset so that it reads unambiguously: "2026-10-25 03:30:00 +03".
+// "2026-12-08 22:32:10": date and time.
+std::string LocalMomentText(const UtcMinusLocalAt& utcMinusLocal, double julianDayUt);
+// "2026-12-08 22:32": date and time to the nearest minute.
+std::string LocalMinuteText(const UtcMinusLocalAt& utcMinusLocal, double julianDayUt);
+// "22:32": the time to the nearest minute.
 std::string LocalClockText(const UtcMinusLocalAt& utcMinusLocal, double julianDayUt);
 
 }  // namespace orrelin::sky
