@@ -444,9 +444,17 @@ class OrrelinFormTest : public QObject {
         QTest::keyClicks(place->lineEdit(), name);
         QTest::keyClick(place->lineEdit(), Qt::Key_Return);
       };
+      // A place saved without a zone keeps the fixed offset; a shipped place has its zone.
+      zone->setCurrentIndex(zone->findText(""));
+      emit zone->activated(zone->currentIndex());
+      place->lineEdit()->selectAll();
+      QTest::keyClicks(place->lineEdit(), "Open Sea");
+      QTest::mouseClick(Find<QPushButton>(form, "BitBtn1"), Qt::LeftButton);
       choose("Helsinki");
+      QCOMPARE(zone->currentText(), QString("Europe/Helsinki"));
+      QVERIFY(Find<QLineEdit>(form, "Edit5")->isReadOnly());
+      choose("Open Sea");
       QCOMPARE(zone->currentText(), QString(""));
-      QCOMPARE(Find<QLineEdit>(form, "Edit5")->text(), QString("-2"));
       QVERIFY(!Find<QLineEdit>(form, "Edit5")->isReadOnly());
       choose("Zoned Harbour");
       QCOMPARE(zone->currentText(), QString("America/New_York"));
@@ -492,6 +500,7 @@ class OrrelinFormTest : public QObject {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(kolkata).center());
     QCOMPARE(place->currentText(), QString("Kolkata"));
     QCOMPARE(Find<QLineEdit>(form, "Edit1")->text(), QString("22"));
+    QCOMPARE(Find<QComboBox>(form, "cbxZone")->currentText(), QString("Asia/Kolkata"));
     QCOMPARE(Find<QLineEdit>(form, "Edit2")->text(), QString("32"));
     QVERIFY(Find<QRadioButton>(form, "RadioButton1")->isChecked());
     QCOMPARE(Find<QLineEdit>(form, "Edit3")->text(), QString("88"));
@@ -516,7 +525,7 @@ class OrrelinFormTest : public QObject {
     QCOMPARE(sink.messages.back(), std::string("Position saved in Position.txt"));
     std::ifstream file(env.settingsFolder / "Position.txt");
     std::string all((std::istreambuf_iterator<char>(file)), {});
-    QVERIFY(all.find("\nZambezi Camp=59_32_N,88_22_E,-5.5\n") != std::string::npos);
+    QVERIFY(all.find("\nZambezi Camp=59_32_N,88_22_E,-5.5,Asia/Kolkata\n") != std::string::npos);
     QCOMPARE(place->findText("Zambezi Camp"), -1);  // the list is as it was loaded
     // An exact name and Enter choose that place.
     place->lineEdit()->selectAll();
