@@ -4,9 +4,13 @@
 
 namespace orrelin::almanac_tables {
 
+// A name in a table: characters held in the row itself, so that the tables carry no
+// pointer and need no relocation when the program starts (they stay in read-only pages).
+using TableText = char[24];
+
 struct SeasonMean {  // JDE0 = c0 + c1 Y + c2 Y^2 + c3 Y^3 + c4 Y^4
-  const char* span;  // "-1000..1000" or "1000..3000"
-  const char* season;
+  TableText span;  // "-1000..1000" or "1000..3000"
+  TableText season;
   double c[5];
 };
 struct SeasonTerm {  // 0.00001 A cos(B + C T), days
@@ -17,31 +21,31 @@ struct PhaseTerm {  // sin(a M + b M' + c F) E^ePower, one coefficient per kind 
   double newMoon, fullMoon, quarters;
 };
 struct PhaseAdditional {  // c sin(a0 + a1 k)
-  const char* argument;
+  TableText argument;
   double a0, a1, c;
 };
 struct PhenomenonCycle {  // JDE0 = A + k B, M = M0 + k M1
-  const char* planet;
-  const char* event;
+  TableText planet;
+  TableText event;
   double a, b, m0, m1;
 };
 struct PhenomenonArgument {  // c0 + c1 T degrees
-  const char* argument;
+  TableText argument;
   double c0, c1;
 };
 struct PhenomenonTerm {  // (c0 + c1 T + c2 T^2) * term(harmonic * argument)
-  const char* planet;
-  const char* event;
-  const char* term;      // "const", "sin", "cos"
-  const char* argument;  // "M", "a".."g", "none"
+  TableText planet;
+  TableText event;
+  TableText term;      // "const", "sin", "cos"
+  TableText argument;  // "M", "a".."g", "none"
   int harmonic;
   double c0, c1, c2;
 };
 struct ElongationTerm {
-  const char* planet;
-  const char* side;      // "east", "west"
-  const char* quantity;  // "time", "angle"
-  const char* term;
+  TableText planet;
+  TableText side;      // "east", "west"
+  TableText quantity;  // "time", "angle"
+  TableText term;
   int harmonic;
   double c0, c1, c2;
 };

@@ -19,7 +19,7 @@ struct DeltaTRow {
   int month;
   int day;
   double seconds;
-  const char* source;  // "book" or "measured"
+  char source[12];  // "book" or "measured": held in the row, no pointer to relocate at start
 };
 constexpr DeltaTRow kRows[] = {
 #include "delta_t_rows.inc"
