@@ -12,6 +12,7 @@
 #include "almanac/almanac_window.h"
 #include "almanac/proximity.h"
 #include "cli/json_number.h"
+#include "cli/text_columns.h"
 #include "core/numbers.h"
 
 namespace orrelin::cli {
@@ -61,11 +62,6 @@ std::string UtcText(const AlmanacLine& line, const AlmanacRange& range) {
   // A second that rounds to midnight stays on its day as 23:59:59.
   const long long s = std::min(secondOfDay, 86399LL);
   return text + " " + TwoDigitText(s / 3600) + ":" + TwoDigitText(s / 60 % 60) + ":" + TwoDigitText(s % 60);
-}
-
-std::string TrimmedRight(const std::string& text) {
-  const auto last = text.find_last_not_of(' ');
-  return last == std::string::npos ? "" : text.substr(0, last + 1);
 }
 
 std::string CsvField(const std::string& text) {

@@ -22,6 +22,9 @@ inline double JsonNumber(double x, int decimals) {
   return value;
 }
 
+// An angle of the JSON outputs: degrees to six decimals (0.0036", 11 cm on the Earth).
+inline double JsonDegrees(double x) { return JsonNumber(x, 6); }
+
 // The document indented by two, ending in a new line.
 inline std::string JsonText(const nlohmann::ordered_json& document) {
   const std::string dumped = document.dump(2);

@@ -10,6 +10,7 @@
 #include "app/date_box.h"
 #include "app/main_window.h"
 #include "app/place_list.h"
+#include "cli/text_columns.h"
 #include "core/checks.h"
 #include "core/clock.h"
 #include "core/fields.h"
@@ -73,11 +74,6 @@ std::size_t CharacterCount(const std::string& text) {
     if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
   }
   return n;
-}
-
-std::string TrimmedRight(const std::string& text) {
-  const auto last = text.find_last_not_of(' ');
-  return last == std::string::npos ? "" : text.substr(0, last + 1);
 }
 
 std::string Padded(const std::string& text, std::size_t width) {

@@ -54,8 +54,6 @@ CLI::App* Noon::Add(CLI::App& program) {
   return noon;
 }
 
-double Degrees(double x) { return JsonNumber(x, 6); }
-
 int Noon::Run(const CliContext& c) const {
   const auto place = ReadPlace(c, options_);
   if (!place) return kExitBadInput;
@@ -89,15 +87,15 @@ int Noon::Run(const CliContext& c) const {
     j["lan_utc"] = UtcMomentText(noon->passage.julianDayUt);
     j["max_altitude_utc"] = noon->greatest ? nlohmann::ordered_json(UtcMomentText(noon->greatest->julianDayUt))
                                            : nlohmann::ordered_json();
-    j["max_altitude_deg"] = noon->greatest ? nlohmann::ordered_json(Degrees(noon->greatest->altitude))
+    j["max_altitude_deg"] = noon->greatest ? nlohmann::ordered_json(JsonDegrees(noon->greatest->altitude))
                                            : nlohmann::ordered_json();
-    j["hc_deg"] = Degrees(noon->passage.altitude);
-    j["dec_deg"] = Degrees(noon->passage.declination);
-    j["gha_deg"] = Degrees(noon->passage.gha);
+    j["hc_deg"] = JsonDegrees(noon->passage.altitude);
+    j["dec_deg"] = JsonDegrees(noon->passage.declination);
+    j["gha_deg"] = JsonDegrees(noon->passage.gha);
     j["position"] = navigation::PositionText(noon->passage.position);
     if (latitude) {
-      j["ho_deg"] = Degrees(latitude->observedAltitude);
-      j["latitude_deg"] = Degrees(latitude->latitude);
+      j["ho_deg"] = JsonDegrees(latitude->observedAltitude);
+      j["latitude_deg"] = JsonDegrees(latitude->latitude);
     }
     ExplanationLines lines = noon->lines;
     if (latitude) {

@@ -58,8 +58,6 @@ CLI::App* Plan::Add(CLI::App& program) {
   return plan;
 }
 
-double Degrees(double x) { return JsonNumber(x, 6); }
-
 nlohmann::ordered_json MomentJson(const std::optional<double>& jd) {
   return jd ? nlohmann::ordered_json(UtcMomentText(*jd)) : nlohmann::ordered_json();
 }
@@ -71,16 +69,16 @@ std::string PlanJson(const navigation::TwilightPlan& plan, const std::vector<std
   j["civil_utc"] = MomentJson(plan.times.civil);
   j["nautical_utc"] = MomentJson(plan.times.nautical);
   j["planned_utc"] = MomentJson(plan.plannedJulianDayUt);
-  j["dr"] = plan.plannedJulianDayUt ? nlohmann::ordered_json{{"latitude_deg", Degrees(plan.position.latitude)},
-                                                             {"longitude_deg", Degrees(plan.position.longitude)}}
+  j["dr"] = plan.plannedJulianDayUt ? nlohmann::ordered_json{{"latitude_deg", JsonDegrees(plan.position.latitude)},
+                                                             {"longitude_deg", JsonDegrees(plan.position.longitude)}}
                                     : nlohmann::ordered_json();
   nlohmann::ordered_json bodies = nlohmann::ordered_json::array();
   for (const navigation::PlanBody& b : plan.bodies) {
     bodies.push_back({{"name", b.body.name},
-                      {"hc_deg", Degrees(b.body.hc)},
-                      {"zn_deg", Degrees(b.body.zn)},
+                      {"hc_deg", JsonDegrees(b.body.hc)},
+                      {"zn_deg", JsonDegrees(b.body.zn)},
                       {"magnitude", JsonNumber(b.body.magnitude, 2)},
-                      {"hs_deg", Degrees(b.presetAltitude)},
+                      {"hs_deg", JsonDegrees(b.presetAltitude)},
                       {"recommended", b.recommended},
                       {"pair", b.pair}});
   }
