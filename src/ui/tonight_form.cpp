@@ -9,6 +9,7 @@
 
 #include "app/date_box.h"
 #include "app/settings_file.h"
+#include "core/angle_text.h"
 #include "core/printed_lines.h"
 #include "navigation/sights_file.h"
 #include "report/observer_reading.h"
@@ -186,6 +187,7 @@ bool TTonightForm::List() {
   told_.insert(told_.begin(), PlaceText(main, *place));
   list_ = std::move(list);
   clock_ = clock;
+  table_->horizontalHeaderItem(kAbove)->setText(Q("Above " + S(minimum_) + kDegreeSign));
   ShowList();
   StoreBoxes();
   return true;

@@ -4,6 +4,7 @@
 // night far north is said to have no darkness; a box that does not read is told and
 // nothing shown is lost; the list prints.
 #include <QDateTime>
+#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,19 +65,37 @@ class TonightFormTest : public QObject {
  private:
   orrelin::testing::FreshStarts starts_;
 
-  // The tonight command run in-process on the main window's place and the window's boxes.
+  // The tonight command run in-process on the main window's place and the window's
+  // boxes, with the clock's options (the main window's offset when none are given).
   static std::string CommandLine(const orrelin::StartEnvironment& env, const orrelin::MainWindowRecord& r,
-                                 bool json) {
+                                 const char* date, bool json, std::vector<std::string> clock = {}) {
     std::ostringstream out, err;
-    const orrelin::cli::CliContext context{out, err, env.settingsFolder, {ORRELIN_SHIPPED_STAR_DIR}};
-    std::vector<std::string> options{"tonight", "--date", "2026-12-20", "--min-altitude", "15", "--mag", "2.5",
+    orrelin::cli::CliContext context{out, err, env.settingsFolder, {ORRELIN_SHIPPED_STAR_DIR}};
+    context.moduleFolders = {ORRELIN_MODULE_DIR};
+    if (clock.empty()) clock = {"--offset", r.utcMinusLocal};
+    std::vector<std::string> options{"tonight", "--date", date, "--min-altitude", "15", "--mag", "2.5",
                                      "--lat", r.latDeg + " " + r.latMin + (r.north ? " N" : " S"),
                                      "--lon", r.lonDeg + " " + r.lonMin + (r.west ? " W" : " E"),
-                                     "--offset", r.utcMinusLocal, "--height", r.height, "--pressure", r.pressure,
-                                     "--temp", r.temperature};
+                                     "--height", r.height, "--pressure", r.pressure, "--temp", r.temperature};
+    options.insert(options.end(), clock.begin(), clock.end());
     if (json) options.push_back("--json");
     if (orrelin::cli::RunCli(options, context) != 0) qFatal("tonight: %s", err.str().c_str());
     return err.str() + out.str();
+  }
+
+  // Each row's cells and the dark hours' line as the command prints them.
+  static void SameTextsAsTheCommand(TTonightForm& tonight, const QString& text) {
+    const auto& table = *Find<QTableWidget>(tonight, "grdTonight");
+    const QString dark = Find<QLabel>(tonight, "lblDark")->text();
+    QVERIFY2(text.contains(dark.mid(dark.indexOf('\n') + 1) + "\n"), qPrintable(dark));
+    QVERIFY(text.startsWith(Find<QPlainTextEdit>(tonight, "memMessages")->toPlainText()));
+    for (int r = 0; r < table.rowCount(); ++r) {
+      QString pattern = "\n";
+      for (const int c : {kBody, kMag, kAbove, kTransit, kAlt, kBest, kNote}) {
+        if (!table.item(r, c)->text().isEmpty()) pattern += QRegularExpression::escape(table.item(r, c)->text()) + "\\s+";
+      }
+      QVERIFY2(text.contains(QRegularExpression(pattern)), qPrintable(table.item(r, kBody)->text()));
+    }
   }
 
   // The window opened from the main window's button, listed from kBoxes.
@@ -100,7 +119,7 @@ class TonightFormTest : public QObject {
     TTonightForm& tonight = Listed(form);
     QVERIFY2(sink.messages.empty(), sink.messages.empty() ? "" : sink.messages[0].c_str());
 
-    const nlohmann::json j = nlohmann::json::parse(CommandLine(env, form.ToRecord(), true));
+    const nlohmann::json j = nlohmann::json::parse(CommandLine(env, form.ToRecord(), "2026-12-20", true));
     const auto& table = *Find<QTableWidget>(tonight, "grdTonight");
     QCOMPARE(static_cast<std::size_t>(table.rowCount()), j["bodies"].size());
     QVERIFY(table.rowCount() > 10);
@@ -117,24 +136,38 @@ class TonightFormTest : public QObject {
       }
       QVERIFY(std::abs(table.item(r, kAlt)->data(Qt::UserRole).toDouble() - body["transit_altitude_deg"].get<double>()) <= 5.1e-5);
     }
-    // The texts: the dark hours, each row's cells, the messages as the command prints them.
-    const QString text = QString::fromStdString(CommandLine(env, form.ToRecord(), false));
-    const QString dark = Find<QLabel>(tonight, "lblDark")->text();
-    QVERIFY2(text.contains(dark.mid(dark.indexOf('\n') + 1) + "\n"), qPrintable(dark));
-    QVERIFY(text.startsWith(Find<QPlainTextEdit>(tonight, "memMessages")->toPlainText()));
+    const QString text = QString::fromStdString(CommandLine(env, form.ToRecord(), "2026-12-20", false));
     QVERIFY(text.contains("Moon: ") && text.contains("% illuminated"));
-    for (int r = 0; r < table.rowCount(); ++r) {
-      QString pattern = "\n";
-      for (const int c : {kBody, kMag, kAbove, kTransit, kAlt, kBest, kNote}) {
-        if (!table.item(r, c)->text().isEmpty()) pattern += QRegularExpression::escape(table.item(r, c)->text()) + "\\s+";
-      }
-      QVERIFY2(text.contains(QRegularExpression(pattern)), qPrintable(table.item(r, kBody)->text()));
-    }
+    SameTextsAsTheCommand(tonight, text);
+    if (QTest::currentTestFailed()) return;
     const QString pdf = starts_.Path() + "/tonight.pdf";
     QPrinter printer(QPrinter::HighResolution);
     orrelin::testing::PrintToPdf(printer, pdf);
     QVERIFY(tonight.Print(printer));
     QVERIFY(orrelin::testing::IsPdfFile(pdf, 3000));
+  }
+
+  // The night the clocks go forward: the evening at +02, the morning at +03.
+  void aZoneGivesEachLocalTimeItsOwnOffset() {
+    const orrelin::StartEnvironment env = starts_.Next(true);
+    RecordingMessageSink sink;
+    TOrrelinForm form(env, sink);
+    form.show();
+    auto* zone = Find<QComboBox>(form, "cbxZone");
+    zone->setCurrentIndex(zone->findText("Europe/Helsinki"));
+    emit zone->activated(zone->currentIndex());
+    QTest::mouseClick(Find<QPushButton>(form, "Tonight"), Qt::LeftButton);
+    TTonightForm& tonight = form.TonightForm();
+    Type(tonight, kBoxes);
+    Find<QLineEdit>(tonight, "edDate")->setText("2026-03-28");
+    QVERIFY(tonight.List());
+    const QString zoned = QString::fromStdString(
+        CommandLine(env, form.ToRecord(), "2026-03-28", false, {"--zone", "Europe/Helsinki"}));
+    SameTextsAsTheCommand(tonight, zoned);
+    const QString fixed = QString::fromStdString(CommandLine(env, form.ToRecord(), "2026-03-28", false, {"--offset", "-2"}));
+    const QString dark = Find<QLabel>(tonight, "lblDark")->text();
+    QVERIFY(!fixed.contains(dark.mid(dark.indexOf('\n') + 1)));
+    QVERIFY(sink.messages.empty());
   }
 
   void headersSortByNameMagnitudeAndAltitudeBothWays() {
