@@ -111,7 +111,7 @@ TTonightForm::TTonightForm(const SettingsFile& settings, std::filesystem::path s
 
   dark_ = new QLabel("The dark hours and what stands above the minimum altitude in them: List");
   dark_->setObjectName("lblDark");
-  dark_->setWordWrap(true);
+  dark_->setMinimumHeight(2 * dark_->fontMetrics().lineSpacing() + 4);  // the place, the dark hours
   layout->addWidget(dark_);
 
   table_ = new QTableWidget(0, kColumns);
@@ -195,13 +195,8 @@ bool TTonightForm::List() {
 
 void TTonightForm::ShowList() {
   const std::string hours = sky::DarkHoursText(*list_, clock_);
-  std::string line = told_.front() + "\n";
-  if (!hours.empty()) {
-    line += hours;
-  } else {
-    line += list_->messages.empty() ? "No darkness tonight" : list_->messages.front();
-  }
-  dark_->setText(Q(line));
+  // The place and the dark hours; without them, the reason stands first in the messages.
+  dark_->setText(Q(told_.front() + "\n" + (hours.empty() ? "No darkness tonight" : hours)));
   table_->setSortingEnabled(false);  // rows filled in place, then sorted as the header shows
   table_->clearContents();
   table_->setRowCount(static_cast<int>(list_->bodies.size()));
