@@ -20,6 +20,7 @@
 #include "ui/program_files.h"
 #include "ui/sights_form.h"
 #include "ui/plan_form.h"
+#include "ui/tonight_form.h"
 #include "ui/watch_form.h"
 #include "ui/star_form.h"
 #include "ui/window_placement.h"
@@ -127,6 +128,8 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
   planForm_ = std::make_unique<TPlanForm>(
       settings_, env.settingsFolder / kStarFileName, sink_, [this] { return ToRecord(); },
       [this]() -> TSightsForm& { return *sightsForm_; }, this);
+  tonightForm_ = std::make_unique<TTonightForm>(settings_, env.settingsFolder / kStarFileName, sink_,
+                                                [this] { return ToRecord(); }, this);
 }
 
 TOrrelinForm::~TOrrelinForm() = default;
@@ -167,7 +170,7 @@ void TOrrelinForm::closeEvent(QCloseEvent* event) {
                           static_cast<QWidget*>(jupiterForm_.get()), static_cast<QWidget*>(identifyForm_.get()),
                           static_cast<QWidget*>(almanacForm_.get()), static_cast<QWidget*>(sightsForm_.get()),
                           static_cast<QWidget*>(watchForm_.get()), static_cast<QWidget*>(dailyPagesForm_.get()),
-                          static_cast<QWidget*>(helpForm_)}) {
+                          static_cast<QWidget*>(tonightForm_.get()), static_cast<QWidget*>(helpForm_)}) {
     if (window->isVisible()) window->close();
   }
   event->accept();

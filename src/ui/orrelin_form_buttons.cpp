@@ -12,6 +12,7 @@
 #include "ui/planet_form.h"
 #include "ui/sights_form.h"
 #include "ui/plan_form.h"
+#include "ui/tonight_form.h"
 #include "ui/watch_form.h"
 #include "ui/star_form.h"
 #include "ui/window_placement.h"
@@ -87,6 +88,14 @@ QWidget* TOrrelinForm::BuildButtons() {
   connect(plan, &QPushButton::clicked, this, &TOrrelinForm::OpenPlan);
   grid->addWidget(plan, i / 5, i % 5);
   ++i;
+  auto* tonight = new QPushButton("Tonight");
+  tonight->setObjectName("Tonight");
+  tonight->setToolTip("What is up while it is dark tonight: the planets, the Moon and the bright stars, when and how high");
+  connect(tonight, &QPushButton::clicked, this, [this] {
+    tonightForm_->show();
+    tonightForm_->raise();
+  });
+  grid->addWidget(tonight, 1, 5);  // above Precise, beside the last row: the panel no taller
   precise_ = new QCheckBox("Precise");
   precise_->setObjectName("chPrecise");
   precise_->setToolTip("Reports from the precise ephemeris (JPL DE431, 1800 to 2399) instead of the book's methods");

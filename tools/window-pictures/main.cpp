@@ -18,6 +18,7 @@
 #include "ui/almanac_form.h"
 #include "ui/daily_pages_form.h"
 #include "ui/plan_form.h"
+#include "ui/tonight_form.h"
 #include "ui/sights_form.h"
 #include "ui/watch_form.h"
 #include "core/fields.h"
@@ -162,6 +163,17 @@ int main(int argc, char** argv) {
   ok = plan.ComputePlan() && ok;
   ok = Save(plan, out + "/plan.png") && ok;
   plan.close();
+
+  // The manual's tonight: the evening of 2026 March 15 at Helsinki, on the zone's clock.
+  auto* zone = Child<QComboBox>(form, "cbxZone");
+  zone->setCurrentIndex(zone->findText("Europe/Helsinki"));
+  emit zone->activated(zone->currentIndex());
+  orrelin::ui::TTonightForm& tonight = form.TonightForm();
+  tonight.show();
+  Child<QLineEdit>(tonight, "edDate")->setText("2026-03-15");
+  ok = tonight.List() && ok;
+  ok = Save(tonight, out + "/tonight.png") && ok;
+  tonight.close();
 
   form.AboutBox().show();
   ok = Save(form.AboutBox(), out + "/about.png") && ok;

@@ -7,6 +7,7 @@
 #include "core/message_texts.h"
 #include "core/numbers.h"
 #include "report/observer_reading.h"
+#include "sky/tonight_texts.h"
 
 namespace orrelin::cli {
 
@@ -27,10 +28,7 @@ std::optional<SkyNight> ReadSkyNight(const CliContext& c, const PlaceOptions& op
   std::string where = navigation::PositionText({place->latitude, -place->longitude});
   if (!main->place.empty()) where = main->place + ", " + where;
   // A zone's clock gives each moment its own offset (--zone, or the place's zone).
-  const LocalClock clock = main->clock;
-  const sky::UtcMinusLocalAt utcMinusLocal =
-      clock.IsZone() ? sky::UtcMinusLocalAt([clock](double jd) { return clock.UtcMinusLocalAt(jd); })
-                     : sky::FixedUtcMinusLocal(place->utcMinusLocal);
+  const sky::UtcMinusLocalAt utcMinusLocal = sky::UtcMinusLocalOf(main->clock, place->utcMinusLocal);
   return SkyNight{*place, *day, utcMinusLocal, where};
 }
 

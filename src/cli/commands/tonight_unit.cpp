@@ -10,6 +10,7 @@
 #include "core/numbers.h"
 #include "report/observer_reading.h"
 #include "sky/tonight_list.h"
+#include "sky/tonight_texts.h"
 #include "stars/star_file.h"
 
 namespace orrelin::cli {
@@ -63,61 +64,29 @@ std::string TonightJson(const sky::TonightList& list, const std::vector<std::str
   return JsonText(j);
 }
 
-std::string Padded(const std::string& text, std::size_t width) {
-  return text.size() >= width ? text + " " : text + std::string(width - text.size(), ' ');
-}
-
-std::string TonightText(const sky::TonightList& list, const sky::UtcMinusLocalAt& offset) {
-  if (!list.darkFromJulianDayUt) return "";
-  const auto local = [&](double jd) { return sky::LocalClockText(offset, jd); };
-  std::string out = "Dark from " + sky::LocalMomentText(offset, *list.darkFromJulianDayUt).substr(0, 16) + " to " +
-                    sky::LocalMomentText(offset, *list.darkToJulianDayUt).substr(0, 16) + " local time\n\n";
-  out += Padded("Body", 16) + Padded("Mag", 7) + Padded("Above", 15) + Padded("Transit", 9) + Padded("Alt", 8) +
-         "Best\n";
-  for (const sky::TonightBody& b : list.bodies) {
-    std::string magnitude = b.magnitude ? FixedText(*b.magnitude, 1) : "";
-    if (b.illuminated) magnitude = FixedText(*b.illuminated, 0) + "%";
-    out += Padded(b.name, 16) + Padded(magnitude, 7) +
-           Padded(local(b.aboveFromJulianDayUt) + "-" + local(b.aboveToJulianDayUt), 15) +
-           Padded(b.transitJulianDayUt ? local(*b.transitJulianDayUt) : "", 9) +
-           Padded(FixedText(b.transitAltitude, 1) + kDegreeSign, 9) + local(b.bestJulianDayUt) +
-           (b.stays == sky::TonightBody::Stays::kNeverSets ? "  never sets" : "") + "\n";
-  }
-  return out;
-}
-
 int Tonight::Run(const CliContext& c) const {
   const auto night = ReadSkyNight(c, options_, date_);
   if (!night) return kExitBadInput;
-  const auto minimum = ReadDegreesOption(c, "--min-altitude", minimum_, -5.0, 89.0);
+  const auto minimum = ReadDegreesOption(c, "--min-altitude", minimum_, sky::kLowestMinimumAltitude,
+                                           sky::kHighestMinimumAltitude);
   if (!minimum) return kExitBadInput;
-  const auto mag = ReadBoundedDecimal(mag_, -30.0, 30.0);
+  const auto mag = ReadBoundedDecimal(mag_, sky::kBrightestMagnitudeLimit, sky::kFaintestMagnitudeLimit);
   if (!mag) return Fail(c, "--mag: a magnitude, -30 to 30");
-  if (dark_ != "nautical" && dark_ != "astronomical") return Fail(c, "--dark: nautical or astronomical");
+  const auto darkness = sky::DarknessNamed(dark_);
+  if (!darkness) return Fail(c, "--dark: nautical or astronomical");
   const StarCatalogue catalogue = LoadStarCatalogue(CataloguePath(c));
   if (!catalogue.read) return Fail(c, catalogue.message);
-  std::vector<std::string> messages;
-  if (!catalogue.message.empty()) messages.push_back(catalogue.message);
-  sky::TonightInput in;
-  in.observer = night->observer;
-  in.dayJulianDayUt = night->dayJulianDayUt;
-  in.darkness = dark_ == "nautical" ? sky::Darkness::kNautical : sky::Darkness::kAstronomical;
-  in.minimumAltitude = *minimum;
-  in.magnitudeLimit = *mag;
-  in.stars = sky::CatalogueStarsTo(catalogue, *mag);
-  in.utcMinusLocal = night->utcMinusLocal;
+  const sky::TonightInput in = sky::TonightInputFor(night->observer, night->dayJulianDayUt,
+                                                    {*darkness, *minimum, *mag}, catalogue, night->utcMinusLocal);
   std::string why;
   const auto list = sky::ListTonight(in, why);
   if (!list) return Fail(c, why);
-  messages.insert(messages.end(), list->messages.begin(), list->messages.end());
-  for (const sky::TonightBody& b : list->bodies) {
-    if (b.illuminated) messages.push_back(b.name + ": " + FixedText(*b.illuminated, 1) + "% illuminated");
-  }
+  const std::vector<std::string> messages = sky::TonightMessages(*list, catalogue.message);
   if (json_) {
     c.out << TonightJson(*list, messages);
   } else {
     Say(c, messages);
-    c.out << TonightText(*list, night->utcMinusLocal);
+    c.out << sky::TonightText(*list, night->utcMinusLocal);
   }
   return 0;
 }
