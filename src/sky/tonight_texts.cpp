@@ -45,8 +45,8 @@ TonightCells CellsOf(const TonightBody& b, const UtcMinusLocalAt& utcMinusLocal)
 
 std::string DarkHoursText(const TonightList& list, const UtcMinusLocalAt& utcMinusLocal) {
   if (!list.darkFromJulianDayUt) return "";
-  return "Dark from " + LocalMomentText(utcMinusLocal, *list.darkFromJulianDayUt).substr(0, 16) + " to " +
-         LocalMomentText(utcMinusLocal, *list.darkToJulianDayUt).substr(0, 16) + " local time";
+  return "Dark from " + LocalMinuteText(utcMinusLocal, *list.darkFromJulianDayUt) + " to " +
+         LocalMinuteText(utcMinusLocal, *list.darkToJulianDayUt) + " local time";
 }
 
 namespace {
