@@ -1,0 +1,44 @@
+#include "sky/sky_night.h"
+
+#include "core/clock.h"
+#include "core/numbers.h"
+#include "navigation/sights_file.h"
+
+namespace orrelin::sky {
+
+UtcMinusLocalAt UtcMinusLocalOf(const MainWindowRecord& main, const Observer& observer) {
+  const LocalClock clock = main.clock;
+  if (clock.IsZone()) return [clock](double jd) { return clock.UtcMinusLocalAt(jd); };
+  return FixedUtcMinusLocal(observer.utcMinusLocal);
+}
+
+SkyNight SkyNightOf(const MainWindowRecord& main, const Observer& observer, double dayJulianDayUt) {
+  std::string where = navigation::PositionText({observer.latitude, -observer.longitude});
+  if (!main.place.empty()) where = main.place + ", " + where;
+  return SkyNight{observer, dayJulianDayUt, UtcMinusLocalOf(main, observer), where};
+}
+
+GraphInput GraphInputOf(const SkyNight& night, std::vector<SkyBody> bodies, double stepMinutes, bool precise) {
+  GraphInput in;
+  in.observer = night.observer;
+  in.dayJulianDayUt = night.dayJulianDayUt;
+  in.bodies = std::move(bodies);
+  in.stepMinutes = stepMinutes;
+  in.utcMinusLocal = night.utcMinusLocal;
+  in.precise = precise;
+  return in;
+}
+
+std::optional<double> ReadStepMinutes(std::string text) {
+  if (!text.empty() && text.back() == 'm') text.pop_back();
+  const NumberRead read = ReadDecimal(text);
+  if (!read.ok || read.value < 1.0 || read.value > 60.0) return std::nullopt;
+  return read.value;
+}
+
+std::vector<std::string> GraphTitle(const SkyNight& night, const std::string& dateText) {
+  return {"Altitudes at " + night.placeText, dateText + " noon to noon, local time (UTC - local " +
+                                                 OffsetText(night.observer.utcMinusLocal) + " h)"};
+}
+
+}  // namespace orrelin::sky
