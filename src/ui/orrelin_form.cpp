@@ -20,6 +20,7 @@
 #include "ui/program_files.h"
 #include "ui/sights_form.h"
 #include "ui/plan_form.h"
+#include "ui/graph_form.h"
 #include "ui/watch_form.h"
 #include "ui/star_form.h"
 #include "ui/window_placement.h"
@@ -127,6 +128,8 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
   planForm_ = std::make_unique<TPlanForm>(
       settings_, env.settingsFolder / kStarFileName, sink_, [this] { return ToRecord(); },
       [this]() -> TSightsForm& { return *sightsForm_; }, this);
+  graphForm_ = std::make_unique<TGraphForm>(settings_, env.settingsFolder / kStarFileName, sink_,
+                                            [this] { return ToRecord(); }, this);
 }
 
 TOrrelinForm::~TOrrelinForm() = default;

@@ -29,6 +29,7 @@ class TDailyPagesForm;
 class TSightsForm;
 class TWatchForm;
 class TPlanForm;
+class TGraphForm;
 class TIdentifyForm;
 class TJupiterForm;
 class THelpForm;
@@ -51,6 +52,7 @@ class TOrrelinForm : public QMainWindow {
   TSightsForm& SightsForm() { return *sightsForm_; }
   TWatchForm& WatchForm() { return *watchForm_; }
   TPlanForm& PlanForm() { return *planForm_; }
+  TGraphForm& GraphForm() { return *graphForm_; }
   const SettingsFile& Settings() const { return settings_; }
   MessageSink& Sink() { return reportSink_; }
 
@@ -127,6 +129,7 @@ class TOrrelinForm : public QMainWindow {
   std::unique_ptr<TSightsForm> sightsForm_;
   std::unique_ptr<TWatchForm> watchForm_;
   std::unique_ptr<TPlanForm> planForm_;
+  std::unique_ptr<TGraphForm> graphForm_;
   std::unique_ptr<TPlanetForm> planetForm_;
 
   QComboBox* place_ = nullptr;

@@ -12,6 +12,7 @@
 #include "ui/planet_form.h"
 #include "ui/sights_form.h"
 #include "ui/plan_form.h"
+#include "ui/graph_form.h"
 #include "ui/watch_form.h"
 #include "ui/star_form.h"
 #include "ui/window_placement.h"
@@ -87,6 +88,14 @@ QWidget* TOrrelinForm::BuildButtons() {
   connect(plan, &QPushButton::clicked, this, &TOrrelinForm::OpenPlan);
   grid->addWidget(plan, i / 5, i % 5);
   ++i;
+  auto* graph = new QPushButton("Graph");
+  graph->setObjectName("Graph");
+  graph->setToolTip("The altitudes of the bodies over the night, with the Sun's twilights, rising, transit and setting");
+  connect(graph, &QPushButton::clicked, this, [this] {
+    graphForm_->show();
+    graphForm_->raise();
+  });
+  grid->addWidget(graph, 0, 5);  // beside the first row: the panel no taller
   precise_ = new QCheckBox("Precise");
   precise_->setObjectName("chPrecise");
   precise_->setToolTip("Reports from the precise ephemeris (JPL DE431, 1800 to 2399) instead of the book's methods");
