@@ -88,7 +88,7 @@ TGraphForm::TGraphForm(const SettingsFile& settings, std::filesystem::path starF
   cursor_->setText("Move the mouse over the graph: the time and each body's altitude there");
   layout->addWidget(cursor_);
   setCentralWidget(central);
-  resize(760, 900);
+  resize(760, 840);
   BuildMenu();
   RestoreBoxes();
   RestoreStoredPlace();
@@ -184,6 +184,11 @@ void TGraphForm::showEvent(QShowEvent* event) {
   }
   ListStarNames();
   PlacedWindow::showEvent(event);
+  // The first opening shows the graph of the boxes at once.
+  if (!graph_ && !drawnOnce_) {
+    drawnOnce_ = true;
+    Draw();
+  }
 }
 
 void TGraphForm::ListStarNames() {

@@ -68,6 +68,7 @@ class TGraphForm : public PlacedWindow {
   GraphView* view_ = nullptr;
   QLabel* cursor_ = nullptr;
   std::optional<sky::AltitudeGraph> graph_;
+  bool drawnOnce_ = false;  // drawn at the first opening
   sky::GraphInput drawn_;  // what the graph shown was drawn from, for the cursor's altitudes
 };
 

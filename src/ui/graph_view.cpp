@@ -34,7 +34,7 @@ void GraphView::paintEvent(QPaintEvent* event) {
   PlottingSheetView::paintEvent(event);
   if (!cursor_ || !Sheet()) return;
   QPainter painter(this);
-  painter.setPen(QPen(QColor(200, 0, 0), 1));
+  painter.setPen(QPen(QColor(110, 110, 110), 1.5));  // grey: no body's colour
   painter.drawLine(ViewPointOf({*cursor_, sky::kGraphArea.top}), ViewPointOf({*cursor_, sky::kGraphArea.bottom}));
 }
 

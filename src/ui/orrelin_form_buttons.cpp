@@ -95,7 +95,7 @@ QWidget* TOrrelinForm::BuildButtons() {
     graphForm_->show();
     graphForm_->raise();
   });
-  grid->addWidget(graph, 0, 5);  // beside the first row: the panel no taller
+  grid->addWidget(graph, 1, 5);  // above Precise, near Plan: the panel no taller
   precise_ = new QCheckBox("Precise");
   precise_->setObjectName("chPrecise");
   precise_->setToolTip("Reports from the precise ephemeris (JPL DE431, 1800 to 2399) instead of the book's methods");
