@@ -15,7 +15,8 @@ UtcMinusLocalAt UtcMinusLocalOf(const MainWindowRecord& main, const Observer& ob
 SkyNight SkyNightOf(const MainWindowRecord& main, const Observer& observer, double dayJulianDayUt) {
   std::string where = navigation::PositionText({observer.latitude, -observer.longitude});
   if (!main.place.empty()) where = main.place + ", " + where;
-  return SkyNight{observer, dayJulianDayUt, UtcMinusLocalOf(main, observer), where};
+  return SkyNight{observer, dayJulianDayUt, UtcMinusLocalOf(main, observer), where,
+                  main.clock.IsZone() ? main.clock.ZoneName() : std::string()};
 }
 
 GraphInput GraphInputOf(const SkyNight& night, std::vector<SkyBody> bodies, double stepMinutes, bool precise) {
@@ -37,8 +38,15 @@ std::optional<double> ReadStepMinutes(std::string text) {
 }
 
 std::vector<std::string> GraphTitle(const SkyNight& night, const std::string& dateText) {
-  return {"Altitudes at " + night.placeText, dateText + " noon to noon, local time (UTC - local " +
-                                                 OffsetText(night.observer.utcMinusLocal) + " h)"};
+  // A zone's offset at the night may differ from the main window's box, which follows the
+  // boxes' moment: the offset of the night's midnight.
+  const double offset =
+      night.zoneName.empty()
+          ? night.observer.utcMinusLocal
+          : night.utcMinusLocal(LocalMidnightUt(night.utcMinusLocal, night.dayJulianDayUt + 1.0));
+  const std::string zone = night.zoneName.empty() ? "" : night.zoneName + ", ";
+  return {"Altitudes at " + night.placeText,
+          dateText + " noon to noon, local time (" + zone + "UTC - local " + OffsetText(offset) + " h)"};
 }
 
 }  // namespace orrelin::sky

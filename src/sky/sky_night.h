@@ -18,6 +18,7 @@ struct SkyNight {
   double dayJulianDayUt = 0.0;   // the evening's date, its 0h UT
   UtcMinusLocalAt utcMinusLocal;  // the one offset every local time is formed with
   std::string placeText;          // "Helsinki, 60° 09.7' N  24° 57.3' E", for titles
+  std::string zoneName;           // the clock's time zone, empty for a fixed offset
 };
 
 // The record's clock: a zone's gives each moment its own offset, else the observer's
@@ -35,7 +36,8 @@ GraphInput GraphInputOf(const SkyNight& night, std::vector<SkyBody> bodies, doub
 // The minutes between the graph's samples as typed: "10m" or "10", 1 to 60; none else.
 std::optional<double> ReadStepMinutes(std::string text);
 
-// The altitude graph's title: the place, and the evening's date as typed.
+// The altitude graph's title: the place, the evening's date as typed, and the clock: its
+// offset at the night's midnight, and its zone's name when it has one.
 std::vector<std::string> GraphTitle(const SkyNight& night, const std::string& dateText);
 
 }  // namespace orrelin::sky

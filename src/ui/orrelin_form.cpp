@@ -170,7 +170,7 @@ void TOrrelinForm::closeEvent(QCloseEvent* event) {
                           static_cast<QWidget*>(jupiterForm_.get()), static_cast<QWidget*>(identifyForm_.get()),
                           static_cast<QWidget*>(almanacForm_.get()), static_cast<QWidget*>(sightsForm_.get()),
                           static_cast<QWidget*>(watchForm_.get()), static_cast<QWidget*>(dailyPagesForm_.get()),
-                          static_cast<QWidget*>(helpForm_)}) {
+                          static_cast<QWidget*>(graphForm_.get()), static_cast<QWidget*>(helpForm_)}) {
     if (window->isVisible()) window->close();
   }
   event->accept();

@@ -89,11 +89,13 @@ class GraphFormTest : public QObject {
   // in December while the box, at the main window's June moment, shows -3).
   void theGraphIsTheGraphCommands_data() {
     QTest::addColumn<QString>("zone");
-    QTest::newRow("fixed offset") << QString();
-    QTest::newRow("zone") << QString("Europe/Helsinki");
+    QTest::addColumn<QString>("clock");  // as the graph's title names it
+    QTest::newRow("fixed offset") << QString() << QString("(UTC - local -3 h)");
+    QTest::newRow("zone") << QString("Europe/Helsinki") << QString("(Europe/Helsinki, UTC - local -2 h)");
   }
   void theGraphIsTheGraphCommands() {
     QFETCH(QString, zone);
+    QFETCH(QString, clock);
     const orrelin::StartEnvironment env = starts_.Next(true);
     RecordingMessageSink sink;
     TOrrelinForm form(env, sink);
@@ -110,8 +112,8 @@ class GraphFormTest : public QObject {
     QVERIFY2(sink.messages.empty(), sink.messages.empty() ? "" : sink.messages[0].c_str());
     QVERIFY(graph.LastGraph().has_value());
     const orrelin::sky::AltitudeGraph& g = *graph.LastGraph();
-    const auto clock = orrelin::sky::UtcMinusLocalOf(form.ToRecord(), *orrelin::ReadObserver(form.ToRecord()));
-    QCOMPARE(orrelin::sky::LocalClockText(clock, g.fromJulianDayUt), std::string("12:00"));  // local noon
+    const auto utcMinusLocal = orrelin::sky::UtcMinusLocalOf(form.ToRecord(), *orrelin::ReadObserver(form.ToRecord()));
+    QCOMPARE(orrelin::sky::LocalClockText(utcMinusLocal, g.fromJulianDayUt), std::string("12:00"));  // local noon
 
     const nlohmann::json j = CommandLine(env, form);
     QCOMPARE(g.names, (std::vector<std::string>{"Sun", "Moon", "Jupiter", "Sirius"}));
@@ -120,7 +122,7 @@ class GraphFormTest : public QObject {
     for (std::size_t s = 0; s < g.samples.size(); ++s) {
       const nlohmann::json& sample = j["samples"][s];
       QCOMPARE(orrelin::UtcMomentText(g.samples[s].julianDayUt), sample["utc"].get<std::string>());
-      QCOMPARE(orrelin::sky::LocalMomentText(clock, g.samples[s].julianDayUt), sample["local"].get<std::string>());
+      QCOMPARE(orrelin::sky::LocalMomentText(utcMinusLocal, g.samples[s].julianDayUt), sample["local"].get<std::string>());
       for (std::size_t b = 0; b < g.names.size(); ++b) {
         QCOMPARE(orrelin::cli::JsonNumber(g.samples[s].altitudes[b], 4),
                  sample["altitude_deg"][g.names[b]].get<double>());
@@ -139,8 +141,13 @@ class GraphFormTest : public QObject {
       QCOMPARE(orrelin::UtcMomentText(g.events[i].julianDayUt), j["events"][i]["utc"].get<std::string>());
     }
 
-    // The sheet on paper.
+    // The sheet, titled with the clock of the night, on paper.
     QVERIFY(graph.View().Sheet().has_value());
+    const auto& items = graph.View().Sheet()->items;
+    QVERIFY(std::any_of(items.begin(), items.end(), [&](const auto& item) {
+      return QString::fromStdString(item.text).startsWith("2026-12-10 noon to noon") &&
+             QString::fromStdString(item.text).endsWith(clock);
+    }));
     const QString pdf = starts_.Path() + "/graph.pdf";
     QPrinter printer(QPrinter::HighResolution);
     orrelin::testing::PrintToPdf(printer, pdf);
@@ -239,9 +246,11 @@ class GraphFormTest : public QObject {
       }
       Type(graph, kBoxes);
       QVERIFY(graph.Draw());
-      graph.close();
+      form.close();  // the graph window with it, keeping its place
+      QVERIFY(!graph.isVisible());
+      QVERIFY(form.Settings().Read("fGraph").has_value());
     }
-    // The boxes that drew are kept for the next run.
+    // The boxes that drew and the window's place are kept for the next run.
     TOrrelinForm again(env, sink);
     QTest::mouseClick(Find<QPushButton>(again, "Graph"), Qt::LeftButton);
     TGraphForm& graph = again.GraphForm();

@@ -168,7 +168,11 @@ int main(int argc, char** argv) {
   plan.close();
 
   // The manual's graph: the Sun, the Moon, Jupiter and Sirius over the night of 2026
-  // December 10 at Helsinki, the cursor at a quarter past nine in the evening.
+  // December 10 at Helsinki, by its zone's clock, the cursor at a quarter past nine in the
+  // evening.
+  auto* zone = Child<QComboBox>(form, "cbxZone");
+  zone->setCurrentIndex(zone->findText("Europe/Helsinki"));
+  emit zone->activated(zone->currentIndex());
   orrelin::ui::TGraphForm& graph = form.GraphForm();
   graph.show();
   Child<QLineEdit>(graph, "edDate")->setText("2026-12-10");
