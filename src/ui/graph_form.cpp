@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStringListModel>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "app/date_box.h"
 #include "app/settings_file.h"
@@ -74,8 +75,10 @@ TGraphForm::TGraphForm(const SettingsFile& settings, std::filesystem::path starF
   setObjectName("GraphForm");
   setWindowTitle("Altitude graph");
   auto* central = new QWidget;
+  central->setObjectName("GraphPanel");
   auto* layout = new QVBoxLayout(central);
   auto* boxes = new QWidget;
+  boxes->setObjectName("GraphBoxes");
   BuildBoxes(*boxes);
   layout->addWidget(boxes);
   view_ = new GraphView;
@@ -106,11 +109,14 @@ void TGraphForm::BuildBoxes(QWidget& boxes) {
   auto* draw = new QPushButton("Draw");
   draw->setObjectName("btnDraw");
   draw->setDefault(true);
-  const std::vector<std::pair<const char*, QWidget*>> top{
-      {"Date", date_}, {"Step, min", step_}, {"Dashed at, \xC2\xB0", line_}};
+  const std::vector<std::tuple<const char*, const char*, QWidget*>> top{
+      {"lblDate", "Date", date_}, {"lblStep", "Step, min", step_}, {"lblLine", "Dashed at, \xC2\xB0", line_}};
   int column = 0;
-  for (const auto& [label, box] : top) {
-    grid->addWidget(new QLabel(label), 0, column++);
+  for (const auto& [name, caption, box] : top) {
+    auto* label = new QLabel(caption);
+    label->setObjectName(name);
+    label->setBuddy(box);
+    grid->addWidget(label, 0, column++);
     grid->addWidget(box, 0, column++);
   }
   grid->addWidget(precise_, 0, column++);
@@ -133,7 +139,10 @@ void TGraphForm::BuildBoxes(QWidget& boxes) {
   auto* completer = new NameListCompleter(starNames_, this);
   completer->setCaseSensitivity(Qt::CaseInsensitive);
   stars_->setCompleter(completer);
-  grid->addWidget(new QLabel("Stars"), 2, 0);
+  auto* starsLabel = new QLabel("Stars");
+  starsLabel->setObjectName("lblStars");
+  starsLabel->setBuddy(stars_);
+  grid->addWidget(starsLabel, 2, 0);
   grid->addWidget(stars_, 2, 1, 1, column - 1);
   grid->setColumnStretch(1, 2);
   grid->setColumnStretch(3, 1);
