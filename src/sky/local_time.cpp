@@ -12,6 +12,11 @@ UtcMinusLocalAt FixedUtcMinusLocal(double hours) {
   return [hours](double) { return hours; };
 }
 
+UtcMinusLocalAt UtcMinusLocalOf(const LocalClock& clock, double fixedUtcMinusLocalHours) {
+  if (!clock.IsZone()) return FixedUtcMinusLocal(fixedUtcMinusLocalHours);
+  return [clock](double jd) { return clock.UtcMinusLocalAt(jd); };
+}
+
 double LocalJulianDay(const UtcMinusLocalAt& utcMinusLocal, double julianDayUt) {
   return julianDayUt - utcMinusLocal(julianDayUt) / 24.0;
 }

@@ -5,12 +5,18 @@
 #include <functional>
 #include <string>
 
+#include "core/local_clock.h"
+
 namespace orrelin::sky {
 
 using UtcMinusLocalAt = std::function<double(double julianDayUt)>;
 
 // The one fixed offset of the main window's "Utc - Local Time" box, hours.
 UtcMinusLocalAt FixedUtcMinusLocal(double hours);
+
+// The clock every local time is formed with: a zone's clock gives each moment its own
+// offset; without a zone, the one fixed offset (hours, UTC minus local).
+UtcMinusLocalAt UtcMinusLocalOf(const LocalClock& clock, double fixedUtcMinusLocalHours);
 
 // The local clock's time as a Julian day (its fraction read as local hours).
 double LocalJulianDay(const UtcMinusLocalAt& utcMinusLocal, double julianDayUt);

@@ -2,13 +2,9 @@
 
 #include "core/angle_text.h"
 #include "core/numbers.h"
+#include "sky/text_column.h"
 
 namespace orrelin::sky {
-
-UtcMinusLocalAt UtcMinusLocalOf(const LocalClock& clock, double fixedUtcMinusLocalHours) {
-  if (!clock.IsZone()) return FixedUtcMinusLocal(fixedUtcMinusLocalHours);
-  return [clock](double jd) { return clock.UtcMinusLocalAt(jd); };
-}
 
 std::optional<Darkness> DarknessNamed(const std::string& word) {
   if (word == "nautical") return Darkness::kNautical;
@@ -49,24 +45,16 @@ std::string DarkHoursText(const TonightList& list, const UtcMinusLocalAt& utcMin
          LocalMinuteText(utcMinusLocal, *list.darkToJulianDayUt) + " local time";
 }
 
-namespace {
-
-std::string Padded(const std::string& text, std::size_t width) {
-  return text.size() >= width ? text + " " : text + std::string(width - text.size(), ' ');
-}
-
-}  // namespace
-
 std::string TonightText(const TonightList& list, const UtcMinusLocalAt& utcMinusLocal) {
   if (!list.darkFromJulianDayUt) return "";
   std::string out = DarkHoursText(list, utcMinusLocal) + "\n\n";
-  out += Padded("Body", 16) + Padded("Mag", 7) + Padded("Above", 15) + Padded("Transit", 9) + Padded("Alt", 8) +
-         "Best\n";
+  out += TextColumn("Body", 16) + TextColumn("Mag", 7) + TextColumn("Above", 15) + TextColumn("Transit", 9) +
+         TextColumn("Alt", 8) + "Best\n";
   for (const TonightBody& b : list.bodies) {
     const TonightCells c = CellsOf(b, utcMinusLocal);
     // The degree sign is two bytes: nine of them are eight columns.
-    out += Padded(c.name, 16) + Padded(c.magnitude, 7) + Padded(c.above, 15) + Padded(c.transit, 9) +
-           Padded(c.altitude, 9) + c.best + (c.stays.empty() ? "" : "  " + c.stays) + "\n";
+    out += TextColumn(c.name, 16) + TextColumn(c.magnitude, 7) + TextColumn(c.above, 15) + TextColumn(c.transit, 9) +
+           TextColumn(c.altitude, 9) + c.best + (c.stays.empty() ? "" : "  " + c.stays) + "\n";
   }
   return out;
 }

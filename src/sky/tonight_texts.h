@@ -13,10 +13,6 @@
 
 namespace orrelin::sky {
 
-// The clock every local time is formed with: a zone's clock gives each moment its own
-// offset; without a zone, the one fixed offset (hours, UTC minus local).
-UtcMinusLocalAt UtcMinusLocalOf(const LocalClock& clock, double fixedUtcMinusLocalHours);
-
 // The limits a user may choose.
 inline constexpr double kLowestMinimumAltitude = -5.0, kHighestMinimumAltitude = 89.0;  // degrees
 inline constexpr double kBrightestMagnitudeLimit = -30.0, kFaintestMagnitudeLimit = 30.0;

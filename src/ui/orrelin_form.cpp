@@ -20,6 +20,7 @@
 #include "ui/program_files.h"
 #include "ui/sights_form.h"
 #include "ui/plan_form.h"
+#include "ui/graph_form.h"
 #include "ui/tonight_form.h"
 #include "ui/watch_form.h"
 #include "ui/star_form.h"
@@ -130,6 +131,8 @@ TOrrelinForm::TOrrelinForm(const StartEnvironment& env, MessageSink& sink, QWidg
       [this]() -> TSightsForm& { return *sightsForm_; }, this);
   tonightForm_ = std::make_unique<TTonightForm>(settings_, env.settingsFolder / kStarFileName, sink_,
                                                 [this] { return ToRecord(); }, this);
+  graphForm_ = std::make_unique<TGraphForm>(settings_, env.settingsFolder / kStarFileName, sink_,
+                                            [this] { return ToRecord(); }, this);
 }
 
 TOrrelinForm::~TOrrelinForm() = default;
@@ -169,8 +172,9 @@ void TOrrelinForm::closeEvent(QCloseEvent* event) {
   for (QWidget* window : {static_cast<QWidget*>(planetForm_.get()), static_cast<QWidget*>(starForm_.get()),
                           static_cast<QWidget*>(jupiterForm_.get()), static_cast<QWidget*>(identifyForm_.get()),
                           static_cast<QWidget*>(almanacForm_.get()), static_cast<QWidget*>(sightsForm_.get()),
-                          static_cast<QWidget*>(watchForm_.get()), static_cast<QWidget*>(dailyPagesForm_.get()),
-                          static_cast<QWidget*>(tonightForm_.get()), static_cast<QWidget*>(helpForm_)}) {
+                          static_cast<QWidget*>(watchForm_.get()), static_cast<QWidget*>(planForm_.get()),
+                          static_cast<QWidget*>(dailyPagesForm_.get()), static_cast<QWidget*>(tonightForm_.get()),
+                          static_cast<QWidget*>(graphForm_.get()), static_cast<QWidget*>(helpForm_)}) {
     if (window->isVisible()) window->close();
   }
   event->accept();

@@ -30,6 +30,7 @@ class TSightsForm;
 class TWatchForm;
 class TPlanForm;
 class TTonightForm;
+class TGraphForm;
 class TIdentifyForm;
 class TJupiterForm;
 class THelpForm;
@@ -53,6 +54,7 @@ class TOrrelinForm : public QMainWindow {
   TWatchForm& WatchForm() { return *watchForm_; }
   TPlanForm& PlanForm() { return *planForm_; }
   TTonightForm& TonightForm() { return *tonightForm_; }
+  TGraphForm& GraphForm() { return *graphForm_; }
   const SettingsFile& Settings() const { return settings_; }
   MessageSink& Sink() { return reportSink_; }
 
@@ -130,6 +132,7 @@ class TOrrelinForm : public QMainWindow {
   std::unique_ptr<TWatchForm> watchForm_;
   std::unique_ptr<TPlanForm> planForm_;
   std::unique_ptr<TTonightForm> tonightForm_;
+  std::unique_ptr<TGraphForm> graphForm_;
   std::unique_ptr<TPlanetForm> planetForm_;
 
   QComboBox* place_ = nullptr;

@@ -12,6 +12,7 @@
 #include "ui/planet_form.h"
 #include "ui/sights_form.h"
 #include "ui/plan_form.h"
+#include "ui/graph_form.h"
 #include "ui/tonight_form.h"
 #include "ui/watch_form.h"
 #include "ui/star_form.h"
@@ -88,6 +89,14 @@ QWidget* TOrrelinForm::BuildButtons() {
   connect(plan, &QPushButton::clicked, this, &TOrrelinForm::OpenPlan);
   grid->addWidget(plan, i / 5, i % 5);
   ++i;
+  auto* graph = new QPushButton("Graph");
+  graph->setObjectName("Graph");
+  graph->setToolTip("The altitudes of the bodies over the night, with the Sun's twilights, rising, transit and setting");
+  connect(graph, &QPushButton::clicked, this, [this] {
+    graphForm_->show();
+    graphForm_->raise();
+  });
+  grid->addWidget(graph, 0, 5);  // beside the first row: the panel no taller
   auto* tonight = new QPushButton("Tonight");
   tonight->setObjectName("Tonight");
   tonight->setToolTip("What is up while it is dark tonight: the planets, the Moon and the bright stars, when and how high");

@@ -129,10 +129,14 @@ void PlottingSheetView::SetSheet(std::optional<navigation::PlottingSheet> sheet)
   update();
 }
 
+QRectF PlottingSheetView::Square() const {
+  const int side = std::min(width(), height());
+  return {(width() - side) / 2.0, (height() - side) / 2.0, static_cast<double>(side), static_cast<double>(side)};
+}
+
 void PlottingSheetView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  const int side = std::min(width(), height());
-  const QRectF square((width() - side) / 2.0, (height() - side) / 2.0, side, side);
+  const QRectF square = Square();
   if (!sheet_) {
     painter.fillRect(square, Colour(navigation::kSheetPaper));
     painter.drawText(square, Qt::AlignCenter | Qt::TextWordWrap, emptyText_);

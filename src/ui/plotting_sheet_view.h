@@ -22,6 +22,8 @@ class PlottingSheetView : public QWidget {
   explicit PlottingSheetView(QWidget* parent = nullptr);
   void SetSheet(std::optional<navigation::PlottingSheet> sheet);
   const std::optional<navigation::PlottingSheet>& Sheet() const { return sheet_; }
+  // The square the sheet is painted into, centred in the view.
+  QRectF Square() const;
   // What the view says while it has no sheet.
   void SetEmptyText(const QString& text) { emptyText_ = text; }
 

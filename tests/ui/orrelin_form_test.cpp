@@ -30,9 +30,13 @@
 #include "ui/date_box.h"
 #include "ui/almanac_form.h"
 #include "ui/help_form.h"
+#include "ui/graph_form.h"
 #include "ui/identify_form.h"
+#include "ui/plan_form.h"
 #include "ui/jupiter_form.h"
 #include "ui/sights_form.h"
+#include "ui/tonight_form.h"
+#include "ui/watch_form.h"
 #include "ui/orrelin_form.h"
 #include "ui/planet_form.h"
 #include "ui/printing.h"
@@ -543,6 +547,19 @@ class OrrelinFormTest : public QObject {
     QTest::keyClick(place->lineEdit(), Qt::Key_Return);
     QCOMPARE(Find<QLineEdit>(form, "Edit1")->text(), QString("60"));
     QCOMPARE(Find<QLineEdit>(form, "Edit3")->text(), QString("24"));
+  }
+
+  void closingTheMainWindowClosesTheWindowsItOpened() {
+    RecordingMessageSink sink;
+    TOrrelinForm form(starts_.Next(true), sink);
+    form.show();
+    const char* buttons[] = {"Sights", "NoonCompass", "Plan", "Graph", "Tonight"};
+    for (const char* name : buttons) QTest::mouseClick(Find<QPushButton>(form, name), Qt::LeftButton);
+    const std::vector<QWidget*> opened{&form.SightsForm(), &form.WatchForm(), &form.PlanForm(), &form.GraphForm(),
+                                       &form.TonightForm()};
+    for (QWidget* window : opened) QVERIFY2(window->isVisible(), qPrintable(window->objectName()));
+    form.close();
+    for (QWidget* window : opened) QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
   }
 
   void printsTheMainWindowToAPdfFile() {

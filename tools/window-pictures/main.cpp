@@ -2,9 +2,11 @@
 // pictures are made from the program itself, so they never drift from it.
 // Usage: window-pictures OUTPUT_FOLDER SHIPPED_DATA_FOLDER
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTableWidget>
@@ -18,10 +20,12 @@
 #include "ui/almanac_form.h"
 #include "ui/daily_pages_form.h"
 #include "ui/plan_form.h"
+#include "ui/graph_form.h"
 #include "ui/tonight_form.h"
 #include "ui/sights_form.h"
 #include "ui/watch_form.h"
 #include "core/fields.h"
+#include "sky/graph_sheet.h"
 #include "ui/date_box.h"
 #include "ui/identify_form.h"
 #include "ui/jupiter_form.h"
@@ -174,6 +178,24 @@ int main(int argc, char** argv) {
   ok = tonight.List() && ok;
   ok = Save(tonight, out + "/tonight.png") && ok;
   tonight.close();
+  // The manual's graph: the Sun, the Moon, Jupiter and Sirius over the night of 2026
+  // December 10 at Helsinki, by its zone's clock, the cursor at a quarter past nine in the
+  // evening.
+  orrelin::ui::TGraphForm& graph = form.GraphForm();
+  graph.show();
+  Child<QLineEdit>(graph, "edDate")->setText("2026-12-10");
+  Child<QLineEdit>(graph, "edStars")->setText("Sirius");
+  Child<QCheckBox>(graph, "chJupiter")->setChecked(true);
+  ok = graph.Draw() && ok;
+  {
+    const auto& drawn = *graph.LastGraph();
+    const double evening = drawn.fromJulianDayUt + 9.25 / 24.0;
+    const QPoint at = graph.View().ViewPointOf(orrelin::sky::GraphPoint(drawn, evening, 30.0)).toPoint();
+    QMouseEvent move(QEvent::MouseMove, at, graph.View().mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&graph.View(), &move);
+  }
+  ok = Save(graph, out + "/graph-window.png") && ok;
+  graph.close();
 
   form.AboutBox().show();
   ok = Save(form.AboutBox(), out + "/about.png") && ok;

@@ -12,6 +12,8 @@
 #include "core/numbers.h"
 #include "sky/altitude_graph.h"
 #include "sky/graph_sheet.h"
+#include "sky/sky_night.h"
+#include "sky/text_column.h"
 #include "stars/star_file.h"
 
 namespace orrelin::cli {
@@ -47,13 +49,6 @@ CLI::App* Graph::Add(CLI::App& program) {
   return graph;
 }
 
-std::optional<double> ReadStep(std::string text) {
-  if (!text.empty() && text.back() == 'm') text.pop_back();
-  const NumberRead read = ReadDecimal(text);
-  if (!read.ok || read.value < 1.0 || read.value > 60.0) return std::nullopt;
-  return read.value;
-}
-
 std::string GraphJson(const sky::AltitudeGraph& graph, const sky::UtcMinusLocalAt& offset) {
   nlohmann::ordered_json j;
   nlohmann::ordered_json samples = nlohmann::ordered_json::array();
@@ -80,17 +75,14 @@ std::string GraphJson(const sky::AltitudeGraph& graph, const sky::UtcMinusLocalA
   return JsonText(j);
 }
 
-std::string Padded(const std::string& text, std::size_t width) {
-  return text.size() >= width ? text + " " : text + std::string(width - text.size(), ' ');
-}
-
 std::string GraphText(const sky::AltitudeGraph& graph, const sky::UtcMinusLocalAt& offset) {
-  std::string out = Padded("Local", 18) + Padded("UT", 21);
-  for (const std::string& name : graph.names) out += Padded(name, 10);
+  std::string out = sky::TextColumn("Local", 18) + sky::TextColumn("UT", 21);
+  for (const std::string& name : graph.names) out += sky::TextColumn(name, 10);
   out += "\n";
   for (const sky::GraphSample& s : graph.samples) {
-    out += Padded(sky::LocalMomentText(offset, s.julianDayUt).substr(0, 16), 18) + Padded(UtcMomentText(s.julianDayUt), 21);
-    for (double h : s.altitudes) out += Padded(FixedText(h, 2), 10);
+    out += sky::TextColumn(sky::LocalMinuteText(offset, s.julianDayUt), 18) +
+           sky::TextColumn(UtcMomentText(s.julianDayUt), 21);
+    for (double h : s.altitudes) out += sky::TextColumn(FixedText(h, 2), 10);
     out += "\n";
   }
   out += "\nThe Sun (local time):\n";
@@ -100,8 +92,8 @@ std::string GraphText(const sky::AltitudeGraph& graph, const sky::UtcMinusLocalA
   }
   out += "\nRising, transit and setting (local time):\n";
   for (const sky::GraphEvent& e : graph.events) {
-    out += "  " + sky::LocalClockText(offset, e.julianDayUt) + "  " + Padded(e.body, 16) + sky::EventKindName(e.kind) +
-           "\n";
+    out += "  " + sky::LocalClockText(offset, e.julianDayUt) + "  " + sky::TextColumn(e.body, 16) +
+           sky::EventKindName(e.kind) + "\n";
   }
   return out;
 }
@@ -109,19 +101,14 @@ std::string GraphText(const sky::AltitudeGraph& graph, const sky::UtcMinusLocalA
 int Graph::Run(const CliContext& c) const {
   const auto night = ReadSkyNight(c, options_, date_);
   if (!night) return kExitBadInput;
-  const auto step = ReadStep(step_);
+  const auto step = sky::ReadStepMinutes(step_);
   if (!step) return Fail(c, "--step: minutes between the samples, 1 to 60, as \"10m\"");
   const auto line = ReadDegreesOption(c, "--line", line_, -20.0, 90.0);
   if (!line) return kExitBadInput;
   const auto format = PlotFormatOf(plot_);
   if (!format) return Fail(c, "--plot: the file's name ends in .png or .pdf");
   StarCatalogue catalogue;
-  sky::GraphInput in;
-  in.observer = night->observer;
-  in.dayJulianDayUt = night->dayJulianDayUt;
-  in.stepMinutes = *step;
-  in.utcMinusLocal = night->utcMinusLocal;
-  in.precise = options_.precise;
+  std::vector<sky::SkyBody> bodies;
   std::string why;
   for (const std::string& name : bodies_) {
     if (!BodyNamed(name) && !catalogue.read) {
@@ -130,17 +117,16 @@ int Graph::Run(const CliContext& c) const {
     }
     const auto body = sky::SkyBodyNamed(name, catalogue, options_.precise, why);
     if (!body) return Fail(c, why);
-    in.bodies.push_back(*body);
+    bodies.push_back(*body);
   }
-  const auto graph = sky::DrawAltitudeGraph(in, why);
+  const auto graph =
+      sky::DrawAltitudeGraph(sky::GraphInputOf(*night, std::move(bodies), *step, options_.precise), why);
   if (!graph) return Fail(c, why);
   if (*format != PlotFormat::kNone) {
     if (!c.exportsAllowed) return Fail(c, "Exports are not allowed here");
     const DrawingModule* drawing = LoadDrawingModule(c.moduleFolders, why);
     if (drawing == nullptr) return Fail(c, why);
-    const std::vector<std::string> title{
-        "Altitudes at " + night->placeText,
-        date_ + " noon to noon, local time (UTC - local " + OffsetText(night->observer.utcMinusLocal) + " h)"};
+    const std::vector<std::string> title = sky::GraphTitle(*night, date_);
     const navigation::PlottingSheet drawn = sky::DrawGraphSheet(*graph, night->utcMinusLocal, *line, title);
     const std::string bytes =
         *format == PlotFormat::kPdf ? drawing->plottingSheetPdf(drawn) : drawing->plottingSheetPng(drawn);

@@ -1,13 +1,11 @@
 #include "cli/commands/sky_options.h"
 
 #include "app/date_box.h"
-#include "navigation/sights_file.h"
 #include "cli/commands/command_support.h"
 #include "cli/commands/sight_options.h"
 #include "core/message_texts.h"
 #include "core/numbers.h"
 #include "report/observer_reading.h"
-#include "sky/tonight_texts.h"
 
 namespace orrelin::cli {
 
@@ -25,11 +23,7 @@ std::optional<SkyNight> ReadSkyNight(const CliContext& c, const PlaceOptions& op
     Fail(c, why);
     return std::nullopt;
   }
-  std::string where = navigation::PositionText({place->latitude, -place->longitude});
-  if (!main->place.empty()) where = main->place + ", " + where;
-  // A zone's clock gives each moment its own offset (--zone, or the place's zone).
-  const sky::UtcMinusLocalAt utcMinusLocal = sky::UtcMinusLocalOf(main->clock, place->utcMinusLocal);
-  return SkyNight{*place, *day, utcMinusLocal, where};
+  return sky::SkyNightOf(*main, *place, *day);
 }
 
 std::optional<double> ReadDegreesOption(const CliContext& c, const std::string& option, const std::string& text,

@@ -8,17 +8,11 @@
 
 #include "cli/cli_program.h"
 #include "cli/report_command.h"
-#include "earth/observer.h"
-#include "sky/local_time.h"
+#include "sky/sky_night.h"
 
 namespace orrelin::cli {
 
-struct SkyNight {
-  Observer observer;
-  double dayJulianDayUt = 0.0;        // the evening's date, its 0h UT
-  sky::UtcMinusLocalAt utcMinusLocal;  // the one offset every local time is formed with
-  std::string placeText;               // "Helsinki, 60° 09.7' N  24° 57.3' E", for titles
-};
+using SkyNight = sky::SkyNight;
 
 // None, with the message said, when an option is refused.
 std::optional<SkyNight> ReadSkyNight(const CliContext& c, const PlaceOptions& options, const std::string& date);
