@@ -11,8 +11,8 @@
 #include "app/settings_file.h"
 #include "core/angle_text.h"
 #include "core/printed_lines.h"
-#include "navigation/sights_file.h"
 #include "report/observer_reading.h"
+#include "sky/sky_night.h"
 #include "sky/tonight_texts.h"
 #include "ui/printing.h"
 
@@ -56,12 +56,6 @@ class ValueItem : public QTableWidgetItem {
 constexpr const char* kMinimumKey = "TonightMinAltitude";
 constexpr const char* kMagnitudeKey = "TonightMag";
 constexpr const char* kDarknessKey = "TonightDark";
-
-// "Helsinki, 60° 09.7' N  24° 57.3' E": the place the list is for.
-std::string PlaceText(const MainWindowRecord& main, const Observer& place) {
-  std::string where = navigation::PositionText({place.latitude, -place.longitude});
-  return main.place.empty() ? where : main.place + ", " + where;
-}
 
 }  // namespace
 
@@ -180,13 +174,14 @@ bool TTonightForm::List() {
   const StarCatalogue catalogue = LoadStarCatalogue(starFile_);
   if (!catalogue.read) return Refuse(catalogue.message);
   const sky::Darkness darkness = astronomical_->isChecked() ? sky::Darkness::kAstronomical : sky::Darkness::kNautical;
-  const sky::UtcMinusLocalAt clock = sky::UtcMinusLocalOf(main.clock, place->utcMinusLocal);
-  auto list = sky::ListTonight(sky::TonightInputFor(*place, *day, {darkness, *minimum, *mag}, catalogue, clock), why);
+  const sky::SkyNight night = sky::SkyNightOf(main, *place, *day);
+  auto list = sky::ListTonight(
+      sky::TonightInputFor(*place, *day, {darkness, *minimum, *mag}, catalogue, night.utcMinusLocal), why);
   if (!list) return Refuse(why);
   told_ = sky::TonightMessages(*list, catalogue.message);
-  told_.insert(told_.begin(), PlaceText(main, *place));
+  told_.insert(told_.begin(), night.placeText);
   list_ = std::move(list);
-  clock_ = clock;
+  clock_ = night.utcMinusLocal;
   table_->horizontalHeaderItem(kAbove)->setText(Q("Above " + S(minimum_) + kDegreeSign));
   ShowList();
   StoreBoxes();
