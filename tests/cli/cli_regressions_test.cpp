@@ -49,4 +49,21 @@ TEST(CliRegressions, EveryOnceFailingCommandLineEndsCleanly) {
   EXPECT_GT(lines, 25);
 }
 
+// A zone the window saved that the time-zone database does not have (renamed by a tzdata
+// update) is said as the settings', and the options still override it.
+TEST(CliRegressions, ASavedZoneTheDatabaseLacksIsToldAsTheSettings) {
+  const std::string stale =
+      "LatDeg=60|LatMin=9.7|LonDeg=24|LonMin=57.3|Height=0|Temp=10|Pressure=1010|LatPos=N|LonPos=E|Dif=-2|"
+      "Zone=Europe/Nowhere";
+  const auto refused = RunWithSettings(stale, "report sun");
+  EXPECT_EQ(refused.status, 2);
+  EXPECT_EQ(refused.out + refused.err,
+            "The saved time zone (Zone in settings.ini): no time zone \"Europe/Nowhere\" in the time-zone database: "
+            "--offset or --zone replaces it\n");
+  for (const std::string arguments : {"report sun --offset -2", "report sun --zone Europe/Helsinki",
+                                      "report sun --place Helsinki"}) {
+    EXPECT_EQ(RunWithSettings(stale, arguments).status, 0) << arguments;
+  }
+}
+
 }  // namespace

@@ -119,8 +119,15 @@ std::optional<MainWindowRecord> PlaceAndMoment(const CliContext& c, const PlaceO
     }
     const auto clock = zones->zoneClock(main.zone);
     if (!clock) {
-      Fail(c, std::string(options.zone ? "--zone" : "--place") + ": no time zone \"" +
-                  QuotedText(main.zone, kLongestQuotedName) + "\" in the time-zone database");
+      // The zone came from the option, from the place's line, or else from the window's saved settings.
+      const std::string missing =
+          ": no time zone \"" + QuotedText(main.zone, kLongestQuotedName) + "\" in the time-zone database";
+      if (options.zone || options.place) {
+        Fail(c, std::string(options.zone ? "--zone" : "--place") + missing);
+      } else {
+        Fail(c, "The saved time zone (Zone in " + std::string(kSettingsFileName) + ")" + missing +
+                    ": --offset or --zone replaces it");
+      }
       return std::nullopt;
     }
     main.clock = *clock;
