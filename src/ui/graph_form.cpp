@@ -1,7 +1,6 @@
 #include "ui/graph_form.h"
 
 #include <QCompleter>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -163,16 +162,7 @@ void TGraphForm::BuildBoxes(QWidget& boxes) {
 
 void TGraphForm::BuildMenu() {
   AddCloseAndPrintMenu(*this, [this](QPrinter& printer) { return Print(printer); });
-  QAction* save = menuBar()->addAction("&Save Plot");
-  save->setObjectName("SavePlot");
-  connect(save, &QAction::triggered, this, [this] {
-    if (!view_->Sheet()) return;
-    const QString path =
-        QFileDialog::getSaveFileName(this, "Save the altitude graph", "graph.png", "Pictures and PDF (*.png *.pdf)");
-    if (!path.isEmpty() && !SavePlottingSheet(*view_->Sheet(), path)) {
-      sink_.ShowMessage("The graph could not be saved to " + path.toStdString());
-    }
-  });
+  AddSavePlotMenu(*this, *view_, sink_, "Save the altitude graph", "graph.png", "graph");
 }
 
 bool TGraphForm::Print(QPrinter& printer) {

@@ -1,6 +1,5 @@
 #include "ui/plan_form.h"
 
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -200,16 +199,7 @@ void TPlanForm::BuildBoxes(QGridLayout& grid) {
 
 void TPlanForm::BuildMenu() {
   AddCloseAndPrintMenu(*this, [this](QPrinter& printer) { return Print(printer); });
-  QAction* save = menuBar()->addAction("&Save Plot");
-  save->setObjectName("SavePlot");
-  connect(save, &QAction::triggered, this, [this] {
-    if (!view_->Sheet()) return;
-    const QString path =
-        QFileDialog::getSaveFileName(this, "Save the sky plot", "sky.png", "Pictures and PDF (*.png *.pdf)");
-    if (!path.isEmpty() && !SavePlottingSheet(*view_->Sheet(), path)) {
-      sink_.ShowMessage("The sky plot could not be saved to " + path.toStdString());
-    }
-  });
+  AddSavePlotMenu(*this, *view_, sink_, "Save the sky plot", "sky.png", "sky plot");
 }
 
 bool TPlanForm::Print(QPrinter& printer) {

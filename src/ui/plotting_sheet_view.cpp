@@ -1,6 +1,8 @@
 #include "ui/plotting_sheet_view.h"
 
 #include <QBuffer>
+#include <QFileDialog>
+#include <QMenuBar>
 #include <QImage>
 #include <QPainterPath>
 #include <QPrinter>
@@ -143,6 +145,19 @@ void PlottingSheetView::paintEvent(QPaintEvent*) {
     return;
   }
   PaintPlottingSheet(painter, *sheet_, square);
+}
+
+void AddSavePlotMenu(QMainWindow& window, const PlottingSheetView& view, MessageSink& sink, const QString& title,
+                     const QString& suggested, const std::string& what) {
+  QAction* save = window.menuBar()->addAction("&Save Plot");
+  save->setObjectName("SavePlot");
+  QObject::connect(save, &QAction::triggered, &window, [&window, &view, &sink, title, suggested, what] {
+    if (!view.Sheet()) return;
+    const QString path = QFileDialog::getSaveFileName(&window, title, suggested, "Pictures and PDF (*.png *.pdf)");
+    if (!path.isEmpty() && !SavePlottingSheet(*view.Sheet(), path)) {
+      sink.ShowMessage("The " + what + " could not be saved to " + path.toStdString());
+    }
+  });
 }
 
 }  // namespace orrelin::ui

@@ -1,9 +1,11 @@
 #pragma once
 // The plotting sheet on the screen, on paper and in PDF and PNG files.
+#include <QMainWindow>
 #include <QPainter>
 #include <QWidget>
 #include <optional>
 
+#include "core/messages.h"
 #include "navigation/plotting_sheet.h"
 
 namespace orrelin::ui {
@@ -34,5 +36,11 @@ class PlottingSheetView : public QWidget {
   std::optional<navigation::PlottingSheet> sheet_;
   QString emptyText_ = "No fix yet: two sights or more, then Fix";
 };
+
+// A "Save Plot" entry in the window's menu bar: asks for a file (`suggested` first) and
+// writes the view's sheet as PNG or PDF; a failure is told as "The <what> could not be
+// saved to <path>". Nothing happens while the view has no sheet.
+void AddSavePlotMenu(QMainWindow& window, const PlottingSheetView& view, MessageSink& sink, const QString& title,
+                     const QString& suggested, const std::string& what);
 
 }  // namespace orrelin::ui

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -153,16 +152,7 @@ TSightsForm::TSightsForm(const SettingsFile& settings, std::filesystem::path sig
     PaintPlottingSheet(painter, *view_->Sheet(), QRectF(0, 0, side, side));
     return painter.end();
   });
-  QAction* save = menuBar()->addAction("&Save Plot");
-  save->setObjectName("SavePlot");
-  connect(save, &QAction::triggered, this, [this] {
-    if (!view_->Sheet()) return;
-    const QString path = QFileDialog::getSaveFileName(this, "Save the plotting sheet", "plot.png",
-                                                      "Pictures and PDF (*.png *.pdf)");
-    if (!path.isEmpty() && !SavePlottingSheet(*view_->Sheet(), path)) {
-      sink_.ShowMessage("The plotting sheet could not be saved to " + S(path));
-    }
-  });
+  AddSavePlotMenu(*this, *view_, sink_, "Save the plotting sheet", "plot.png", "plotting sheet");
 
   connect(add, &QPushButton::clicked, this, &TSightsForm::AddSight);
   connect(remove, &QPushButton::clicked, this, &TSightsForm::DeleteSight);
